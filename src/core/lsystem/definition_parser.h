@@ -1,0 +1,22 @@
+#pragma once
+// Turning the definition text into an LSystem.
+
+#include <string>
+#include <vector>
+
+#include "core/lsystem/lsystem.h"
+
+namespace sprig {
+
+class RandomSource;
+struct Settings;
+
+// Parses every line of the definition text. In rules mode only the
+// production lines before the "homomorphism" line are kept, in homomorphism
+// mode only those after it. Returns 0 with out filled, or 1, 2, 4 or 111;
+// report.ErrorRow, report.ErrorDetail and report.IsParametric are written as
+// the parse goes. random serves RND in constant probabilities.
+int ParseLSystem(const std::vector<std::string>& lines, ParseMode mode, const Settings& settings,
+                 RandomSource& random, LSystem& out, ParseReport& report);
+
+}  // namespace sprig

@@ -1,0 +1,57 @@
+#pragma once
+// The one 3D scene: every drawn segment and polygon edge, in string order,
+// with one normal per polygon. Fixed capacity, allocated once; recording
+// never allocates.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace sprig {
+
+struct Vec3 {
+    float x = 0.0f, y = 0.0f, z = 0.0f;
+    bool operator==(const Vec3&) const = default;
+};
+
+struct SceneElement {
+    Vec3 start;
+    Vec3 end;
+    float startWidth = 0.0f;
+    float endWidth = -1.0f;  // -1: not set
+    std::uint32_t colour = 0;  // 0x00BBGGRR
+    std::int32_t polygonNumber = 0;  // 0 for a segment, k >= 1 for an edge of polygon k
+};
+
+class SceneRecord {
+public:
+    static constexpr int kCapacity = 50000;
+
+    SceneRecord();
+
+    void reset();
+    // Index of the new element, or nothing when the record is full.
+    std::optional<int> recordSegment(const Vec3& start, const Vec3& end, float width, std::uint32_t colour);
+    void recordPolygon(const std::vector<Vec3>& vertices, float width, std::uint32_t colour, const Vec3& up);
+    void setEndWidth(int index, float width);
+    void finish();
+
+    int elementCount() const { return count_; }
+    const SceneElement& element(int i) const { return elements_[static_cast<std::size_t>(i)]; }
+    SceneElement& element(int i) { return elements_[static_cast<std::size_t>(i)]; }
+    // Normal of polygon k, 1 <= k <= kCapacity.
+    const Vec3& polygonNormal(int k) const { return normals_[static_cast<std::size_t>(k - 1)]; }
+    int currentPolygonNumber() const { return polygonNumber_; }
+
+    bool sceneComplete = false;
+
+private:
+    std::unique_ptr<SceneElement[]> elements_;
+    std::unique_ptr<Vec3[]> normals_;
+    int count_ = 0;
+    int polygonNumber_ = 1;
+};
+
+}  // namespace sprig

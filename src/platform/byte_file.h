@@ -1,0 +1,114 @@
+#pragma once
+// Buffered byte streams over a file descriptor, with one-byte push-back and
+// repositioning. String files are streamed through these one byte at a time,
+// so get() and put() are inline and touch the kernel only once per buffer.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sprig {
+
+inline constexpr int kEof = -1;
+
+class InFile {
+public:
+    InFile() = default;
+    explicit InFile(const std::string& path) { open(path); }
+    ~InFile();
+    InFile(const InFile&) = delete;
+    InFile& operator=(const InFile&) = delete;
+
+    bool open(const std::string& path);
+    bool isOpen() const { return fd_ >= 0; }
+    void close();
+
+    // Next byte (0 .. 255) or kEof; a read error also ends the stream and
+    // sets failed().
+    int get()
+    {
+        if (pos_ < end_) return static_cast<unsigned char>(buf_[pos_++]);
+        return refillAndGet();
+    }
+    // Pushes back the byte just read; false when nothing can be pushed back.
+    bool unget()
+    {
+        if (pos_ == 0) return false;
+        --pos_;
+        return true;
+    }
+    // Absolute offset of the next byte get() returns.
+    std::uint64_t tell() const { return bufStart_ + pos_; }
+    bool seek(std::uint64_t offset);
+    bool failed() const { return failed_; }
+
+    // Reads a whitespace-delimited word, then the rest of its line including
+    // the newline. False when the stream ends before any word byte.
+    bool readHeaderWord(std::string& word);
+    // Reads the rest of the current line (without its newline).
+    bool readLine(std::string& line);
+
+private:
+    int refillAndGet();
+
+    int fd_ = -1;
+    std::vector<char> buf_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    std::uint64_t bufStart_ = 0;
+    bool failed_ = false;
+};
+
+class OutFile {
+public:
+    OutFile() = default;
+    explicit OutFile(const std::string& path) { open(path); }
+    ~OutFile();
+    OutFile(const OutFile&) = delete;
+    OutFile& operator=(const OutFile&) = delete;
+
+    // Creates or truncates the file.
+    bool open(const std::string& path);
+    bool isOpen() const { return fd_ >= 0; }
+    // Flushes and closes; false when any write failed.
+    bool close();
+
+    void put(char c)
+    {
+        if (pos_ == buf_.size()) flush();
+        buf_[pos_++] = c;
+    }
+    void write(std::string_view s)
+    {
+        if (buf_.size() - pos_ < s.size()) {
+            flush();
+            if (s.size() > buf_.size()) {
+                writeDirect(s);
+                return;
+            }
+        }
+        s.copy(buf_.data() + pos_, s.size());
+        pos_ += s.size();
+    }
+    // Writes a value as printf's "%f" would (six decimals).
+    void writeFixed(float value);
+    bool failed() const { return failed_; }
+
+private:
+    void flush();
+    void writeDirect(std::string_view s);
+
+    int fd_ = -1;
+    std::vector<char> buf_;
+    std::size_t pos_ = 0;
+    bool failed_ = false;
+};
+
+bool fileExists(const std::string& path);
+bool removeFile(const std::string& path);
+// Size in bytes, or -1 when the file cannot be examined.
+std::int64_t fileSize(const std::string& path);
+
+}  // namespace sprig

@@ -1,0 +1,71 @@
+#include "platform/fixed_format.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace sprig {
+
+std::size_t formatFixed(float value, char* out)
+{
+    auto result = std::to_chars(out, out + kFixedTextMax, static_cast<double>(value),
+                                std::chars_format::fixed, 6);
+    return static_cast<std::size_t>(result.ptr - out);
+}
+
+std::string formatFixed(float value)
+{
+    char buf[kFixedTextMax];
+    return std::string(buf, formatFixed(value, buf));
+}
+
+void appendFixed(std::string& text, float value)
+{
+    char buf[kFixedTextMax];
+    text.append(buf, formatFixed(value, buf));
+}
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the leading number in text, 0 when it holds no digit.
+std::size_t numberExtent(std::string_view text, bool withExponent)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    if (i < n && (text[i] == '-' || text[i] == '+')) ++i;
+    std::size_t digits = 0;
+    while (i < n && isDigit(text[i])) ++i, ++digits;
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && isDigit(text[i])) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    if (withExponent && i < n && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < n && (text[j] == '-' || text[j] == '+')) ++j;
+        if (j < n && isDigit(text[j])) {
+            while (j < n && isDigit(text[j])) ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+}  // namespace
+
+bool readLeadingNumber(std::string_view text, float& value, bool withExponent)
+{
+    const std::size_t len = numberExtent(text, withExponent);
+    if (len == 0) return false;
+    std::string_view number = text.substr(0, len);
+    if (number.front() == '+') number.remove_prefix(1);
+    auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Overflow and underflow give what strtof gives: infinity or zero.
+        value = std::strtof(std::string(number).c_str(), nullptr);
+    }
+    return true;
+}
+
+}  // namespace sprig

@@ -1,0 +1,35 @@
+#pragma once
+// Reading the options text at the start of a job: it overrides the dialog's
+// choices for that job and tells whether the definition has homomorphism rules.
+
+#include <string>
+#include <vector>
+
+#include "settings/settings.h"
+
+namespace sprig {
+
+class Job;
+
+inline constexpr int kOptionsSyntaxError = 155;
+
+// Longest definition or options line that is looked at; longer lines are cut.
+inline constexpr std::size_t kMaxLineLength = 254;
+
+// A line as both readers see it: cut to its first 254 bytes, without its
+// line feed and without any space character.
+std::string prepareLine(std::string_view line);
+
+// The options file that belongs to a definition: its name with the last two
+// characters replaced by "op".
+std::string optionsPathFor(const std::string& definitionPath);
+
+// Applies the options lines to settings.effective and the options-file values,
+// logs the job separator and recomputes settings.hasHomomorphism. Returns 0,
+// or 155 with errorRow set to the 1-based row of the first unrecognised line.
+// Placing the picture windows for the dimension is left to the caller.
+int ReadOptions(const std::vector<std::string>& definitionLines,
+                const std::vector<std::string>& optionsLines, Settings& settings, int& errorRow,
+                Job& job);
+
+}  // namespace sprig
