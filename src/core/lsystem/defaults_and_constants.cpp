@@ -1,0 +1,127 @@
+#include "core/lsystem/defaults_and_constants.h"
+
+#include <algorithm>
+
+namespace sprig {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+const DefaultSpec* defaultFor(char symbol, const std::vector<DefaultSpec>& defaults)
+{
+    for (const DefaultSpec& spec : defaults)
+        if (!spec.empty() && spec[0] == symbol) return &spec;
+    return nullptr;
+}
+
+// Index of the ')' that closes the '(' at text[open], or npos.
+std::size_t matchingParen(std::string_view text, std::size_t open)
+{
+    int depth = 0;
+    for (std::size_t i = open; i < text.size(); ++i) {
+        if (text[i] == '(') ++depth;
+        if (text[i] == ')' && --depth == 0) return i;
+    }
+    return npos;
+}
+
+// Values in list, the text between a symbol's '(' and its ')'.
+std::size_t countValues(std::string_view list)
+{
+    std::size_t commas = 0;
+    int depth = 0;
+    for (char c : list) {
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        if (c == ',' && depth == 0) ++commas;
+    }
+    return commas + 1;
+}
+
+// Index of the n-th ',' (n >= 1) of spec.
+std::size_t nthComma(std::string_view spec, std::size_t n)
+{
+    std::size_t at = spec.find(',');
+    for (std::size_t found = 1; found < n; ++found) at = spec.find(',', at + 1);
+    return at;
+}
+
+// written is a symbol with its explicit list, without the closing ')'.
+void completeList(std::string_view written, std::string_view spec, std::string& out)
+{
+    out.append(written);
+    const std::size_t given = countValues(written.substr(2));
+    const std::size_t wanted = static_cast<std::size_t>(std::count(spec.begin(), spec.end(), ',')) + 1;
+    if (given < wanted)
+        out.append(spec.substr(nthComma(spec, given)));
+    else
+        out.push_back(')');
+}
+
+int withinLimit(const std::string& out) { return out.size() > kMaxExpandedText ? kIoError : kDone; }
+
+}  // namespace
+
+int ApplyDefaults(std::string_view text, const std::vector<DefaultSpec>& defaults, std::string& out)
+{
+    out.clear();
+    int depth = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        const DefaultSpec* spec = depth == 0 ? defaultFor(c, defaults) : nullptr;
+        if (!spec) {
+            out.push_back(c);
+        } else if (i + 1 == text.size() || text[i + 1] != '(') {
+            out.append(*spec);
+        } else {
+            const std::size_t close = matchingParen(text, i + 1);
+            if (close == npos) return kIoError;
+            completeList(text.substr(i, close - i), *spec, out);
+            i = close;
+        }
+    }
+    return withinLimit(out);
+}
+
+namespace {
+
+// The constant that replaces text at its earliest name occurrence from
+// `from` on, or null when no name occurs; at is set to that occurrence.
+const Constant* nextConstant(std::string_view text, std::size_t from,
+                             const std::vector<Constant>& constants, std::size_t& at)
+{
+    const Constant* chosen = nullptr;
+    at = npos;
+    for (const Constant& constant : constants) {
+        if (constant.name.empty()) continue;
+        const std::size_t found = text.find(constant.name, from);
+        if (found == npos || found > at) continue;
+        // At a shared earliest place the first of the list wins, except that
+        // the list's last constant beats every other.
+        if (found < at || &constant == &constants.back()) chosen = &constant;
+        at = found;
+    }
+    return chosen;
+}
+
+}  // namespace
+
+int SubstituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out)
+{
+    out.clear();
+    std::size_t from = 0;
+    std::size_t at = npos;
+    while (const Constant* constant = nextConstant(text, from, constants, at)) {
+        out.append(text.substr(from, at - from));
+        out.append(constant->value);
+        from = at + constant->name.size();
+        if (out.size() > kMaxExpandedText) return kIoError;
+    }
+    out.append(text.substr(from));
+    return withinLimit(out);
+}
+
+}  // namespace sprig

@@ -1,0 +1,60 @@
+#include "core/lsystem/keyword_lines.h"
+
+#include "platform/fixed_format.h"
+
+namespace sprig {
+
+namespace {
+
+int lineError(ParseReport& report, const char* detail)
+{
+    report.ErrorDetail = detail;
+    return kDefinitionLineError;
+}
+
+}  // namespace
+
+int ReadAxiomLine(std::string_view rest, LSystem& model, ParseReport& report)
+{
+    if (rest.empty()) return lineError(report, "Axiom musí obsahovať aspoň 1 symbol");
+    model.axiom = rest;
+    return kDone;
+}
+
+int ReadIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report)
+{
+    if (rest.empty()) return lineError(report, "Za ignore musí nasledovať aspoň 1 symbol");
+    if (rest.size() > kMaxIgnoreSymbols)
+        return lineError(report, "Za ignore môže nasledovať max. 99 symbolov");
+    model.ignoreSet = std::string(rest) + "[]";
+    return kDone;
+}
+
+int ReadDefineLine(std::string_view rest, LSystem& model, ParseReport& report)
+{
+    const std::size_t equals = rest.find('=');
+    if (equals == std::string_view::npos) return lineError(report, "Riadok musí obsahovať znak '='");
+    if (equals + 1 == rest.size()) return lineError(report, "Chýba číselná hodnota konštanty");
+    if (equals == 0) return lineError(report, "Chýba názov konštanty");
+    model.constants.push_back({std::string(rest.substr(0, equals)), std::string(rest.substr(equals + 1))});
+    return kDone;
+}
+
+int ReadDefaultLine(std::string_view rest, LSystem& model, ParseReport&)
+{
+    if (rest.size() < 2 || rest[1] != '(' || rest.back() != ')') return kDefinitionLineError;
+    model.defaults.emplace_back(rest);
+    return kDone;
+}
+
+int ReadAngleLine(std::string_view rest, LSystem& model, ParseReport& report)
+{
+    if (rest.empty()) return lineError(report, "Za angle chýba číselná hodnota");
+    float angle = 0.0f;
+    if (!readLeadingNumber(rest, angle, true)) return lineError(report, "Chybný zápis číselnej hodnoty");
+    model.angle = angle;
+    model.angleGiven = true;
+    return kDone;
+}
+
+}  // namespace sprig

@@ -1,0 +1,174 @@
+// The options text: overriding the dialog's choices for one job.
+
+#include <gtest/gtest.h>
+
+#include "settings/options_file.h"
+#include "support/test_job.h"
+
+namespace sprig {
+namespace {
+
+struct Outcome {
+    int code = -1;
+    int errorRow = 0;
+};
+
+Outcome readOptions(Settings& settings, const std::vector<std::string>& options,
+                    const std::vector<std::string>& definition = {})
+{
+    Outcome outcome;
+    testing::TestJob job;
+    outcome.code = ReadOptions(definition, options, settings, outcome.errorRow, job);
+    return outcome;
+}
+
+TEST(OptionsFile, ALineOverridesTheDialogOnlyWhileItStands)
+{
+    Settings settings;
+    EXPECT_EQ(readOptions(settings, {"draw_ground = on"}).code, 0);
+    EXPECT_TRUE(settings.effective.drawGround);
+    EXPECT_FALSE(settings.chosen.drawGround);
+
+    EXPECT_EQ(readOptions(settings, {}).code, 0);
+    EXPECT_FALSE(settings.effective.drawGround);
+
+    settings.chosen.drawDimensions = 2;
+    readOptions(settings, {"draw_dimensions=3"});
+    EXPECT_EQ(settings.effective.drawDimensions, 3);
+    readOptions(settings, {});
+    EXPECT_EQ(settings.effective.drawDimensions, 2);
+}
+
+TEST(OptionsFile, EverySwitchKeySetsItsOwnField)
+{
+    struct Case {
+        const char* key;
+        bool OptionValues::*field;
+    };
+    const Case cases[] = {
+        {"segment_active_width", &OptionValues::segmentActiveWidth},
+        {"width_in_pixels", &OptionValues::widthInPixels},
+        {"segment_begin_sphere", &OptionValues::segmentBeginSphere},
+        {"segment_end_sphere", &OptionValues::segmentEndSphere},
+        {"draw_ground", &OptionValues::drawGround},
+        {"interpret_EF", &OptionValues::interpretEF},
+        {"differentiate_EF_width", &OptionValues::differentiateEFWidth},
+        {"differentiate_EF_color", &OptionValues::differentiateEFColor},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        const std::string key = c.key;
+        const bool initial = settings.chosen.*c.field;
+        ASSERT_EQ(readOptions(settings, {key + (initial ? "=off" : "=on")}).code, 0) << key;
+        OptionValues expected = settings.chosen;
+        expected.*c.field = !initial;
+        EXPECT_EQ(settings.effective, expected) << key;
+    }
+}
+
+TEST(OptionsFile, SwitchAndDimensionLinesMustMatchWhole)
+{
+    for (const char* line : {"Draw_ground=on", "draw_ground=onx", "draw_ground=", "draw_ground=ON",
+                             "draw_dimensions=4", "draw_dimensions=2x", "/ comment", "distance=abc",
+                             "distance", "width_decrement=-"}) {
+        Settings settings;
+        const Outcome outcome = readOptions(settings, {"// first", "", line});
+        EXPECT_EQ(outcome.code, kOptionsSyntaxError) << line;
+        EXPECT_EQ(outcome.errorRow, 3) << line;
+    }
+}
+
+TEST(OptionsFile, NumericKeysReadALeadingNumber)
+{
+    Settings settings;
+    ASSERT_EQ(readOptions(settings, {"distance=12.5", "translation_x=-3x", "translation_y=1e2",
+                                     "translation_z=.25", "width_increment=3"})
+                  .code,
+              0);
+    EXPECT_FLOAT_EQ(settings.cameraDistance, 12.5f);
+    EXPECT_TRUE(settings.cameraDistanceGiven);
+    EXPECT_FLOAT_EQ(settings.translationX, -3.0f);
+    EXPECT_TRUE(settings.translationXGiven);
+    EXPECT_FLOAT_EQ(settings.translationY, 100.0f);
+    EXPECT_TRUE(settings.translationYGiven);
+    EXPECT_FLOAT_EQ(settings.translationZ, 0.25f);
+    EXPECT_TRUE(settings.translationZGiven);
+    EXPECT_FLOAT_EQ(settings.widthIncrement, 3.0f);
+    EXPECT_FLOAT_EQ(settings.widthDecrement, 1.0f);
+
+    readOptions(settings, {"width_decrement=0.5", "width_decrement=2"});
+    EXPECT_FLOAT_EQ(settings.widthDecrement, 2.0f);
+    EXPECT_FLOAT_EQ(settings.widthIncrement, 1.0f);
+    EXPECT_FALSE(settings.cameraDistanceGiven);
+    EXPECT_FALSE(settings.translationXGiven);
+    EXPECT_FALSE(settings.translationYGiven);
+    EXPECT_FALSE(settings.translationZGiven);
+}
+
+TEST(OptionsFile, CommentsEmptyLinesAndLineFeedsAreAcceptedAnywhere)
+{
+    Settings settings;
+    EXPECT_EQ(readOptions(settings, {"", "// x", "draw_dimensions=2\n", "   ", "//", "// draw_ground=on"}).code, 0);
+    EXPECT_EQ(settings.effective.drawDimensions, 2);
+    EXPECT_FALSE(settings.effective.drawGround);
+}
+
+TEST(OptionsFile, LongLinesAreCutTo254CharactersBeforeSpacesGo)
+{
+    Settings settings;
+    EXPECT_EQ(readOptions(settings, {"draw_ground=on" + std::string(300, ' ')}).code, 0);
+    EXPECT_TRUE(settings.effective.drawGround);
+
+    const Outcome cut = readOptions(settings, {std::string(250, ' ') + "draw_ground=on"});
+    EXPECT_EQ(cut.code, kOptionsSyntaxError);
+    EXPECT_EQ(cut.errorRow, 1);
+}
+
+TEST(OptionsFile, AnErrorKeepsWhatEarlierLinesSet)
+{
+    Settings settings;
+    const Outcome outcome = readOptions(settings, {"draw_ground=on", "bad", "width_in_pixels=off"});
+    EXPECT_EQ(outcome.code, kOptionsSyntaxError);
+    EXPECT_EQ(outcome.errorRow, 2);
+    EXPECT_TRUE(settings.effective.drawGround);
+    EXPECT_TRUE(settings.effective.widthInPixels);
+}
+
+TEST(OptionsFile, HomomorphismLineIsDetectedInTheDefinition)
+{
+    Settings settings;
+    readOptions(settings, {}, {"axiom F", " homo morphism \n"});
+    EXPECT_TRUE(settings.hasHomomorphism);
+    readOptions(settings, {}, {"axiom F", "homomorphism x"});
+    EXPECT_FALSE(settings.hasHomomorphism);
+    readOptions(settings, {}, {"homomorphism" + std::string(300, ' ')});
+    EXPECT_TRUE(settings.hasHomomorphism);
+    readOptions(settings, {}, {std::string(250, ' ') + "homomorphism"});
+    EXPECT_FALSE(settings.hasHomomorphism);
+
+    readOptions(settings, {}, {"homomorphism"});
+    ASSERT_TRUE(settings.hasHomomorphism);
+    const Outcome failed = readOptions(settings, {"bad"}, {"axiom F"});
+    EXPECT_EQ(failed.code, kOptionsSyntaxError);
+    EXPECT_FALSE(settings.hasHomomorphism);
+}
+
+TEST(OptionsFile, EveryJobLogsTheSeparator)
+{
+    Settings settings;
+    testing::TestJob job;
+    int row = 0;
+    ReadOptions({}, {}, settings, row, job);
+    ReadOptions({}, {"bad"}, settings, row, job);
+    EXPECT_EQ(job.log, (std::vector<std::string>{"----------", "----------"}));
+}
+
+TEST(OptionsFile, OptionsPathReplacesTheLastTwoCharacters)
+{
+    EXPECT_EQ(optionsPathFor("/home/u/x.ls"), "/home/u/x.op");
+    EXPECT_EQ(optionsPathFor("plant.LS"), "plant.op");
+    EXPECT_EQ(optionsPathFor("a.lsys"), "a.lsop");
+}
+
+}  // namespace
+}  // namespace sprig
