@@ -1,0 +1,14 @@
+#pragma once
+// Writes a picture as an uncompressed 24-bit Windows bitmap (.bmp): rows
+// stored bottom-up, each padded to a multiple of four bytes, pixels as B, G, R.
+
+#include <string>
+
+#include "platform/rgb_image.h"
+
+namespace sprig {
+
+// False when the size is not positive or the file cannot be written.
+bool writeBmp(const std::string& path, const RgbRows& picture);
+
+}  // namespace sprig

@@ -1,0 +1,78 @@
+#include "platform/gl/osmesa_context.h"
+
+#include <GL/osmesa.h>
+
+namespace sprig {
+
+namespace {
+
+OSMesaContext createWithDepth(int depthBits)
+{
+    const int attributes[] = {OSMESA_FORMAT, OSMESA_RGBA, OSMESA_DEPTH_BITS, depthBits, OSMESA_STENCIL_BITS, 0,
+                              OSMESA_ACCUM_BITS, 0, OSMESA_PROFILE, OSMESA_COMPAT_PROFILE, 0};
+    return OSMesaCreateContextAttribs(attributes, nullptr);
+}
+
+}  // namespace
+
+std::unique_ptr<OsMesaContext> OsMesaContext::create(int width, int height)
+{
+    if (width <= 0 || height <= 0) return nullptr;
+    for (const int depthBits : {32, 24, 16}) {
+        OSMesaContext context = createWithDepth(depthBits);
+        if (context == nullptr) continue;
+        std::unique_ptr<OsMesaContext> result(new OsMesaContext(context));
+        if (!result->resize(width, height)) continue;
+        GLint granted = 0;
+        glGetIntegerv(GL_DEPTH_BITS, &granted);
+        result->depthBits_ = granted;
+        return result;
+    }
+    return nullptr;
+}
+
+OsMesaContext::OsMesaContext(osmesa_context* context) : context_(context) {}
+
+OsMesaContext::~OsMesaContext()
+{
+    if (OSMesaGetCurrentContext() == context_) OSMesaMakeCurrent(nullptr, nullptr, GL_UNSIGNED_BYTE, 0, 0);
+    OSMesaDestroyContext(context_);
+}
+
+bool OsMesaContext::resize(int width, int height)
+{
+    if (width <= 0 || height <= 0) return false;
+    width_ = width;
+    height_ = height;
+    buffer_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
+    return makeCurrent();
+}
+
+bool OsMesaContext::makeCurrent()
+{
+    return OSMesaMakeCurrent(context_, buffer_.data(), GL_UNSIGNED_BYTE, width_, height_) == GL_TRUE;
+}
+
+void OsMesaContext::swapBuffers()
+{
+    glFinish();
+}
+
+RgbImage OsMesaContext::readPixels()
+{
+    glFinish();
+    RgbImage image{width_, height_, std::vector<std::uint8_t>(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 3)};
+    const auto w = static_cast<std::size_t>(width_);
+    for (std::size_t y = 0; y < static_cast<std::size_t>(height_); ++y) {
+        const std::uint8_t* source = buffer_.data() + (static_cast<std::size_t>(height_) - 1 - y) * w * 4;
+        std::uint8_t* target = image.pixels.data() + y * w * 3;
+        for (std::size_t x = 0; x < w; ++x) {
+            target[x * 3] = source[x * 4];
+            target[x * 3 + 1] = source[x * 4 + 1];
+            target[x * 3 + 2] = source[x * 4 + 2];
+        }
+    }
+    return image;
+}
+
+}  // namespace sprig
