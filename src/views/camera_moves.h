@@ -1,0 +1,50 @@
+#pragma once
+// The camera window's buttons and edit fields, as plain data and functions
+// so that any window toolkit can drive them.
+
+#include <string>
+
+#include "views/camera_state.h"
+
+namespace sprig {
+
+// The texts of the two edit fields: the angle step and the distance factor.
+struct CameraEdits {
+    std::string angleStep = "9.000000";
+    std::string distanceFactor = "1.200000";
+};
+
+enum class CameraButton { Up, Down, Left, Right, Closer, Farther, Axes };
+
+// What the window must do after a press.
+struct CameraResponse {
+    bool repaint = false;        // redraw the 3D view
+    bool restoreWindow = false;  // bring a minimised 3D window back to normal
+    bool redrawString = false;   // run the control panel's redraw command
+};
+
+// Parses both fields with "%f" into the steps and the distance factor and
+// writes the values back in the same format. A field that does not start
+// with a finite number keeps the previous value.
+void readEdits(CameraEdits& edits, CameraState& camera);
+
+void turnLeft(CameraState& camera);
+void turnRight(CameraState& camera);
+void tiltDown(CameraState& camera);
+void tiltUp(CameraState& camera);
+// Closer divides the distance by the factor, farther multiplies by it; a
+// factor that would make the distance infinite (such as 0 for closer)
+// leaves it unchanged.
+void moveCloser(CameraState& camera);
+void moveFarther(CameraState& camera);
+void toggleAxes(CameraState& camera);
+
+// One press: the six move buttons act only in 3D and read the edits first;
+// a rotation with an incomplete scene asks for the string to be drawn again.
+CameraResponse pressCameraButton(CameraButton button, CameraEdits& edits, CameraState& camera, int drawDimensions,
+                                 bool sceneComplete);
+
+// When a file is opened: the start-up angles, no translation.
+void resetCamera(CameraState& camera);
+
+}  // namespace sprig

@@ -1,0 +1,163 @@
+#include "views/scene_renderer.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "views/element_pass.h"
+#include "views/gl_colour.h"
+
+namespace sprig {
+
+namespace {
+
+constexpr GLint kSlices = 20;
+constexpr GLint kCylinderStacks = 2;
+constexpr GLint kSphereStacks = 20;
+constexpr GLint kDiskLoops = 2;
+
+void setLightsAndMaterial()
+{
+    const GLfloat ambient[] = {0.5f, 0.5f, 0.5f, 1.0f};
+    const GLfloat diffuse[] = {0.9f, 0.9f, 0.9f, 1.0f};
+    const GLfloat specular[] = {0.9f, 0.9f, 0.9f, 1.0f};
+    const GLfloat shininess[] = {50.0f};
+    const GLfloat lightPosition[] = {10000.0f, 10000.0f, 10000.0f, 1.0f};
+    const GLfloat sceneAmbient[] = {0.5f, 0.5f, 0.5f, 1.0f};
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, sceneAmbient);
+}
+
+void placeCamera(const CameraState& camera)
+{
+    glTranslated(0.0, 0.0, -camera.distance);
+    glRotated(-static_cast<double>(camera.elevation), 1.0, 0.0, 0.0);
+    glRotated(static_cast<double>(camera.azimuth), 0.0, 0.0, 1.0);
+}
+
+void drawGround(float s)
+{
+    glColor3f(0.7f, 0.5f, 0.0f);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glBegin(GL_POLYGON);
+    glNormal3f(0.0f, 0.0f, 1.0f);
+    glVertex3f(s, s, 0.0f);
+    glVertex3f(-s, s, 0.0f);
+    glVertex3f(-s, -s, 0.0f);
+    glVertex3f(s, -s, 0.0f);
+    glEnd();
+}
+
+void drawAxes(float s)
+{
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glBegin(GL_LINES);
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glVertex3f(s, 0.0f, 0.0f);
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glVertex3f(0.0f, s, 0.0f);
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glVertex3f(0.0f, 0.0f, s);
+    glEnd();
+}
+
+void setBackground(std::uint32_t colour)
+{
+    glClearColor(static_cast<GLfloat>(colour & 0xFFu) / 255.0f, static_cast<GLfloat>((colour >> 8) & 0xFFu) / 255.0f,
+                 static_cast<GLfloat>((colour >> 16) & 0xFFu) / 255.0f, 1.0f);
+}
+
+}  // namespace
+
+SceneRenderer::SceneRenderer() : cylinderQuadric_(gluNewQuadric()), startQuadric_(gluNewQuadric()), endQuadric_(gluNewQuadric()) {}
+
+SceneRenderer::~SceneRenderer()
+{
+    for (GLUquadric* quadric : {cylinderQuadric_, startQuadric_, endQuadric_})
+        if (quadric != nullptr) gluDeleteQuadric(quadric);
+}
+
+void SceneRenderer::initialise()
+{
+    glEnable(GL_DEPTH_TEST);
+    glFrontFace(GL_CW);
+    glDisable(GL_CULL_FACE);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    setLightsAndMaterial();
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glShadeModel(GL_SMOOTH);
+}
+
+void SceneRenderer::resize(int width, int height)
+{
+    const float w = static_cast<float>(width);
+    const float h = height == 0 ? 1.0f : static_cast<float>(height);
+    glViewport(0, 0, static_cast<GLsizei>(w), static_cast<GLsizei>(h));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(w / h), 1.0, 10000000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+bool SceneRenderer::paint(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
+                          std::uint32_t backgroundColour)
+{
+    if (!view.sceneReady.load(std::memory_order_acquire)) return false;
+    setBackground(backgroundColour);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawScene(view, scene, options);
+    glFlush();
+    return true;
+}
+
+void SceneRenderer::drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options)
+{
+    if (scene.elementCount() == 0) return;
+    const CameraState& camera = view.camera;
+    glPushMatrix();
+    placeCamera(camera);
+    glTranslatef(-camera.translationX, -camera.translationY, -camera.translationZ);
+    if (options.drawGround) drawGround(camera.groundHalfSize);
+    if (camera.axesVisible) drawAxes(camera.groundHalfSize);
+    drawElements(scene);
+    drawCylinders(view.cylinders, options);
+    glPopMatrix();
+}
+
+void SceneRenderer::drawCylinders(const CylinderTable& table, const OptionValues& options)
+{
+    if (cylinderQuadric_ == nullptr || startQuadric_ == nullptr || endQuadric_ == nullptr) return;
+    gluQuadricOrientation(cylinderQuadric_, GLU_OUTSIDE);
+    gluQuadricOrientation(startQuadric_, options.segmentBeginSphere ? GLU_OUTSIDE : GLU_INSIDE);
+    gluQuadricOrientation(endQuadric_, GLU_OUTSIDE);
+    for (int i = 0; i < table.count(); ++i) {
+        const CylinderRecord& c = table.record(i);
+        glPushMatrix();
+        glTranslatef(c.startX, c.startY, c.startZ);
+        glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
+        glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
+        setGlColour(table.colour(i));
+        gluCylinder(cylinderQuadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
+        if (options.segmentBeginSphere)
+            gluSphere(startQuadric_, c.baseRadius, kSlices, kSphereStacks);
+        else
+            gluDisk(startQuadric_, 0.0, c.baseRadius, kSlices, kDiskLoops);
+        glTranslatef(0.0f, 0.0f, c.length);
+        if (options.segmentEndSphere)
+            gluSphere(endQuadric_, c.topRadius, kSlices, kSphereStacks);
+        else
+            gluDisk(endQuadric_, 0.0, c.topRadius, kSlices, kDiskLoops);
+        glPopMatrix();
+    }
+}
+
+}  // namespace sprig

@@ -1,0 +1,42 @@
+#pragma once
+// Draws the scene record with OpenGL 1.1 and GLU into whatever GL context is
+// current: lit cylinders with spherical or flat end caps, filled polygons,
+// the ground square and the axes, seen from the view's camera.
+
+#include <cstdint>
+
+#include "core/turtle/scene_record.h"
+#include "settings/settings.h"
+#include "views/scene_view.h"
+
+struct GLUquadric;
+
+namespace sprig {
+
+class SceneRenderer {
+public:
+    SceneRenderer();
+    ~SceneRenderer();
+    SceneRenderer(const SceneRenderer&) = delete;
+    SceneRenderer& operator=(const SceneRenderer&) = delete;
+
+    // The fixed GL state: depth test, lighting and material. Once, with the
+    // context current.
+    void initialise();
+    // Viewport and perspective for a new client size (a height of 0 counts as 1).
+    void resize(int width, int height);
+    // Clears to the background and draws the scene; does nothing at all while
+    // the scene is not ready. True when it drew, so the caller swaps buffers.
+    bool paint(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
+               std::uint32_t backgroundColour);
+
+private:
+    void drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options);
+    void drawCylinders(const CylinderTable& table, const OptionValues& options);
+
+    GLUquadric* cylinderQuadric_;
+    GLUquadric* startQuadric_;
+    GLUquadric* endQuadric_;
+};
+
+}  // namespace sprig
