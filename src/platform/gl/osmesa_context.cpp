@@ -13,6 +13,13 @@ OSMesaContext createWithDepth(int depthBits)
     return OSMesaCreateContextAttribs(attributes, nullptr);
 }
 
+// False when the program's GL calls are bound to another GL library (one
+// linked before Mesa's), which would draw nothing and report no error.
+bool reachesMesa()
+{
+    return glGetString(GL_RENDERER) != nullptr;
+}
+
 }  // namespace
 
 std::unique_ptr<OsMesaContext> OsMesaContext::create(int width, int height)
@@ -22,7 +29,7 @@ std::unique_ptr<OsMesaContext> OsMesaContext::create(int width, int height)
         OSMesaContext context = createWithDepth(depthBits);
         if (context == nullptr) continue;
         std::unique_ptr<OsMesaContext> result(new OsMesaContext(context));
-        if (!result->resize(width, height)) continue;
+        if (!result->resize(width, height) || !reachesMesa()) continue;
         GLint granted = 0;
         glGetIntegerv(GL_DEPTH_BITS, &granted);
         result->depthBits_ = granted;
