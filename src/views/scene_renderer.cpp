@@ -140,24 +140,32 @@ void SceneRenderer::drawCylinders(const CylinderTable& table, const OptionValues
     gluQuadricOrientation(startQuadric_, options.segmentBeginSphere ? GLU_OUTSIDE : GLU_INSIDE);
     gluQuadricOrientation(endQuadric_, GLU_OUTSIDE);
     for (int i = 0; i < table.count(); ++i) {
-        const CylinderRecord& c = table.record(i);
         glPushMatrix();
-        glTranslatef(c.startX, c.startY, c.startZ);
-        glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
-        glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
         setGlColour(table.colour(i));
-        gluCylinder(cylinderQuadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
-        if (options.segmentBeginSphere)
-            gluSphere(startQuadric_, c.baseRadius, kSlices, kSphereStacks);
-        else
-            gluDisk(startQuadric_, 0.0, c.baseRadius, kSlices, kDiskLoops);
-        glTranslatef(0.0f, 0.0f, c.length);
-        if (options.segmentEndSphere)
-            gluSphere(endQuadric_, c.topRadius, kSlices, kSphereStacks);
-        else
-            gluDisk(endQuadric_, 0.0, c.topRadius, kSlices, kDiskLoops);
+        drawCylinder(table.record(i), options);
         glPopMatrix();
     }
+}
+
+// Built along +z from the start point, then turned onto the segment; the
+// start disk faces -z and the end disk +z.
+void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& options)
+{
+    glTranslatef(c.startX, c.startY, c.startZ);
+    glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
+    glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
+    gluCylinder(cylinderQuadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
+    drawCap(startQuadric_, c.baseRadius, options.segmentBeginSphere);
+    glTranslatef(0.0f, 0.0f, c.length);
+    drawCap(endQuadric_, c.topRadius, options.segmentEndSphere);
+}
+
+void SceneRenderer::drawCap(GLUquadric* quadric, float radius, bool sphere)
+{
+    if (sphere)
+        gluSphere(quadric, radius, kSlices, kSphereStacks);
+    else
+        gluDisk(quadric, 0.0, radius, kSlices, kDiskLoops);
 }
 
 }  // namespace sprig

@@ -33,6 +33,8 @@ public:
 private:
     void drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options);
     void drawCylinders(const CylinderTable& table, const OptionValues& options);
+    void drawCylinder(const CylinderRecord& cylinder, const OptionValues& options);
+    static void drawCap(GLUquadric* quadric, float radius, bool sphere);
 
     GLUquadric* cylinderQuadric_;
     GLUquadric* startQuadric_;
