@@ -1,0 +1,75 @@
+// The definitions shipped in examples/ parse in both modes.
+
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "parse_helper.h"
+
+namespace sprig {
+namespace {
+
+using testing::parseLines;
+using testing::Parsed;
+using testing::successors;
+
+std::vector<std::string> exampleLines(const std::string& name)
+{
+    std::ifstream in(std::string(SPRIG_SOURCE_DIR) + "/examples/" + name + ".ls", std::ios::binary);
+    EXPECT_TRUE(in) << name;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(ExampleDefinitions, EveryExampleParsesWithItsRulesInTheRightSection)
+{
+    struct Case {
+        const char* name;
+        std::size_t rules;
+        std::size_t homomorphismRules;
+        bool parametric;
+    };
+    const Case cases[] = {
+        {"bracketed_plant", 1, 0, false},      {"koch_curve", 1, 0, false},
+        {"koch_snowflake", 1, 0, false},       {"dragon_curve", 2, 0, false},
+        {"hilbert_curve", 2, 0, false},        {"sierpinski_arrowhead", 2, 0, false},
+        {"stochastic_plant", 3, 0, false},     {"context_signal", 2, 0, false},
+        {"parametric_tree", 2, 0, true},       {"homomorphism_cells", 2, 2, false},
+        {"plant_3d", 4, 0, false},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> lines = exampleLines(c.name);
+        const Parsed rules = parseLines(lines, ParseMode::Rules);
+        EXPECT_EQ(rules.code, kDone) << c.name;
+        EXPECT_EQ(rules.model.productions.size(), c.rules) << c.name;
+        EXPECT_EQ(rules.model.parametric, c.parametric) << c.name;
+        EXPECT_TRUE(rules.model.angleGiven) << c.name;
+        const Parsed homomorphism = parseLines(lines, ParseMode::Homomorphism);
+        EXPECT_EQ(homomorphism.code, kDone) << c.name;
+        EXPECT_EQ(homomorphism.model.productions.size(), c.homomorphismRules) << c.name;
+    }
+}
+
+TEST(ExampleDefinitions, ParametricTreeGetsItsDefaultsAndConstant)
+{
+    const Parsed tree = parseLines(exampleLines("parametric_tree"));
+    ASSERT_EQ(tree.code, kDone);
+    EXPECT_EQ(tree.model.axiom, "A(10)");
+    EXPECT_EQ(successors(tree.model),
+              (std::vector<std::string>{"F(s)[+(30.000000)A(s*0.6)][-(30.000000)A(s*0.6)]", "F(s)"}));
+    EXPECT_EQ(tree.model.productions[0].condition, "s>=1");
+    EXPECT_EQ(tree.model.productions[1].condition, "s<1");
+}
+
+TEST(ExampleDefinitions, ContextSignalIgnoresTheDrawingSymbols)
+{
+    const Parsed signal = parseLines(exampleLines("context_signal"));
+    ASSERT_EQ(signal.code, kDone);
+    EXPECT_EQ(signal.model.ignoreSet, "F+-[]");
+    EXPECT_EQ(signal.model.axiom, "bF+aF-aF+aF-aF");
+    EXPECT_EQ(signal.model.maxLeftContextSymbols, 1);
+}
+
+}  // namespace
+}  // namespace sprig
