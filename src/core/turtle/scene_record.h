@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <vector>
+#include <span>
 
 namespace sprig {
 
@@ -31,11 +31,19 @@ public:
 
     SceneRecord();
 
+    // Empties the record for a new drawing pass.
     void reset();
-    // Index of the new element, or nothing when the record is full.
+    // Index of the new element, or nothing when the record is full. Elements
+    // with a coordinate or width that is not finite are not recorded either,
+    // so that the renderer and the camera only ever see finite numbers.
     std::optional<int> recordSegment(const Vec3& start, const Vec3& end, float width, std::uint32_t colour);
-    void recordPolygon(const std::vector<Vec3>& vertices, float width, std::uint32_t colour, const Vec3& up);
+    // The edges v0 -> v1 ... -> v(k-1) -> v0 under the next polygon number,
+    // while there is room; the normal is up turned to z >= 0. Returns
+    // whether any edge was recorded.
+    bool recordPolygon(std::span<const Vec3> vertices, float width, std::uint32_t colour, const Vec3& up);
+    // Sets an element's end width; a width that is not finite is ignored.
     void setEndWidth(int index, float width);
+    // After a complete pass: complete when the record did not fill up.
     void finish();
 
     int elementCount() const { return count_; }
@@ -48,6 +56,8 @@ public:
     bool sceneComplete = false;
 
 private:
+    bool append(const Vec3& start, const Vec3& end, float width, std::uint32_t colour, int polygon);
+
     std::unique_ptr<SceneElement[]> elements_;
     std::unique_ptr<Vec3[]> normals_;
     int count_ = 0;

@@ -1,0 +1,76 @@
+#include "core/turtle/interpret_string.h"
+
+#include "core/turtle/draw_pass.h"
+#include "core/turtle/measure_pass.h"
+#include "platform/byte_file.h"
+
+namespace sprig {
+
+namespace {
+
+bool measuresFirst(const Settings& settings)
+{
+    return settings.effective.drawDimensions == 2 && !(settings.placeAtBottom && settings.fixedSegmentLength);
+}
+
+bool hasTarget(const InterpretRequest& request)
+{
+    return request.settings.effective.drawDimensions == 2 ? request.canvas != nullptr : request.scene != nullptr;
+}
+
+int drawPlane(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress,
+              DrawTotals& totals)
+{
+    const Settings& settings = request.settings;
+    PictureBox box;
+    if (measuresFirst(settings)) {
+        if (int result = measurePicture(request.fileName, options, request.job, progress, box)) return result;
+    }
+    const FitPlacement placement{static_cast<float>(request.areaWidth), static_cast<float>(request.areaHeight),
+                                 settings.placeAtBottom, settings.fixedSegmentLength};
+    PlaneDrawing drawing(*request.canvas, fitPicture(box, placement),
+                         {options.widthInPixels, options.differentiateEFWidth, options.differentiateEFColor});
+    if (request.scene) request.scene->reset();
+    return drawString(request.fileName, options, request.symbolCount, drawing, request.job, progress, totals);
+}
+
+int drawSpace(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress,
+              DrawTotals& totals)
+{
+    SceneRecord& scene = *request.scene;
+    scene.reset();
+    SceneBuilder builder(scene, options.differentiateEFWidth, options.differentiateEFColor);
+    const int result = drawString(request.fileName, options, request.symbolCount, builder, request.job, progress, totals);
+    if (result == kDone) scene.finish();
+    return result;
+}
+
+int interpret(const InterpretRequest& request, DrawTotals& totals)
+{
+    if (!hasTarget(request)) return kGraphicsError;
+    Settings& settings = request.settings;
+    const TurtleOptions options = TurtleOptions::from(settings, request.penColour);
+    if (!settings.fixedSegmentLength) settings.segmentLengthText.assign(1, '1');
+    if (request.canvas && request.backgroundColour) request.canvas->fill(*request.backgroundColour);
+    PassProgress progress(request.job, measuresFirst(settings) ? 2 * request.symbolCount : request.symbolCount);
+    const int result = settings.effective.drawDimensions == 2 ? drawPlane(request, options, progress, totals)
+                                                              : drawSpace(request, options, progress, totals);
+    if (result == kDone) progress.complete();
+    return result;
+}
+
+}  // namespace
+
+bool isTemporaryStringFile(const std::string& fileName) { return fileName.ends_with(".sth"); }
+
+InterpretResult interpretString(const InterpretRequest& request)
+{
+    request.job.appendLog("String interpreting");
+    request.job.appendLog("Input file: " + request.fileName);
+    DrawTotals totals;
+    const int code = interpret(request, totals);
+    if (request.isTemporary && isTemporaryStringFile(request.fileName)) removeFile(request.fileName);
+    return {code, totals.segmentTotal, totals.polygonTotal};
+}
+
+}  // namespace sprig

@@ -1,0 +1,28 @@
+#include "core/turtle/polygon_stack.h"
+
+#include <new>
+
+namespace sprig {
+
+int PolygonStack::open()
+{
+    try {
+        if (levels_.size() == open_) levels_.emplace_back();
+    } catch (const std::bad_alloc&) {
+        return 1;
+    }
+    ++open_;
+    return 0;
+}
+
+int PolygonStack::append(const Vec3& vertex)
+{
+    try {
+        levels_[open_ - 1].push_back(vertex);
+    } catch (const std::bad_alloc&) {
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace sprig

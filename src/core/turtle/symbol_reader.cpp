@@ -1,0 +1,82 @@
+#include "core/turtle/symbol_reader.h"
+
+#include <string_view>
+
+#include "platform/fixed_format.h"
+
+namespace sprig {
+
+namespace {
+
+bool isSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool isNumberByte(int c)
+{
+    return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
+}
+
+}  // namespace
+
+bool parseParameterText(const char* text, int length, float& value)
+{
+    if (length == 0) return true;
+    std::string_view rest(text, static_cast<std::size_t>(length));
+    while (!rest.empty() && isSpace(static_cast<unsigned char>(rest.front()))) rest.remove_prefix(1);
+    return readLeadingNumber(rest, value, true);
+}
+
+int SymbolReader::skipSpace()
+{
+    int c = file_.get();
+    while (isSpace(c)) c = file_.get();
+    return c;
+}
+
+int SymbolReader::readHeader(float defaultAngle, float& angle)
+{
+    angle = defaultAngle;
+    int c = skipSpace();
+    const int first = c;
+    int length = 0;
+    for (; c != kEof && !isSpace(c); c = file_.get()) ++length;
+    if (length == 1 && first == 'n') {
+        const int result = readAngle(angle);
+        if (result != 0) return result;
+    }
+    c = skipSpace();
+    if (c != kEof && !file_.unget()) return 2;
+    return 0;
+}
+
+int SymbolReader::readAngle(float& angle)
+{
+    int c = skipSpace();
+    if (c == kEof) return 0;
+    int length = 0;
+    for (; isNumberByte(c) && length < kMaxParamText; c = file_.get()) text_[static_cast<std::size_t>(length++)] = static_cast<char>(c);
+    if (c != kEof && !file_.unget()) return 2;
+    return readLeadingNumber(std::string_view(text_.data(), static_cast<std::size_t>(length)), angle, true) ? 0 : 2;
+}
+
+int SymbolReader::readParams(SymbolParams& params)
+{
+    int depth = 1;
+    for (;;) {
+        int length = 0;
+        int c = file_.get();
+        for (;; c = file_.get()) {
+            if (c == kEof || c == '\n') return 2;
+            if (c == ',') break;
+            if (c == '(') ++depth;
+            if (c == ')' && --depth == 0) break;
+            if (length == kMaxParamText) return 2;
+            text_[static_cast<std::size_t>(length++)] = static_cast<char>(c);
+        }
+        if (params.n == kMaxSymbolParams) return 2;
+        float& slot = params.p[static_cast<std::size_t>(params.n++)];
+        if (!parseParameterText(text_.data(), length, slot)) return 2;
+        if (c == ')') return 0;
+    }
+}
+
+}  // namespace sprig

@@ -1,0 +1,20 @@
+#include "core/turtle/symbol_stream.h"
+
+namespace sprig {
+
+void PassProgress::report()
+{
+    std::int64_t percent = read_ * 100 / total_;
+    if (percent > 100) percent = 100;
+    job_.showProgress(ProgressBar::Interpretation, static_cast<int>(percent));
+}
+
+int SymbolStream::open(const std::string& fileName, float defaultAngle)
+{
+    if (!file_.open(fileName)) return kIoError;
+    const int result = reader_.readHeader(defaultAngle, angle_);
+    if (result != kDone) file_.close();
+    return result;
+}
+
+}  // namespace sprig

@@ -1,0 +1,80 @@
+#pragma once
+// One pass over a string file: opens it, reads its header, then hands every
+// symbol to the pass while polling the stop request and reporting progress.
+
+#include <cstdint>
+#include <string>
+
+#include "core/lsystem/lsystem.h"
+#include "core/turtle/symbol_reader.h"
+#include "platform/byte_file.h"
+#include "platform/job.h"
+
+namespace sprig {
+
+// Progress of the interpretation bar over one call: at most one report per
+// 100 symbols.
+class PassProgress {
+public:
+    PassProgress(Job& job, std::int64_t total) : job_(job), total_(total > 0 ? total : 1) {}
+
+    void tick()
+    {
+        ++read_;
+        if (++sinceReport_ == 100) {
+            sinceReport_ = 0;
+            report();
+        }
+    }
+    void complete() { job_.showProgress(ProgressBar::Interpretation, 100); }
+
+private:
+    void report();
+
+    Job& job_;
+    std::int64_t total_;
+    std::int64_t read_ = 0;
+    int sinceReport_ = 0;
+};
+
+class SymbolStream {
+public:
+    // 0, or 2 when the file cannot be opened or its header cannot be read.
+    int open(const std::string& fileName, float defaultAngle);
+    // The default turning angle in degrees: the file's, or the default.
+    float angle() const { return angle_; }
+
+    // Calls apply(symbol, params) for every symbol until the end of the
+    // file; stops at the first result other than 0, a stop request (20) or
+    // an unreadable symbol (2). The file is closed at the end.
+    template <class Apply>
+    int run(const Job& job, PassProgress& progress, Apply&& apply)
+    {
+        const int result = loop(job, progress, apply);
+        const bool readFailed = file_.failed();
+        file_.close();
+        return result == kDone && readFailed ? kIoError : result;
+    }
+
+private:
+    template <class Apply>
+    int loop(const Job& job, PassProgress& progress, Apply& apply)
+    {
+        SymbolParams params;
+        int symbol = kEof;
+        bool last = false;
+        while (!last) {
+            if (job.stopRequested()) return kStopped;
+            progress.tick();
+            if (int result = reader_.next(symbol, params, last)) return result;
+            if (int result = apply(symbol, params)) return result;
+        }
+        return kDone;
+    }
+
+    InFile file_;
+    SymbolReader reader_{file_};
+    float angle_ = 0.0f;
+};
+
+}  // namespace sprig
