@@ -11,34 +11,32 @@ namespace {
 using testing::parseLines;
 using testing::Parsed;
 using testing::successors;
-
-std::string filled(const std::string& text, const std::vector<DefaultSpec>& defaults)
-{
-    std::string out;
-    EXPECT_EQ(ApplyDefaults(text, defaults, out), kDone) << text;
-    return out;
-}
-
-std::string substituted(const std::string& text, const std::vector<Constant>& constants)
-{
-    std::string out;
-    EXPECT_EQ(SubstituteConstants(text, constants, out), kDone) << text;
-    return out;
-}
+using Lines = std::vector<std::string>;
 
 TEST(ApplyDefaults, MissingParametersComeFromTheFirstEntryForTheSymbol)
 {
+    struct Case {
+        const char* text;
+        std::vector<DefaultSpec> defaults;
+        const char* filled;
+    };
     const std::vector<DefaultSpec> u{"U(1.67,7)"};
-    EXPECT_EQ(filled("U(5)", u), "U(5,7)");
-    EXPECT_EQ(filled("U", u), "U(1.67,7)");
-    EXPECT_EQ(filled("U(1,2,3)", u), "U(1,2,3)");
-    EXPECT_EQ(filled("U(1,2)", u), "U(1,2)");
-    EXPECT_EQ(filled("FU[U(x*(2+1))]", u), "FU(1.67,7)[U(x*(2+1),7)]");
-    EXPECT_EQ(filled("F(U)", u), "F(U)");
-    EXPECT_EQ(filled("U(ABS(1),2)", u), "U(ABS(1),2)");
-    EXPECT_EQ(filled("U", {"U(1)", "U(2,3)"}), "U(1)");
-    EXPECT_EQ(filled("AB", {"B(1,2,3)"}), "AB(1,2,3)");
-    EXPECT_EQ(filled("B(9)", {"B(1,2,3)"}), "B(9,2,3)");
+    const Case cases[] = {
+        {"U(5)", u, "U(5,7)"},
+        {"U", u, "U(1.67,7)"},
+        {"U(1,2,3)", u, "U(1,2,3)"},
+        {"U(1,2)", u, "U(1,2)"},
+        {"FU[U(x*(2+1))]", u, "FU(1.67,7)[U(x*(2+1),7)]"},
+        {"F(U)", u, "F(U)"},
+        {"U(ABS(1),2)", u, "U(ABS(1),2)"},
+        {"U", {"U(1)", "U(2,3)"}, "U(1)"},
+        {"B(9)A", {"B(1,2,3)"}, "B(9,2,3)A"},
+    };
+    for (const Case& c : cases) {
+        std::string out;
+        EXPECT_EQ(ApplyDefaults(c.text, c.defaults, out), kDone) << c.text;
+        EXPECT_EQ(out, c.filled);
+    }
 }
 
 TEST(ApplyDefaults, UnclosedListsAndOverlongResultsFail)
@@ -47,31 +45,33 @@ TEST(ApplyDefaults, UnclosedListsAndOverlongResultsFail)
     std::string out;
     EXPECT_EQ(ApplyDefaults("U(5", u, out), kIoError);
     EXPECT_EQ(ApplyDefaults("FU(5(", u, out), kIoError);
-
     EXPECT_EQ(ApplyDefaults(std::string(222, 'U') + "X", u, out), kDone);
     EXPECT_EQ(out.size(), 1999u);
     EXPECT_EQ(ApplyDefaults(std::string(222, 'U') + "XY", u, out), kIoError);
 }
 
-TEST(SubstituteConstants, NamesAreReplacedWhereverTheyStandAndValuesAreNotSearched)
+TEST(SubstituteConstants, EarliestNameWinsTiesGoToTheLastElseTheFirstConstant)
 {
-    EXPECT_EQ(substituted("AB", {{"A", "5"}}), "5B");
-    EXPECT_EQ(substituted("A", {{"A", "AA"}}), "AA");
-    EXPECT_EQ(substituted("AB", {{"A", "B"}, {"B", "C"}}), "BC");
-    EXPECT_EQ(substituted("xyz", {{"A", "5"}}), "xyz");
-    EXPECT_EQ(substituted("len*len", {{"len", "2"}}), "2*2");
-}
-
-TEST(SubstituteConstants, AtOneEarliestPlaceTheLastConstantElseTheFirstWins)
-{
-    EXPECT_EQ(substituted("ABX", {{"A", "1"}, {"AB", "2"}, {"X", "9"}}), "1B9");
-    EXPECT_EQ(substituted("AB", {{"A", "1"}, {"AB", "2"}}), "2");
-    EXPECT_EQ(substituted("AB", {{"AB", "2"}, {"A", "1"}}), "1B");
-    EXPECT_EQ(substituted("BA", {{"A", "1"}, {"B", "2"}}), "21");
-}
-
-TEST(SubstituteConstants, OverlongResultsFail)
-{
+    struct Case {
+        const char* text;
+        std::vector<Constant> constants;
+        const char* substituted;
+    };
+    const Case cases[] = {
+        {"AB", {{"A", "5"}}, "5B"},
+        {"A", {{"A", "AA"}}, "AA"},
+        {"AB", {{"A", "B"}, {"B", "C"}}, "BC"},
+        {"len*len", {{"len", "2"}}, "2*2"},
+        {"xyz", {{"A", "5"}}, "xyz"},
+        {"ABX", {{"A", "1"}, {"AB", "2"}, {"X", "9"}}, "1B9"},
+        {"AB", {{"A", "1"}, {"AB", "2"}}, "2"},
+        {"AB", {{"AB", "2"}, {"A", "1"}}, "1B"},
+    };
+    for (const Case& c : cases) {
+        std::string out;
+        EXPECT_EQ(SubstituteConstants(c.text, c.constants, out), kDone) << c.text;
+        EXPECT_EQ(out, c.substituted);
+    }
     const std::vector<Constant> big{{"A", std::string(1000, '9')}};
     std::string out;
     EXPECT_EQ(SubstituteConstants("A", big, out), kDone);
@@ -83,20 +83,16 @@ TEST(DefinitionDefaults, AngleEntriesFollowTheDefaultLinesInParametricSystems)
     const Parsed parametric = parseLines({"angle 18", "axiom +F(1)", "#F(x)->F(x)+F(x)"});
     ASSERT_EQ(parametric.code, kDone);
     EXPECT_EQ(parametric.model.axiom, "+(18.000000)F(1)");
-    EXPECT_EQ(successors(parametric.model), std::vector<std::string>{"F(x)+(18.000000)F(x)"});
-    EXPECT_EQ(parametric.model.defaults,
-              (std::vector<DefaultSpec>{"-(18.000000)", "+(18.000000)", "^(18.000000)", "&(18.000000)",
-                                        "/(18.000000)", "\\(18.000000)"}));
+    EXPECT_EQ(successors(parametric.model), Lines{"F(x)+(18.000000)F(x)"});
+    EXPECT_EQ(parametric.model.defaults, (std::vector<DefaultSpec>{"-(18.000000)", "+(18.000000)", "^(18.000000)",
+                                                                   "&(18.000000)", "/(18.000000)", "\\(18.000000)"}));
 
     const Parsed plain = parseLines({"angle 18", "axiom +F", "#F->F+F"});
     EXPECT_TRUE(plain.model.defaults.empty());
     EXPECT_EQ(plain.model.axiom, "+F");
-
-    const Parsed noAngleLine = parseLines({"#F(x)->+F(x)"});
-    EXPECT_EQ(successors(noAngleLine.model), std::vector<std::string>{"+F(x)"});
-
-    const Parsed overridden = parseLines({"angle 18", "default +(45)", "#F(x)->+F(x)-F(x)"});
-    EXPECT_EQ(successors(overridden.model), std::vector<std::string>{"+(45)F(x)-(18.000000)F(x)"});
+    EXPECT_EQ(successors(parseLines({"#F(x)->+F(x)"}).model), Lines{"+F(x)"});
+    EXPECT_EQ(successors(parseLines({"angle 18", "default +(45)", "#F(x)->+F(x)-F(x)"}).model),
+              Lines{"+(45)F(x)-(18.000000)F(x)"});
 }
 
 TEST(DefinitionDefaults, DefaultsAreFilledBeforeConstantsAreSubstituted)
@@ -104,8 +100,7 @@ TEST(DefinitionDefaults, DefaultsAreFilledBeforeConstantsAreSubstituted)
     const Parsed parsed = parseLines({"default U(a,7)", "define a=1.5", "axiom U(5)", "#X->U"});
     ASSERT_EQ(parsed.code, kDone);
     EXPECT_EQ(parsed.model.axiom, "U(5,7)");
-    EXPECT_EQ(successors(parsed.model), std::vector<std::string>{"U(1.5,7)"});
-
+    EXPECT_EQ(successors(parsed.model), Lines{"U(1.5,7)"});
     EXPECT_EQ(parseLines({"default U(1)", "#X->U(2"}).code, kIoError);
     EXPECT_EQ(parseLines({"default U(1)", "axiom U(2"}).code, kIoError);
 }
@@ -122,10 +117,6 @@ TEST(DefinitionConstants, ConditionsProbabilitiesAndSuccessorsButNotHeadsAreSubs
     EXPECT_FALSE(rule.probabilityIsConstant);
     EXPECT_EQ(rule.probabilityText, "0.5");
     EXPECT_EQ(rule.successor, "5");
-
-    const Parsed noCondition = parseLines({"define x=1", "#A(x)->B"});
-    EXPECT_FALSE(noCondition.model.productions.at(0).hasCondition);
-    EXPECT_EQ(noCondition.model.productions.at(0).condition, "");
 }
 
 }  // namespace
