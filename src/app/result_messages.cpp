@@ -1,0 +1,38 @@
+#include "app/result_messages.h"
+
+namespace sprig {
+
+ResultMessage jobErrorMessage(int code, int errorRow)
+{
+    const std::string row = std::to_string(errorRow);
+    switch (code) {
+    case 1:
+        return {"Chyba : nedostatok pamäte alebo syntaxtická chyba\nv súbore definujúcom L-systém",
+                "Error: not enough memory or syntax error in L-system file"};
+    case 2:
+        return {"Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém",
+                "Error: I/O error or syntax error in L-system file"};
+    case 4:
+        return {"Chyba : syntaxtická chyba v súbore\ndefinujúcom L-systém", "Error: syntax error in L-system file"};
+    case 155:
+        return {"Chyba : Syntaxtická chyba v súbore nastavení na riadku " + row,
+                "Error: syntax error in options file, row " + row};
+    case 111:
+        return {"Chyba : Syntaxtická chyba v súbore\ndefinujúcom L-systém na riadku " + row,
+                "Error: syntax error in L-system file, row " + row};
+    default:
+        return {std::to_string(code), "Error: error number " + std::to_string(code)};
+    }
+}
+
+ResultMessage drawErrorMessage(int drawResult)
+{
+    switch (drawResult) {
+    case 1: return {"Chyba kreslenia : nedostatok pamate", "Error: not enough memory"};
+    case 2: return {"Chyba kreslenia : I/O chyba", "Error: I/O error"};
+    case 3: return {"Chyba kreslenia : chyba grafiky", "Error: graphics error"};
+    default: return {std::to_string(drawResult), "Error: error number " + std::to_string(drawResult)};
+    }
+}
+
+}  // namespace sprig

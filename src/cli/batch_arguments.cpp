@@ -1,0 +1,61 @@
+#include "cli/batch_arguments.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace sprig {
+
+const char* const kBatchUsage =
+    "Usage: sprigwork-batch [--steps N] [--seed S] [--clean] FILE.ls\n"
+    "\n"
+    "Derives the L-system of FILE.ls from step 0 up to step N (default 0), as\n"
+    "N+1 presses of the forward button would, and leaves the string of every\n"
+    "step in <base>_NNN.stt beside FILE.ls. The information log goes to\n"
+    "standard output; errors go to standard error and set the exit status to\n"
+    "the result code.\n"
+    "\n"
+    "  --steps N   last step to derive, 0 .. 999\n"
+    "  --seed S    seed the random source with S + step index instead of the clock\n"
+    "  --clean     delete the files the run created when it ends\n"
+    "  --help      show this text\n";
+
+namespace {
+
+template <typename T>
+bool parseNumber(std::string_view text, T& value)
+{
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc{} && end == text.data() + text.size();
+}
+
+}  // namespace
+
+std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArguments& out)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--help" || arg == "-h") {
+            out.help = true;
+        } else if (arg == "--clean") {
+            out.clean = true;
+        } else if (arg == "--steps") {
+            if (!hasValue || !parseNumber(argv[++i], out.steps) || out.steps < 0 || out.steps > 999)
+                return "--steps needs a whole number from 0 to 999";
+        } else if (arg == "--seed") {
+            std::uint32_t seed = 0;
+            if (!hasValue || !parseNumber(argv[++i], seed)) return "--seed needs a whole number";
+            out.seed = seed;
+        } else if (arg.starts_with("-") && arg.size() > 1) {
+            return "unknown option " + std::string(arg);
+        } else if (out.definitionPath.empty()) {
+            out.definitionPath = arg;
+        } else {
+            return "only one definition file may be given";
+        }
+    }
+    if (!out.help && out.definitionPath.empty()) return "no definition file given";
+    return std::nullopt;
+}
+
+}  // namespace sprig

@@ -1,0 +1,23 @@
+#pragma once
+// The batch command's command line.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace sprig {
+
+struct BatchArguments {
+    std::string definitionPath;
+    int steps = 0;
+    std::optional<std::uint32_t> seed;
+    bool clean = false;
+    bool help = false;
+};
+
+// Returns an error text, or nothing when the arguments are good.
+std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArguments& out);
+
+extern const char* const kBatchUsage;
+
+}  // namespace sprig

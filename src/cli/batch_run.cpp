@@ -1,0 +1,82 @@
+#include "cli/batch_run.h"
+
+#include "core/derive/derive_strings.h"
+#include "core/derive/string_file.h"
+#include "core/derive/string_file_name.h"
+#include "platform/byte_file.h"
+#include "platform/job.h"
+#include "platform/random_source.h"
+#include "platform/text_lines.h"
+#include "settings/options_file.h"
+
+namespace sprig {
+
+BatchRun::BatchRun(const BatchArguments& arguments, Job& job, RandomSource& random)
+    : arguments_(arguments), job_(job), random_(random)
+{
+}
+
+BatchOutcome BatchRun::run()
+{
+    int code = open();
+    for (int step = 0; code == kDone && step <= arguments_.steps; ++step) code = forward();
+    if (code == kDone && settings_.hasHomomorphism) code = derive(true);
+    if (arguments_.clean) deleteCreatedFiles();
+    return {code, code == kOptionsSyntaxError || code == kDefinitionLineError ? report_.ErrorRow : 0};
+}
+
+int BatchRun::open()
+{
+    if (!readTextLines(arguments_.definitionPath, definitionLines_)) return kIoError;
+    const std::string optionsPath = optionsPathFor(arguments_.definitionPath);
+    if (fileExists(optionsPath) && !readTextLines(optionsPath, optionsLines_)) return kIoError;
+    return kDone;
+}
+
+int BatchRun::forward()
+{
+    if (const int result = ReadOptions(definitionLines_, optionsLines_, settings_, report_.ErrorRow, job_))
+        return result;
+    if (const int result = derive(false)) return result;
+    ++stepsDone_;
+    showStatistics(StringFileName(basePath(arguments_.definitionPath), stepsDone_ - 1, kStepExt));
+    return kDone;
+}
+
+int BatchRun::derive(bool homomorphismSwitch)
+{
+    DeriveRequest request;
+    request.definitionLines = &definitionLines_;
+    request.definitionPath = arguments_.definitionPath;
+    request.stepsDone = stepsDone_;
+    request.stepsToRun = stepsDone_ == 0 ? 0 : 1;
+    request.symbolCount = symbolCount_;
+    request.homomorphism = homomorphismSwitch;
+    SystemClock clock;
+    const auto seed = arguments_.seed;
+    DeriveServices services{job_, random_, [seed, &clock](int step) {
+                                return seed ? *seed + static_cast<std::uint32_t>(step)
+                                            : static_cast<std::uint32_t>(clock.nowSeconds());
+                            }};
+    return DeriveStrings(request, settings_, services, report_, createdFiles_);
+}
+
+void BatchRun::showStatistics(const std::string& shownFile)
+{
+    StringStatistics stats;
+    if (ReadStringStatistics(shownFile, stats) == kDone || stats.symbolCount > 0) symbolCount_ = stats.symbolCount;
+    report_.IsParametric = stats.isParametric;
+    job_.appendLog("Statistics");
+    job_.appendLog("String length: " + std::to_string(lengthKB(fileSize(shownFile))) + " KB");
+    job_.appendLog("Number of symbols: " + std::to_string(symbolCount_));
+}
+
+void BatchRun::deleteCreatedFiles()
+{
+    for (const std::string& name : createdFiles_) removeFile(name);
+    createdFiles_.clear();
+    if (stepsDone_ > 0)
+        removeFile(StringFileName(basePath(arguments_.definitionPath), stepsDone_ - 1, kHomomorphismExt));
+}
+
+}  // namespace sprig

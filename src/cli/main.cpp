@@ -1,0 +1,41 @@
+// sprigwork-batch: derives an L-system without a window. See kBatchUsage.
+
+#include <cstdio>
+#include <string>
+
+#include "app/result_messages.h"
+#include "cli/batch_arguments.h"
+#include "cli/batch_run.h"
+#include "cli/console_job.h"
+#include "platform/random_source.h"
+
+namespace {
+
+constexpr int kUsageError = 64;
+
+void printError(const sprig::ResultMessage& message)
+{
+    std::fprintf(stderr, "%s\n%s\n", message.dialog.c_str(), message.logLine.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    sprig::BatchArguments arguments;
+    if (const auto error = sprig::parseBatchArguments(argc, argv, arguments)) {
+        std::fprintf(stderr, "sprigwork-batch: %s\n\n%s", error->c_str(), sprig::kBatchUsage);
+        return kUsageError;
+    }
+    if (arguments.help) {
+        std::fputs(sprig::kBatchUsage, stdout);
+        return 0;
+    }
+    sprig::ConsoleJob job;
+    sprig::LcgRandom random;
+    sprig::BatchRun run(arguments, job, random);
+    const sprig::BatchOutcome outcome = run.run();
+    if (outcome.code == sprig::kStopped) std::fputs("Stopped.\n", stderr);
+    else if (outcome.code != 0) printError(sprig::jobErrorMessage(outcome.code, outcome.errorRow));
+    return outcome.code;
+}

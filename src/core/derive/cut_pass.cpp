@@ -1,0 +1,30 @@
+#include "core/derive/cut_pass.h"
+
+#include "core/derive/string_file.h"
+#include "platform/byte_file.h"
+
+namespace sprig {
+
+int CutBranches(const std::string& from, const std::string& to, const LSystem& system)
+{
+    InFile in;
+    if (!in.open(from)) return kIoError;
+    OutFile out;
+    if (!out.open(to)) return kIoError;
+    if (!readHeader(in)) return kIoError;
+    writeHeader(out, system);
+    int depth = 0;
+    for (int c = in.get(); c != kEof && c != '\n'; c = in.get()) {
+        if (depth == 0) {
+            if (c == '%') depth = 1;
+        } else if (c == '[') {
+            ++depth;
+        } else if (c == ']') {
+            --depth;
+        }
+        if (depth == 0) out.put(static_cast<char>(c));
+    }
+    return !in.failed() && out.close() ? kDone : kIoError;
+}
+
+}  // namespace sprig

@@ -1,0 +1,149 @@
+#include "core/derive/derive_strings.h"
+
+#include <new>
+
+#include "core/derive/cut_pass.h"
+#include "core/derive/rewriting_pass.h"
+#include "core/derive/string_file.h"
+#include "core/derive/string_file_name.h"
+#include "core/lsystem/definition_parser.h"
+#include "platform/byte_file.h"
+#include "platform/job.h"
+#include "platform/random_source.h"
+
+namespace sprig {
+
+namespace {
+
+class Derivation {
+public:
+    Derivation(const DeriveRequest& request, const LSystem& system, DeriveServices& services,
+               std::vector<std::string>& createdFiles)
+        : request_(request), system_(system), services_(services), createdFiles_(createdFiles),
+          base_(basePath(request.definitionPath))
+    {
+    }
+
+    int writeStepZero();
+    int rewriteStep(int step);
+    int homomorphismOf(int step);
+
+private:
+    int rewrite(InFile& in, OutFile& out);
+    void log(const std::string& line) { services_.job.appendLog(line); }
+
+    const DeriveRequest& request_;
+    const LSystem& system_;
+    DeriveServices& services_;
+    std::vector<std::string>& createdFiles_;
+    std::string base_;
+};
+
+int Derivation::writeStepZero()
+{
+    const std::string name = StringFileName(base_, 0, kStepExt);
+    const int result = WriteAxiomFile(system_, name);
+    if (result != kDone) return result;
+    createdFiles_.push_back(name);
+    log("Step 0");
+    log("String rewriting");
+    log("Output file: " + name);
+    return kDone;
+}
+
+int Derivation::rewrite(InFile& in, OutFile& out)
+{
+    if (!readHeader(in)) return kIoError;
+    writeHeader(out, system_);
+    RewritingPass pass(system_, services_.random, services_.job);
+    const int result = pass.run(in, out, request_.symbolCount);
+    const bool closed = out.close();
+    return result == kDone && !closed ? kIoError : result;
+}
+
+int Derivation::rewriteStep(int step)
+{
+    const std::string input = StringFileName(base_, step, kStepExt);
+    const std::string cut = StringFileName(base_, step, kCutExt);
+    const std::string output = StringFileName(base_, step + 1, kStepExt);
+    if (const int result = CutBranches(input, cut, system_); result != kDone) {
+        removeFile(cut);
+        return result;
+    }
+    log("Step " + std::to_string(step + 1));
+    log("String rewriting");
+    log("Input file: " + input);
+    log("Output file: " + output);
+    InFile in;
+    if (!in.open(cut)) {
+        removeFile(cut);
+        return kIoError;
+    }
+    OutFile out;
+    if (!out.open(output)) {
+        in.close();
+        removeFile(cut);
+        return kIoError;
+    }
+    const int result = rewrite(in, out);
+    in.close();
+    createdFiles_.push_back(output);
+    removeFile(cut);
+    return result;
+}
+
+int Derivation::homomorphismOf(int step)
+{
+    const std::string input = StringFileName(base_, step, kStepExt);
+    const std::string output = StringFileName(base_, step, kHomomorphismExt);
+    log("Homomorhism");
+    log("Input file: " + input);
+    InFile in;
+    if (!in.open(input)) return kIoError;
+    log("Output file: " + output);
+    OutFile out;
+    if (!out.open(output)) return kIoError;
+    const int result = rewrite(in, out);
+    if (result != kDone) removeFile(output);
+    return result;
+}
+
+int derive(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
+           std::vector<std::string>& createdFiles)
+{
+    Job& job = services.job;
+    job.showProgress(ProgressBar::Rewriting, 0);
+    LSystem system;
+    const ParseMode mode = request.homomorphism ? ParseMode::Homomorphism : ParseMode::Rules;
+    if (const int parsed = ParseLSystem(*request.definitionLines, mode, settings, services.random, system, report);
+        parsed != kDone)
+        return parsed;
+    job.showProgress(ProgressBar::Rewriting, 50);
+    Derivation derivation(request, system, services, createdFiles);
+    if (request.stepsDone == 0 && !request.homomorphism) {
+        if (const int result = derivation.writeStepZero(); result != kDone) return result;
+    }
+    const int first = std::max(request.stepsDone - 1, 0);
+    const int count = request.homomorphism ? std::max(request.stepsToRun, 1) : request.stepsToRun;
+    services.random.seed(services.seedFor(first));
+    for (int step = first; step < first + count; ++step) {
+        const int result = request.homomorphism ? derivation.homomorphismOf(step) : derivation.rewriteStep(step);
+        if (result != kDone) return result;
+    }
+    job.showProgress(ProgressBar::Rewriting, 100);
+    return kDone;
+}
+
+}  // namespace
+
+int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,
+                  ParseReport& report, std::vector<std::string>& createdFiles)
+{
+    try {
+        return derive(request, settings, services, report, createdFiles);
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory;
+    }
+}
+
+}  // namespace sprig

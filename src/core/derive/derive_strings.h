@@ -1,0 +1,42 @@
+#pragma once
+// One derivation call: parse the definition, write step 0 when no string
+// exists yet, then rewrite step by step; or, with the homomorphism switch,
+// rewrite the step shown by the homomorphism rules into the file to draw.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/lsystem/lsystem.h"
+
+namespace sprig {
+
+class Job;
+class RandomSource;
+struct Settings;
+
+struct DeriveRequest {
+    const std::vector<std::string>* definitionLines = nullptr;
+    std::string definitionPath;
+    int stepsDone = 0;
+    int stepsToRun = 0;
+    // Symbols of the string last shown; scales the progress bar (0: none).
+    std::int64_t symbolCount = 0;
+    bool homomorphism = false;
+};
+
+struct DeriveServices {
+    Job& job;
+    RandomSource& random;
+    // Seed for the pass starting at the given step; the clock in seconds
+    // unless a repeatable run asks otherwise.
+    std::function<std::uint32_t(int step)> seedFor;
+};
+
+// Returns 0, a parse code (1, 2, 4, 111), 1, 2 or 20. Step files written
+// (also partial ones) are appended to createdFiles.
+int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,
+                  ParseReport& report, std::vector<std::string>& createdFiles);
+
+}  // namespace sprig

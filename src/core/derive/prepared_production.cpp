@@ -1,0 +1,107 @@
+#include "core/derive/prepared_production.h"
+
+#include "platform/byte_file.h"
+
+namespace sprig {
+
+namespace {
+
+std::vector<int> paramCounts(const std::vector<ContextSymbol>& symbols)
+{
+    std::vector<int> counts;
+    counts.reserve(symbols.size());
+    for (const ContextSymbol& s : symbols) counts.push_back(static_cast<int>(s.size()) - 1);
+    return counts;
+}
+
+CompiledExpression compileNormalized(std::string text, const std::string& names)
+{
+    NormalizeExpression(text);
+    return CompiledExpression::compile(text, names);
+}
+
+// Splits the argument texts of the list whose "(" stands before `pos`: an
+// argument ends at any ",", or where the depth returns to 0. Returns the
+// position after the ")", or npos when the text ends first.
+std::size_t splitArguments(const std::string& text, std::size_t pos, std::vector<std::string>& args)
+{
+    int depth = 1;
+    std::string current;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c == '(') ++depth;
+        else if (c == ')') --depth;
+        if (c == ',' || depth == 0) {
+            args.push_back(current);
+            current.clear();
+            if (depth == 0) return pos + 1;
+        } else {
+            current.push_back(c);
+        }
+    }
+    return std::string::npos;
+}
+
+void prepareSuccessor(PreparedProduction& p)
+{
+    const std::string& text = p.rule->successor;
+    SuccessorPiece piece;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos++];
+        piece.literal.push_back(c);
+        if (c != '(') continue;
+        std::vector<std::string> args;
+        pos = splitArguments(text, pos, args);
+        if (pos == std::string::npos) {
+            p.successorBroken = true;
+            return;
+        }
+        piece.literal.pop_back();
+        piece.hasList = true;
+        for (const std::string& a : args) piece.arguments.push_back(compileNormalized(a, p.rule->formalParams));
+        p.successor.push_back(std::move(piece));
+        piece = SuccessorPiece{};
+    }
+    if (!piece.literal.empty()) p.successor.push_back(std::move(piece));
+}
+
+}  // namespace
+
+PreparedProduction prepareProduction(const Production& rule)
+{
+    PreparedProduction p;
+    p.rule = &rule;
+    p.leftParamCounts = paramCounts(rule.leftSymbols);
+    p.rightParamCounts = paramCounts(rule.rightSymbols);
+    p.unconditional = !rule.hasCondition && rule.probabilityIsConstant && rule.probability >= 1.0f;
+    p.erases = rule.successor == "*";
+    if (rule.hasCondition) p.condition = compileNormalized(rule.condition, rule.formalParams);
+    if (!rule.probabilityIsConstant) {
+        p.probabilityAlone = CompiledExpression::compile(rule.probabilityText, "");
+        p.probabilityBound = CompiledExpression::compile(rule.probabilityText, rule.formalParams);
+    }
+    if (!p.erases) prepareSuccessor(p);
+    return p;
+}
+
+bool writeSuccessor(const PreparedProduction& p, const float* values, RandomSource& random, OutFile& out)
+{
+    if (p.successorBroken) return false;
+    for (const SuccessorPiece& piece : p.successor) {
+        out.write(piece.literal);
+        if (!piece.hasList) continue;
+        char separator = '(';
+        for (const CompiledExpression& arg : piece.arguments) {
+            const EvalResult r = arg.evaluate(values, random);
+            if (!r.ok) return false;
+            out.put(separator);
+            out.writeFixed(r.value);
+            separator = ',';
+        }
+        out.put(')');
+    }
+    return true;
+}
+
+}  // namespace sprig

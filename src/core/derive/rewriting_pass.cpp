@@ -1,0 +1,142 @@
+#include "core/derive/rewriting_pass.h"
+
+#include "core/derive/right_context_scan.h"
+#include "platform/byte_file.h"
+#include "platform/job.h"
+#include "platform/random_source.h"
+
+namespace sprig {
+
+RewritingPass::RewritingPass(const LSystem& system, RandomSource& random, Job& job)
+    : system_(system), random_(random), job_(job)
+{
+    productions_.reserve(system.productions.size());
+    for (const Production& rule : system.productions) productions_.push_back(prepareProduction(rule));
+    for (const PreparedProduction& p : productions_)
+        byPredecessor_[static_cast<unsigned char>(p.rule->predecessor)].push_back(&p);
+    for (char c : system.ignoreSet) ignored_[static_cast<unsigned char>(c)] = true;
+    history_.reset(system.maxLeftContextSymbols);
+    window_.reset(system.maxRightContextSymbols);
+}
+
+int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
+{
+    Symbol s;
+    for (std::int64_t symbols = 1;; ++symbols) {
+        const int c = in.get();
+        if (job_.stopRequested()) return kStopped;
+        if (symbols % 100 == 0) reportProgress(symbols, symbolCount);
+        if (c == kEof || c == '\n') break;
+        s.symbol = static_cast<char>(c);
+        if (!readParameters(in, s, random_)) return kIoError;
+        if (const int result = rewriteSymbol(in, out, s); result != kDone) return result;
+        if (system_.maxLeftContextSymbols > 0) updateHistory(s);
+    }
+    return in.failed() || out.failed() ? kIoError : kDone;
+}
+
+void RewritingPass::reportProgress(std::int64_t symbols, std::int64_t symbolCount)
+{
+    if (symbolCount <= 0) return;
+    const int percent = static_cast<int>(std::min<std::int64_t>(100, symbols * 100 / symbolCount));
+    if (percent == lastPercent_) return;
+    lastPercent_ = percent;
+    job_.showProgress(ProgressBar::Rewriting, percent);
+}
+
+int RewritingPass::rewriteSymbol(InFile& in, OutFile& out, const Symbol& s)
+{
+    float draw = -1.0f;  // drawn at most once per symbol, on the first stochastic choice
+    float sum = 0.0f;
+    for (const PreparedProduction* p : byPredecessor_[static_cast<unsigned char>(s.symbol)]) {
+        switch (tryProduction(in, out, *p, s, draw, sum)) {
+        case Outcome::Applied: return kDone;
+        case Outcome::Failed: return kIoError;
+        case Outcome::NotApplied: break;
+        }
+    }
+    WriteSymbol(out, s.symbol, s.values.data(), s.count);
+    return kDone;
+}
+
+RewritingPass::Outcome RewritingPass::tryProduction(InFile& in, OutFile& out, const PreparedProduction& p,
+                                                    const Symbol& s, float& draw, float& sum)
+{
+    const Production& rule = *p.rule;
+    if (rule.predecessorParamCount != s.count || rule.leftSymbolCount > history_.count()) return Outcome::NotApplied;
+    bindLeft(p, s);
+    float chance = 1.0f;
+    if (!probability(p, chance)) return Outcome::Failed;
+    if (!leftContextMatches(p)) return Outcome::NotApplied;
+    if (rule.rightSymbolCount > 0) {
+        const std::uint64_t position = in.tell();
+        RightContextScan scan{in, window_, ignored_, random_};
+        const ScanResult found = scanRightContext(scan, p, binding_);
+        if (!in.seek(position) || found == ScanResult::Failed) return Outcome::Failed;
+        if (found == ScanResult::NotMatched) return Outcome::NotApplied;
+    }
+    if (rule.hasCondition) {
+        const EvalResult holds = p.condition.evaluate(binding_.data(), random_);
+        if (!holds.ok) return Outcome::Failed;
+        if (holds.value == 0.0f) return Outcome::NotApplied;
+    }
+    if (chance < 1.0f) {
+        if (draw < 0.0f) draw = static_cast<float>(random_.next() % 100) * 0.01f;
+        const bool chosen = draw < sum + chance;
+        sum += chance;
+        if (!chosen) return Outcome::NotApplied;
+    }
+    if (p.erases) return Outcome::Applied;
+    return writeSuccessor(p, binding_.data(), random_, out) ? Outcome::Applied : Outcome::Failed;
+}
+
+// Binding starts with the symbol's own values, followed by those of the
+// nearest history entries, nearest first.
+void RewritingPass::bindLeft(const PreparedProduction& p, const Symbol& s)
+{
+    binding_.assign(s.values.begin(), s.values.begin() + s.count);
+    for (int k = 0; k < p.rule->leftSymbolCount; ++k) {
+        const Symbol& e = history_.entry(k);
+        binding_.insert(binding_.end(), e.values.begin(), e.values.begin() + e.count);
+    }
+}
+
+bool RewritingPass::probability(const PreparedProduction& p, float& value)
+{
+    const Production& rule = *p.rule;
+    if (rule.probabilityIsConstant) {
+        value = rule.probability;
+        return true;
+    }
+    EvalResult r = p.probabilityAlone.evaluate(nullptr, random_);
+    if (!r.ok) {
+        if (rule.formalParamCount != static_cast<int>(binding_.size())) {
+            value = 0.0f;
+            return true;
+        }
+        r = p.probabilityBound.evaluate(binding_.data(), random_);
+        if (!r.ok) return false;
+    }
+    value = r.value;
+    return true;
+}
+
+bool RewritingPass::leftContextMatches(const PreparedProduction& p) const
+{
+    const int n = p.rule->leftSymbolCount;
+    for (int k = 0; k < n; ++k) {
+        const auto i = static_cast<std::size_t>(n - 1 - k);
+        const Symbol& e = history_.entry(k);
+        if (e.symbol != p.rule->leftSymbols[i][0] || e.count != p.leftParamCounts[i]) return false;
+    }
+    return true;
+}
+
+void RewritingPass::updateHistory(const Symbol& s)
+{
+    if (s.symbol == ']') history_.pop();
+    if (!ignored_[static_cast<unsigned char>(s.symbol)]) history_.shiftIn(s);
+    if (s.symbol == '[') history_.push();
+}
+
+}  // namespace sprig

@@ -1,0 +1,52 @@
+#pragma once
+// One parallel rewriting of a string: every symbol of the input is replaced
+// by the successor of the first production that applies to it, or copied.
+// Serves both the derivation steps and the homomorphism pass.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/derive/context_buffer.h"
+#include "core/derive/prepared_production.h"
+
+namespace sprig {
+
+class InFile;
+class Job;
+class OutFile;
+class RandomSource;
+
+class RewritingPass {
+public:
+    RewritingPass(const LSystem& system, RandomSource& random, Job& job);
+
+    // Rewrites the string of `in` (positioned after its header) into `out`.
+    // symbolCount (0 when unknown) scales the progress. Returns 0, 1, 2 or 20.
+    int run(InFile& in, OutFile& out, std::int64_t symbolCount);
+
+private:
+    enum class Outcome { Applied, NotApplied, Failed };
+
+    int rewriteSymbol(InFile& in, OutFile& out, const Symbol& s);
+    Outcome tryProduction(InFile& in, OutFile& out, const PreparedProduction& p, const Symbol& s,
+                          float& draw, float& sum);
+    void bindLeft(const PreparedProduction& p, const Symbol& s);
+    bool leftContextMatches(const PreparedProduction& p) const;
+    bool probability(const PreparedProduction& p, float& value);
+    void updateHistory(const Symbol& s);
+    void reportProgress(std::int64_t symbols, std::int64_t symbolCount);
+
+    const LSystem& system_;
+    RandomSource& random_;
+    Job& job_;
+    std::vector<PreparedProduction> productions_;
+    std::array<std::vector<const PreparedProduction*>, 256> byPredecessor_;
+    std::array<bool, 256> ignored_{};
+    ContextBuffer history_;
+    ContextBuffer window_;
+    std::vector<float> binding_;
+    int lastPercent_ = -1;
+};
+
+}  // namespace sprig

@@ -1,0 +1,82 @@
+#include "core/derive/right_context_scan.h"
+
+#include "platform/byte_file.h"
+
+namespace sprig {
+
+namespace {
+
+bool windowMatches(const ContextBuffer& window, const PreparedProduction& p)
+{
+    for (int k = 0; k < window.count(); ++k) {
+        const Symbol& e = window.entry(k);
+        const auto i = static_cast<std::size_t>(k);
+        if (e.symbol != p.rule->rightSymbols[i][0] || e.count != p.rightParamCounts[i]) return false;
+    }
+    return true;
+}
+
+// Skips the rest of the branch the scan stands in.
+void skipBranch(InFile& in)
+{
+    int depth = 1;
+    while (depth > 0) {
+        const int b = in.get();
+        if (b == kEof || b == '\n') return;
+        if (b == '[') ++depth;
+        else if (b == ']') --depth;
+    }
+}
+
+// An ignored symbol's parameter list is passed over unread.
+bool skipIgnoredParameters(InFile& in)
+{
+    const int d = in.get();
+    if (d == '(') return skipParameters(in);
+    return d == kEof || in.unget();
+}
+
+}  // namespace
+
+ScanResult scanRightContext(RightContextScan& scan, const PreparedProduction& p, std::vector<float>& binding)
+{
+    scan.window.clear();
+    const int wanted = p.rule->rightSymbolCount;
+    int depth = 0;
+    while (depth >= 0) {
+        const int b = scan.in.get();
+        if (b == kEof || b == '\n') return ScanResult::NotMatched;
+        if (b == ']') {
+            scan.window.pop();
+            --depth;
+        }
+        if (scan.ignored[static_cast<std::size_t>(b)]) {
+            if (!skipIgnoredParameters(scan.in)) return ScanResult::Failed;
+        } else if (scan.window.count() < wanted) {
+            Symbol s;
+            s.symbol = static_cast<char>(b);
+            if (!readParameters(scan.in, s, scan.random)) return ScanResult::Failed;
+            scan.window.append(s);
+            if (scan.window.count() == wanted) {
+                if (windowMatches(scan.window, p)) {
+                    for (int k = 0; k < wanted; ++k) {
+                        const Symbol& e = scan.window.entry(k);
+                        binding.insert(binding.end(), e.values.begin(), e.values.begin() + e.count);
+                    }
+                    return ScanResult::Matched;
+                }
+                if (depth == 0) return ScanResult::NotMatched;
+                skipBranch(scan.in);
+                scan.window.pop();
+                --depth;
+            }
+        }
+        if (b == '[') {
+            scan.window.push();
+            ++depth;
+        }
+    }
+    return ScanResult::NotMatched;
+}
+
+}  // namespace sprig

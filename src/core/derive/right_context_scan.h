@@ -1,0 +1,28 @@
+#pragma once
+// Testing a production's right context by reading ahead in the input. The
+// caller returns the input to where it was afterwards.
+
+#include <array>
+#include <vector>
+
+#include "core/derive/context_buffer.h"
+#include "core/derive/prepared_production.h"
+
+namespace sprig {
+
+class InFile;
+class RandomSource;
+
+enum class ScanResult { Matched, NotMatched, Failed };
+
+struct RightContextScan {
+    InFile& in;
+    ContextBuffer& window;
+    const std::array<bool, 256>& ignored;
+    RandomSource& random;
+};
+
+// On a match the values of the context symbols are appended to binding.
+ScanResult scanRightContext(RightContextScan& scan, const PreparedProduction& p, std::vector<float>& binding);
+
+}  // namespace sprig

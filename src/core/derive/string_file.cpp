@@ -1,0 +1,169 @@
+#include "core/derive/string_file.h"
+
+#include <string_view>
+
+#include "core/lsystem/expression.h"
+#include "platform/fixed_format.h"
+
+namespace sprig {
+
+void writeHeader(OutFile& out, const LSystem& system)
+{
+    if (system.parametric) {
+        out.write("p\n");
+        return;
+    }
+    out.write("n\n");
+    out.writeFixed(system.angle);
+    out.put('\n');
+}
+
+bool readHeader(InFile& in)
+{
+    std::string word;
+    if (!in.readHeaderWord(word)) return false;
+    if (word[0] != 'n') return true;
+    std::string angle;
+    return in.readHeaderWord(angle);
+}
+
+int WriteAxiomFile(const LSystem& system, const std::string& path)
+{
+    OutFile out;
+    if (!out.open(path)) return kIoError;
+    writeHeader(out, system);
+    if (!system.axiom.empty()) {
+        out.write(system.axiom);
+        out.put('\n');
+    }
+    return out.close() ? kDone : kIoError;
+}
+
+namespace {
+
+// A parameter text that is a plain decimal number, as the files themselves
+// hold them, is read directly; anything else goes through the evaluator.
+bool plainNumber(std::string_view text, float& value)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    bool digit = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') digit = true;
+        else if (c != '.') return false;
+    }
+    if (!digit || !readLeadingNumber(text, value)) return false;
+    if (negative) value = -value;
+    return true;
+}
+
+bool evaluateParameter(std::string& text, float& value, RandomSource& random)
+{
+    if (plainNumber(text, value)) return true;
+    NormalizeExpression(text);
+    const EvalResult result = EvaluateExpression(text, ParamBinding{}, random);
+    value = result.value;
+    return result.ok;
+}
+
+}  // namespace
+
+bool readParameters(InFile& in, Symbol& out, RandomSource& random)
+{
+    out.count = 0;
+    const int d = in.get();
+    if (d != '(') return d == kEof || in.unget();
+    std::string text;
+    int depth = 1;
+    while (depth > 0) {
+        text.clear();
+        for (;;) {
+            const int b = in.get();
+            if (b == kEof || b == '\n') return false;
+            if (b == '(') ++depth;
+            else if (b == ')') --depth;
+            if (b == ',' || depth == 0) break;
+            if (text.size() == kMaxParamText) return false;
+            text.push_back(static_cast<char>(b));
+        }
+        if (out.count == kMaxParams) return false;
+        if (!evaluateParameter(text, out.values[static_cast<std::size_t>(out.count)], random)) return false;
+        ++out.count;
+    }
+    return true;
+}
+
+SymbolRead ReadSymbol(InFile& in, Symbol& out, RandomSource& random)
+{
+    const int c = in.get();
+    if (c == kEof || c == '\n') return SymbolRead::End;
+    out.symbol = static_cast<char>(c);
+    return readParameters(in, out, random) ? SymbolRead::Symbol : SymbolRead::Failure;
+}
+
+bool skipParameters(InFile& in)
+{
+    int depth = 1;
+    while (depth > 0) {
+        const int b = in.get();
+        if (b == kEof || b == '\n') return false;
+        if (b == '(') ++depth;
+        else if (b == ')') --depth;
+    }
+    return true;
+}
+
+void WriteSymbol(OutFile& out, char symbol, const float* values, int count)
+{
+    out.put(symbol);
+    if (count == 0) return;
+    for (int i = 0; i < count; ++i) {
+        out.put(i == 0 ? '(' : ',');
+        out.writeFixed(values[i]);
+    }
+    out.put(')');
+}
+
+namespace {
+
+int countSymbols(InFile& in, std::int64_t& count)
+{
+    for (;;) {
+        const int c = in.get();
+        if (c != kEof && c != '\n') ++count;
+        const int d = in.get();
+        if (d == '(') {
+            if (!skipParameters(in)) return kIoError;
+        } else if (d == kEof) {
+            return in.failed() ? kIoError : kDone;
+        } else if (!in.unget()) {
+            return kIoError;
+        }
+    }
+}
+
+}  // namespace
+
+int ReadStringStatistics(const std::string& path, StringStatistics& stats)
+{
+    InFile in;
+    if (!in.open(path)) return kIoError;
+    std::string word;
+    if (!in.readHeaderWord(word)) return kIoError;
+    stats.isParametric = word != "n";
+    if (!stats.isParametric) in.readHeaderWord(word);
+    stats.symbolCount = 0;
+    return countSymbols(in, stats.symbolCount);
+}
+
+bool CopyStringFile(const std::string& from, const std::string& to)
+{
+    InFile in;
+    if (!in.open(from)) return false;
+    OutFile out;
+    if (!out.open(to)) return false;
+    for (int c = in.get(); c != kEof; c = in.get()) out.put(static_cast<char>(c));
+    return !in.failed() && out.close();
+}
+
+}  // namespace sprig

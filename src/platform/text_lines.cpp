@@ -1,0 +1,33 @@
+#include "platform/text_lines.h"
+
+#include "platform/byte_file.h"
+
+namespace sprig {
+
+std::vector<std::string> splitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::string::size_type start = 0;
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool readTextLines(const std::string& path, std::vector<std::string>& lines)
+{
+    InFile in;
+    if (!in.open(path)) return false;
+    std::string text;
+    for (int c = in.get(); c != kEof; c = in.get()) text.push_back(static_cast<char>(c));
+    if (in.failed()) return false;
+    lines = splitLines(text);
+    return true;
+}
+
+}  // namespace sprig

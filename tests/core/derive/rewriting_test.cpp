@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "derive_fixture.h"
+#include "platform/byte_file.h"
+
+namespace sprig::testing {
+namespace {
+
+using Rewriting = DeriveFixture;
+
+TEST_F(Rewriting, BracketedPlantStepsAndLog)
+{
+    define("axiom F\nangle 25.7\n#F->F[+F]F[-F]F\n");
+    ASSERT_EQ(derive(2), 0);
+    const std::string header = "n\n25.700001\n";
+    EXPECT_EQ(step(0), header + "F\n");
+    EXPECT_EQ(step(1), header + "F[+F]F[-F]F");
+    EXPECT_EQ(step(2), header + "F[+F]F[-F]F[+F[+F]F[-F]F]F[+F]F[-F]F[-F[+F]F[-F]F]F[+F]F[-F]F");
+    const std::string base = basePath(path);
+    const std::vector<std::string> expected{
+        "Step 0", "String rewriting", "Output file: " + base + "_000.stt",
+        "Step 1", "String rewriting", "Input file: " + base + "_000.stt", "Output file: " + base + "_001.stt",
+        "Step 2", "String rewriting", "Input file: " + base + "_001.stt", "Output file: " + base + "_002.stt"};
+    EXPECT_EQ(job.log, expected);
+    EXPECT_EQ(created, (std::vector<std::string>{base + "_000.stt", base + "_001.stt", base + "_002.stt"}));
+    EXPECT_FALSE(fileExists(StringFileName(base, 1, kCutExt)));
+    EXPECT_EQ(job.rewriting, 100);
+}
+
+TEST_F(Rewriting, FirstCallWritesOnlyStepZero)
+{
+    define("axiom AB\n#A->B\n");
+    ASSERT_EQ(call(0, false), 0);
+    EXPECT_EQ(step(0), "n\n90.000000\nAB\n");
+    EXPECT_FALSE(fileExists(StringFileName(basePath(path), 1, kStepExt)));
+    EXPECT_EQ(created.size(), 1u);
+}
+
+TEST_F(Rewriting, ErasingCopyingAndReprintedParameters)
+{
+    define("axiom A(1)BC(2*3)\n#B->*\n");
+    ASSERT_EQ(derive(1), 0);
+    EXPECT_EQ(step(0), "n\n90.000000\nA(1)BC(2*3)\n");
+    EXPECT_EQ(step(1), "n\n90.000000\nA(1.000000)C(6.000000)");
+}
+
+TEST_F(Rewriting, StochasticChoiceFollowsTheDrawAndUnnormalisedSums)
+{
+    define("axiom AAAAXX\n#A->(0.5)B\n#A->(0.3)C\n#X->(0.5)Y\n#X->Z\n");
+    random.script = {49, 50, 79, 99, 60, 10};
+    ASSERT_EQ(derive(1), 0);
+    EXPECT_EQ(step(1), "n\n90.000000\nBCCAZY");
+    EXPECT_EQ(random.next_, 6u);  // one draw per symbol, no more
+}
+
+TEST_F(Rewriting, LeftContextSeesHistoryAcrossBranches)
+{
+    define("axiom B[A]B[C]AA\n#B<A->X\n");
+    ASSERT_EQ(derive(1), 0);
+    EXPECT_EQ(step(1), "n\n90.000000\nB[X]B[C]XA");
+}
+
+TEST_F(Rewriting, RightContextReadsIntoAndSkipsBranches)
+{
+    define("axiom ABA[B]A[C]B[A]BAC\n#A>B->Y\n");
+    ASSERT_EQ(derive(1), 0);
+    EXPECT_EQ(step(1), "n\n90.000000\nYBY[B]Y[C]B[A]BAC");
+}
+
+TEST_F(Rewriting, IgnoredSymbolsAndTheirParametersAreSkippedByContexts)
+{
+    define("axiom A+B+(30)C\nignore +\n#A<B>C->X\n");
+    ASSERT_EQ(derive(1), 0);
+    EXPECT_EQ(step(1), "n\n90.000000\nA+X+(30.000000)C");
+}
+
+TEST_F(Rewriting, ParametricSuccessorsConditionsAndContextBindings)
+{
+    define("axiom F(1.5,2)A(1)A(2)P(1)Q(2)R(2)S(5)\n"
+           "#F(x,y)->F(x*2,y)\n"
+           "#A(t):t>1->B\n"
+           "#P(a)<Q(b)->C(a+b)\n"
+           "#R(b)>S(c)->D(b*c)\n");
+    ASSERT_EQ(derive(1), 0);
+    EXPECT_EQ(step(0), "p\nF(1.5,2)A(1)A(2)P(1)Q(2)R(2)S(5)\n");
+    EXPECT_EQ(step(1), "p\nF(3.000000,2.000000)A(1.000000)BP(1.000000)C(3.000000)D(10.000000)S(5.000000)");
+}
+
+TEST_F(Rewriting, CutBranchesDropEverythingAfterThePercentSign)
+{
+    define("axiom A[B%C[D]E]F%GH\n");
+    ASSERT_EQ(derive(1), 0);
+    EXPECT_EQ(step(1), "n\n90.000000\nA[B]F");
+}
+
+TEST_F(Rewriting, FailuresAndStopsLeaveEarlierStepsAndListThePartialFile)
+{
+    define("axiom A(1)\n#A(x)->A(x/0)\n");
+    ASSERT_EQ(call(0, false), 0);
+    EXPECT_EQ(call(1, false), 2);  // division by zero in a successor argument
+    const std::string base = basePath(path);
+    EXPECT_EQ(step(0), "p\nA(1)\n");
+    EXPECT_FALSE(fileExists(StringFileName(base, 0, kCutExt)));
+    EXPECT_EQ(created.back(), StringFileName(base, 1, kStepExt));
+
+    job.requestStop();
+    created.clear();
+    EXPECT_EQ(call(1, false), 20);
+    EXPECT_EQ(created, std::vector<std::string>{StringFileName(base, 1, kStepExt)});
+    EXPECT_FALSE(fileExists(StringFileName(base, 0, kCutExt)));
+
+    EXPECT_EQ(call(7, false), 2);  // no step file 6 to read
+}
+
+TEST_F(Rewriting, ParseErrorsTouchNoFile)
+{
+    define("axiom\n#F->G\n");
+    EXPECT_EQ(call(0, false), 111);
+    EXPECT_EQ(report.ErrorRow, 1);
+    EXPECT_TRUE(created.empty());
+    EXPECT_FALSE(fileExists(StringFileName(basePath(path), 0, kStepExt)));
+}
+
+TEST_F(Rewriting, HomomorphismWritesTheFileToDrawWithItsOwnHeader)
+{
+    define("axiom F+G\n#F->FF\nhomomorphism\n#F->F(1)\n#G->G(1)\n");
+    ASSERT_EQ(call(0, false), 0);
+    job.log.clear();
+    ASSERT_EQ(call(1, true), 0);
+    const std::string base = basePath(path);
+    // Successor parameter lists alone do not make the homomorphism rules parametric.
+    EXPECT_EQ(step(0, kHomomorphismExt), "n\n90.000000\nF(1.000000)+G(1.000000)");
+    EXPECT_EQ(step(0), "n\n90.000000\nF+G\n");
+    EXPECT_EQ(job.log, (std::vector<std::string>{"Homomorhism", "Input file: " + base + "_000.stt",
+                                                 "Output file: " + base + "_000.sth"}));
+    EXPECT_EQ(created.size(), 1u);  // the homomorphism file is not a step file
+
+    job.requestStop();
+    EXPECT_EQ(call(1, true), 20);
+    EXPECT_FALSE(fileExists(StringFileName(base, 0, kHomomorphismExt)));
+}
+
+}  // namespace
+}  // namespace sprig::testing

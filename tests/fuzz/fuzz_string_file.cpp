@@ -1,0 +1,78 @@
+// Feeds arbitrary bytes to the string-file readers: symbol reading, counting,
+// the cut pass and a rewriting step with contexts and parameters.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/derive/derive_strings.h"
+#include "core/derive/string_file.h"
+#include "platform/byte_file.h"
+#include "platform/random_source.h"
+#include "platform/text_lines.h"
+#include "settings/settings.h"
+
+namespace {
+
+class QuietJob final : public sprig::Job {
+public:
+    void showProgress(sprig::ProgressBar, int) override {}
+    void appendLog(std::string_view) override {}
+};
+
+const std::string& workDir()
+{
+    static const std::string dir = [] {
+        char pattern[] = "/tmp/sprig-fuzz-XXXXXX";
+        return std::string(mkdtemp(pattern));
+    }();
+    return dir;
+}
+
+void writeFile(const std::string& path, const std::uint8_t* data, std::size_t size)
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    std::fwrite(data, 1, size, f);
+    std::fclose(f);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string ls = workDir() + "/f.ls";
+    const std::string step0 = workDir() + "/f_000.stt";
+    writeFile(step0, data, size);
+
+    sprig::LcgRandom random;
+    {
+        sprig::InFile in(step0);
+        sprig::Symbol s;
+        while (sprig::ReadSymbol(in, s, random) == sprig::SymbolRead::Symbol) {
+        }
+    }
+    sprig::StringStatistics stats;
+    sprig::ReadStringStatistics(step0, stats);
+
+    static const std::vector<std::string> lines = sprig::splitLines(
+        "ignore +\n#A(x)<B(y)>C(z):x<y->(0.7)B(x+y,z)[C(z/2)]\n#B>A->*\n#F->F[+F]F\n"
+        "homomorphism\n#C(z)->F(z)\n");
+    QuietJob job;
+    sprig::Settings settings;
+    sprig::ParseReport report;
+    std::vector<std::string> created;
+    for (bool homomorphism : {false, true}) {
+        sprig::DeriveRequest request;
+        request.definitionLines = &lines;
+        request.definitionPath = ls;
+        request.stepsDone = 1;
+        request.stepsToRun = 1;
+        request.homomorphism = homomorphism;
+        sprig::DeriveServices services{job, random, [](int) { return 1u; }};
+        sprig::DeriveStrings(request, settings, services, report, created);
+    }
+    return 0;
+}
