@@ -1,0 +1,253 @@
+// Scene elements recorded for short strings in 3D. The turtle starts at the
+// origin with H = (0, 0, 1), L = (0, -1, 0), U = (1, 0, 0); the segment
+// length is not fixed here, so F goes one unit.
+
+#include <gtest/gtest.h>
+
+#include "interpretation_fixture.h"
+
+namespace sprig::testing {
+namespace {
+
+constexpr float kNear = 1e-5f;
+
+void expectNear(const Vec3& actual, const Vec3& expected)
+{
+    EXPECT_NEAR(actual.x, expected.x, kNear);
+    EXPECT_NEAR(actual.y, expected.y, kNear);
+    EXPECT_NEAR(actual.z, expected.z, kNear);
+}
+
+class Draw3D : public ::testing::Test {
+protected:
+    Draw3D()
+    {
+        t.use3D();
+        t.settings.placeAtBottom = false;
+        t.settings.fixedSegmentLength = false;
+    }
+    const SceneElement& element(int i) const { return t.scene.element(i); }
+    Interpretation t;
+};
+
+TEST_F(Draw3D, OneSegmentFromTheStart)
+{
+    const InterpretResult r = t.run("F");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.segmentTotal, 1);
+    ASSERT_EQ(t.scene.elementCount(), 1);
+    const SceneElement& e = element(0);
+    EXPECT_EQ(e.start, (Vec3{0, 0, 0}));
+    EXPECT_EQ(e.end, (Vec3{0, 0, 1}));
+    EXPECT_EQ(e.startWidth, 1.0f);
+    EXPECT_EQ(e.endWidth, -1.0f);
+    EXPECT_EQ(e.colour, 0x0000FF00u);
+    EXPECT_EQ(e.polygonNumber, 0);
+    EXPECT_TRUE(t.scene.sceneComplete);
+}
+
+TEST_F(Draw3D, RotationSymbols)
+{
+    // Each case turns by 90 degrees, then F records where H points.
+    struct Case {
+        const char* string;
+        Vec3 end;
+    };
+    const Case cases[] = {
+        {"+F", {0, -1, 0}},  // about U by -90: H becomes the old L
+        {"-F", {0, 1, 0}},
+        {"&F", {-1, 0, 0}},  // about L by -90: H = -U
+        {"^F", {1, 0, 0}},
+        {"\\+F", {-1, 0, 0}},  // about H first: L becomes -U, then + follows it
+        {"/+F", {1, 0, 0}},
+        {"|F", {0, 0, -1}},
+        {"\"F", {0, 0, 1.1f}},
+        {"'F(2)", {0, 0, 1.8f}},
+        {"+(45)F", {0, -0.70710677f, 0.70710677f}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.string);
+        ASSERT_EQ(t.run(c.string).code, 0);
+        ASSERT_EQ(t.scene.elementCount(), 1);
+        expectNear(element(0).end, c.end);
+    }
+}
+
+TEST_F(Draw3D, TheFileAngleTurnsWhenNoParameterIsGiven)
+{
+    t.runFile("n\n60.000000\n+F");
+    expectNear(element(0).end, {0, -0.8660254f, 0.5f});
+    t.settings.defaultAngle = 30.0f;
+    t.runFile("p\n+F");
+    expectNear(element(0).end, {0, -0.5f, 0.8660254f});
+}
+
+TEST_F(Draw3D, LevellingMakesLHorizontal)
+{
+    // Roll about H, pitch down, level: L becomes horizontal, so a following
+    // '+' turns H in the horizontal plane only, and F keeps H's height.
+    t.run("/(30)&(45)$+(90)F");
+    ASSERT_EQ(t.scene.elementCount(), 1);
+    const Vec3 end = element(0).end;
+    EXPECT_NEAR(end.z, 0.0f, kNear);
+    EXPECT_NEAR(end.x * end.x + end.y * end.y, 1.0f, 1e-4f);
+    // '$' with H vertical keeps the frame: +F still goes to -y.
+    t.run("$+F");
+    expectNear(element(0).end, {0, -1, 0});
+}
+
+TEST_F(Draw3D, SegmentMovesAndVertices)
+{
+    // G records a segment but adds no vertex; f adds one without recording;
+    // g does neither.
+    const InterpretResult r = t.run("{.G.fg.}");
+    EXPECT_EQ(r.segmentTotal, 1);
+    EXPECT_EQ(r.polygonTotal, 1);
+    ASSERT_EQ(t.scene.elementCount(), 1 + 4);
+    EXPECT_EQ(element(0).polygonNumber, 0);
+    const Vec3 v[] = {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 3}};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(element(1 + i).start, v[i]);
+        EXPECT_EQ(element(1 + i).end, v[(i + 1) % 4]);
+        EXPECT_EQ(element(1 + i).polygonNumber, 1);
+    }
+}
+
+TEST_F(Draw3D, EndWidths)
+{
+    t.run("F!F");
+    EXPECT_EQ(element(0).endWidth, 0.0f);
+    EXPECT_EQ(element(1).startWidth, 0.0f);
+
+    t.run("F[!F]#F");
+    EXPECT_EQ(element(0).endWidth, 2.0f);
+    EXPECT_EQ(element(1).startWidth, 0.0f);
+    EXPECT_EQ(element(1).endWidth, -1.0f);
+    EXPECT_EQ(element(2).startWidth, 2.0f);
+
+    t.run("F[#F]!F");
+    EXPECT_EQ(element(0).endWidth, 2.0f);
+    EXPECT_EQ(element(2).startWidth, 0.0f);
+
+    // F(1,-1) keeps the width but closes the last segment with it.
+    t.run("F(1,3)F(1,-1)#");
+    EXPECT_EQ(element(0).endWidth, 3.0f);
+    EXPECT_EQ(element(1).endWidth, 4.0f);
+}
+
+TEST_F(Draw3D, ColoursAndTheColourIndexParameter)
+{
+    t.run(";F:(0,0,1)F(1,1,12)F;F");
+    EXPECT_EQ(element(0).colour, 0x00FFFF00u);
+    EXPECT_EQ(element(1).colour, 0x000000FFu);  // from the table, index stays 11
+    EXPECT_EQ(element(2).colour, 0x000000FFu);
+    EXPECT_EQ(element(3).colour, 0x000000FFu);  // index 12
+    t.run(":(0,0,1)F");
+    EXPECT_EQ(element(0).colour, 0x00FF0000u);
+}
+
+TEST_F(Draw3D, ESegmentsAndTheirOptions)
+{
+    t.settings.effective.interpretEF = true;
+    t.settings.effective.differentiateEFWidth = true;
+    t.settings.effective.differentiateEFColor = true;
+    t.run("EF!");
+    ASSERT_EQ(t.scene.elementCount(), 2);
+    EXPECT_EQ(element(0).startWidth, 4.0f);
+    EXPECT_EQ(element(0).colour, 0x000000FFu);
+    EXPECT_EQ(element(1).startWidth, 1.0f);
+    EXPECT_EQ(element(1).colour, 0x0000FF00u);
+    EXPECT_EQ(element(1).endWidth, 0.0f);
+    // E(1,3) sets the width but leaves the previous segment's end open.
+    t.run("FE(1,3)");
+    EXPECT_EQ(element(0).endWidth, -1.0f);
+    EXPECT_EQ(element(1).startWidth, 12.0f);
+}
+
+TEST_F(Draw3D, FWithMoreThanThreeParametersDoesNotMove)
+{
+    const InterpretResult r = t.run("F(1,1,1,1)F");
+    EXPECT_EQ(r.segmentTotal, 2);
+    ASSERT_EQ(t.scene.elementCount(), 1);
+    EXPECT_EQ(element(0).start, (Vec3{0, 0, 0}));
+}
+
+TEST_F(Draw3D, PolygonEdgesFollowTheSegmentsInside)
+{
+    const InterpretResult r = t.run("{.+F+F+F}{.}");
+    EXPECT_EQ(r.polygonTotal, 2);
+    ASSERT_EQ(t.scene.elementCount(), 3 + 4 + 1);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(element(i).polygonNumber, 0);
+    // A square in the y-z plane: (0,0,0) (0,-1,0) (0,-1,-1) (0,0,-1).
+    const Vec3 v[] = {{0, 0, 0}, {0, -1, 0}, {0, -1, -1}, {0, 0, -1}};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        expectNear(element(3 + i).start, v[i]);
+        expectNear(element(3 + i).end, v[(i + 1) % 4]);
+        EXPECT_EQ(element(3 + i).polygonNumber, 1);
+        EXPECT_EQ(element(3 + i).endWidth, -1.0f);
+    }
+    EXPECT_EQ(t.scene.polygonNormal(1), (Vec3{1, 0, 0}));
+    // The one-vertex polygon: an edge of zero length, number 2.
+    EXPECT_EQ(element(7).polygonNumber, 2);
+    expectNear(element(7).start, {0, 0, -1});
+    expectNear(element(7).end, {0, 0, -1});
+    EXPECT_EQ(t.scene.currentPolygonNumber(), 3);
+}
+
+TEST_F(Draw3D, NormalsPointUpAndEmptyPolygonsTakeNoNumber)
+{
+    // '^' pitches U to (c, 0, -1): the stored normal is flipped to z >= 0.
+    t.run("{}^{.F.}");
+    ASSERT_EQ(t.scene.elementCount(), 1 + 3);
+    EXPECT_EQ(element(1).polygonNumber, 1);
+    const Vec3 n = t.scene.polygonNormal(1);
+    EXPECT_NEAR(n.x, 0.0f, kNear);
+    EXPECT_EQ(n.z, 1.0f);
+    // '.' right after F adds the same point again: an edge of zero length.
+    expectNear(element(2).start, {1, 0, 0});
+    expectNear(element(2).end, {1, 0, 0});
+}
+
+TEST_F(Draw3D, InfiniteMovesAreNotRecorded)
+{
+    // The move to infinity is not a drawable element; the finite far one is.
+    const InterpretResult r = t.run("[F(1e39)]F(1e30)");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.segmentTotal, 2);
+    ASSERT_EQ(t.scene.elementCount(), 1);
+    EXPECT_EQ(element(0).end, (Vec3{0, 0, 1e30f}));
+}
+
+TEST_F(Draw3D, TheRecordFillsUpAtFiftyThousand)
+{
+    t.symbolCount = 50001;
+    const InterpretResult full = t.run(std::string(50001, 'F') + "{.}");
+    EXPECT_EQ(full.code, 0);
+    EXPECT_EQ(full.segmentTotal, 50001);
+    ASSERT_EQ(t.scene.elementCount(), SceneRecord::kCapacity);
+    EXPECT_EQ(element(49999).end, (Vec3{0, 0, 50000}));
+    EXPECT_FALSE(t.scene.sceneComplete);
+    EXPECT_EQ(t.scene.currentPolygonNumber(), 1);
+
+    t.run(std::string(50000, 'F'));
+    EXPECT_EQ(t.scene.elementCount(), SceneRecord::kCapacity);
+    EXPECT_FALSE(t.scene.sceneComplete);
+
+    t.run(std::string(49999, 'F'));
+    EXPECT_TRUE(t.scene.sceneComplete);
+}
+
+TEST_F(Draw3D, TwoDimensionalDrawingEmptiesTheRecord)
+{
+    t.run("FF");
+    ASSERT_EQ(t.scene.elementCount(), 2);
+    t.use2D();
+    t.run("F");
+    EXPECT_EQ(t.scene.elementCount(), 0);
+    EXPECT_FALSE(t.scene.sceneComplete);
+}
+
+}  // namespace
+}  // namespace sprig::testing

@@ -1,0 +1,230 @@
+// The pass as a whole: result codes for strings that are not well formed,
+// the header, the temporary file, progress, stop and the log.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "interpretation_fixture.h"
+#include "platform/byte_file.h"
+
+namespace sprig::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class InterpretPass : public ::testing::Test {
+protected:
+    InterpretPass()
+    {
+        t.use3D();
+        t.settings.fixedSegmentLength = false;
+    }
+    Interpretation t;
+};
+
+std::string params(int count, const std::string& value)
+{
+    std::string text = "F(";
+    for (int i = 0; i < count; ++i) text += (i ? "," : "") + value;
+    return text + ")";
+}
+
+TEST_F(InterpretPass, MalformedStringsAreIOErrors)
+{
+    const char* malformed[] = {
+        "F]",  // ']' without '['
+        "F(1,2\nF",  // newline inside a parameter list
+        "F(1",  // end of file inside a parameter list
+        "F(a)",  // not a number
+        "F((1.5))",  // parameters must be plain numbers
+        "F(nan)",
+        "F(inf)",
+        "F( )",  // spaces only
+        "F(-)",
+    };
+    for (const char* string : malformed) {
+        SCOPED_TRACE(string);
+        const InterpretResult r = t.run(string);
+        EXPECT_EQ(r.code, 2);
+        // Symbols before the bad one are applied: the first F is recorded.
+        EXPECT_EQ(t.scene.elementCount(), std::string(string).starts_with("F]") ? 1 : 0);
+        EXPECT_FALSE(t.scene.sceneComplete);
+    }
+}
+
+TEST_F(InterpretPass, ParameterListLimits)
+{
+    EXPECT_EQ(t.run(params(20, "1")).code, 0);
+    EXPECT_EQ(t.run(params(21, "1")).code, 2);
+    EXPECT_EQ(t.run("F(" + std::string(511, '1').replace(0, 2, "0.") + ")").code, 0);
+    EXPECT_EQ(t.run("F(" + std::string(512, '1').replace(0, 2, "0.") + ")").code, 2);
+    EXPECT_EQ(t.run("F(" + std::string(100000, ' ') + "1)").code, 2);
+}
+
+TEST_F(InterpretPass, NumbersAreReadLeniently)
+{
+    // Leading spaces, a sign, an exponent and trailing text are accepted;
+    // an empty entry is 1.0 and an empty list is one parameter of 1.0.
+    ASSERT_EQ(t.run("F(  2.5xyz)F(+.5)F(2e-1)F()F(,0.5)").code, 0);
+    ASSERT_EQ(t.scene.elementCount(), 5);
+    EXPECT_FLOAT_EQ(t.scene.element(0).end.z, 2.5f);
+    EXPECT_FLOAT_EQ(t.scene.element(1).end.z, 3.0f);
+    EXPECT_FLOAT_EQ(t.scene.element(2).end.z, 3.2f);
+    EXPECT_FLOAT_EQ(t.scene.element(3).end.z, 4.2f);
+    EXPECT_FLOAT_EQ(t.scene.element(4).end.z, 5.2f);
+    EXPECT_EQ(t.scene.element(4).startWidth, 0.5f);
+}
+
+TEST_F(InterpretPass, EveryByteIsASymbol)
+{
+    std::string string = "[";
+    for (int c = 0; c < 256; ++c) {
+        if (c != '(') string += static_cast<char>(c);
+    }
+    const InterpretResult r = t.run(string);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.segmentTotal, 2);  // F and G
+}
+
+TEST_F(InterpretPass, HeadersAndEmptyStrings)
+{
+    const InterpretResult empty = t.runFile("n\n90.000000\n");
+    EXPECT_EQ(empty.code, 0);
+    EXPECT_EQ(empty.segmentTotal, 0);
+    EXPECT_EQ(empty.polygonTotal, 0);
+    EXPECT_TRUE(t.scene.sceneComplete);
+    EXPECT_EQ(t.runFile("").code, 0);
+    EXPECT_EQ(t.runFile("p").code, 0);
+    EXPECT_EQ(t.runFile("n").code, 0);
+    EXPECT_EQ(t.runFile("n\nangle\nF").code, 2);
+    // A long first token is just not "n": parametric.
+    EXPECT_EQ(t.runFile(std::string(1000, 'n') + "\nF").code, 0);
+    EXPECT_EQ(t.scene.elementCount(), 1);
+}
+
+TEST_F(InterpretPass, UnbalancedOpeningsAreNotErrors)
+{
+    const InterpretResult r = t.run("[F{.F.F");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.polygonTotal, 0);
+    EXPECT_EQ(t.scene.elementCount(), 3);
+    EXPECT_EQ(t.run("}").code, 0);
+}
+
+TEST_F(InterpretPass, DeepBranchesNeedNoFixedStack)
+{
+    const std::string string = std::string(100000, '[') + "F" + std::string(100000, ']') + "F";
+    const InterpretResult r = t.run(string);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(t.scene.element(1).end, (Vec3{0, 0, 1}));
+}
+
+TEST_F(InterpretPass, MissingFileAndMissingTarget)
+{
+    EXPECT_EQ(interpretString(t.requestFor(t.dir.file("missing.str"))).code, 2);
+    InterpretRequest request = t.requestFor(t.dir.write("a.str", "p\nF"));
+    request.scene = nullptr;
+    EXPECT_EQ(interpretString(request).code, kGraphicsError);
+    t.use2D();
+    request.canvas = nullptr;
+    request.scene = &t.scene;
+    EXPECT_EQ(interpretString(request).code, kGraphicsError);
+}
+
+TEST_F(InterpretPass, OnlyTheTemporaryHomomorphismFileIsDeleted)
+{
+    struct Case {
+        const char* name;
+        const char* string;
+        bool isTemporary;
+        bool remains;
+    };
+    const Case cases[] = {
+        {"a_001.sth", "p\nF", true, false},
+        {"b_001.sth", "p\nF]", true, false},  // deleted after an error too
+        {"c_001.sth", "p\nF", false, true},
+        {"d.str", "p\nF", true, true},  // never a saved string
+        {"e.str", "p\nF]", false, true},
+        {"f_001.stt", "p\nF", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InterpretRequest request = t.requestFor(t.dir.write(c.name, c.string));
+        request.isTemporary = c.isTemporary;
+        interpretString(request);
+        EXPECT_EQ(fileExists(t.dir.file(c.name)), c.remains);
+    }
+}
+
+// Keeps every progress report, and asks for a stop at the first report at
+// or above stopAt.
+class ProgressJob : public TestJob {
+public:
+    void showProgress(ProgressBar bar, int percent) override
+    {
+        TestJob::showProgress(bar, percent);
+        reports.push_back(percent);
+        if (percent >= stopAt) requestStop();
+    }
+    std::vector<int> reports;
+    int stopAt = 1000;
+};
+
+TEST_F(InterpretPass, ProgressOverOneOrTwoPasses)
+{
+    ProgressJob job;
+    InterpretRequest request(t.settings, job, t.dir.write("a.str", "p\n" + std::string(300, 'F')));
+    request.symbolCount = 300;
+    request.scene = &t.scene;
+    interpretString(request);
+    EXPECT_THAT(job.reports, ElementsAre(33, 66, 100, 100));
+
+    t.use2D();
+    t.settings.placeAtBottom = false;
+    request.canvas = &t.canvas;
+    request.areaWidth = 100;
+    request.areaHeight = 100;
+    job.reports.clear();
+    interpretString(request);
+    EXPECT_THAT(job.reports, ElementsAre(16, 33, 50, 66, 83, 100, 100));
+}
+
+TEST_F(InterpretPass, StopEndsThePassAndDeletesOnlyATemporaryFile)
+{
+    ProgressJob job;
+    job.stopAt = 10;
+    InterpretRequest request(t.settings, job, t.dir.write("a_002.sth", "p\n" + std::string(1000, 'F')));
+    request.symbolCount = 1000;
+    request.scene = &t.scene;
+    request.isTemporary = true;
+    const InterpretResult r = interpretString(request);
+    EXPECT_EQ(r.code, 20);
+    EXPECT_EQ(t.scene.elementCount(), 100);  // the report came at the 100th
+    EXPECT_FALSE(t.scene.sceneComplete);
+    EXPECT_FALSE(fileExists(request.fileName));
+
+    ProgressJob saved;
+    saved.stopAt = 10;
+    InterpretRequest user(t.settings, saved, t.dir.write("b.str", "p\n" + std::string(1000, 'F')));
+    user.symbolCount = 1000;
+    user.scene = &t.scene;
+    EXPECT_EQ(interpretString(user).code, 20);
+    EXPECT_TRUE(fileExists(user.fileName));
+}
+
+TEST_F(InterpretPass, LogLinesAndTheSegmentLengthText)
+{
+    t.settings.fixedSegmentLength = false;
+    t.settings.segmentLengthText = "2.5";
+    InterpretRequest request = t.requestFor(t.dir.write("a.str", "p\nF"));
+    interpretString(request);
+    EXPECT_THAT(t.job.log, ElementsAre("String interpreting", "Input file: " + request.fileName));
+    EXPECT_EQ(t.settings.segmentLengthText, "1");
+    t.settings.fixedSegmentLength = true;
+    t.settings.segmentLengthText = "2.5";
+    interpretString(request);
+    EXPECT_EQ(t.settings.segmentLengthText, "2.5");
+}
+
+}  // namespace
+}  // namespace sprig::testing

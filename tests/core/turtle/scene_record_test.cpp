@@ -1,0 +1,70 @@
+// The scene record on its own: capacity, polygons, end widths and finite
+// contents.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "core/turtle/scene_record.h"
+
+namespace sprig {
+namespace {
+
+TEST(SceneRecord, SegmentsUntilFull)
+{
+    SceneRecord scene;
+    scene.reset();
+    for (int i = 0; i < SceneRecord::kCapacity; ++i) {
+        ASSERT_EQ(scene.recordSegment({0, 0, 0}, {1, 0, 0}, 1.0f, 0xFF), i);
+    }
+    EXPECT_FALSE(scene.recordSegment({0, 0, 0}, {1, 0, 0}, 1.0f, 0xFF));
+    EXPECT_FALSE(scene.recordPolygon(std::vector<Vec3>{{0, 0, 0}}, 1.0f, 0xFF, {0, 0, 1}));
+    EXPECT_EQ(scene.currentPolygonNumber(), 1);
+    scene.finish();
+    EXPECT_FALSE(scene.sceneComplete);
+    scene.reset();
+    EXPECT_EQ(scene.elementCount(), 0);
+    scene.finish();
+    EXPECT_TRUE(scene.sceneComplete);
+}
+
+TEST(SceneRecord, PolygonsAndNormals)
+{
+    SceneRecord scene;
+    scene.reset();
+    EXPECT_FALSE(scene.recordPolygon({}, 1.0f, 0, {0, 0, 1}));
+    const std::vector<Vec3> triangle{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+    EXPECT_TRUE(scene.recordPolygon(triangle, 2.0f, 0x00ABCDEF, {0.5f, 0.0f, -2.0f}));
+    ASSERT_EQ(scene.elementCount(), 3);
+    EXPECT_EQ(scene.element(2).start, (Vec3{0, 1, 0}));
+    EXPECT_EQ(scene.element(2).end, (Vec3{0, 0, 0}));
+    EXPECT_EQ(scene.element(1).startWidth, 2.0f);
+    EXPECT_EQ(scene.element(1).colour, 0x00ABCDEFu);
+    EXPECT_EQ(scene.polygonNormal(1), (Vec3{-0.5f, 0.0f, 2.0f}));  // not normalised
+    EXPECT_EQ(scene.currentPolygonNumber(), 2);
+    // A normal that is not finite is stored as straight up.
+    EXPECT_TRUE(scene.recordPolygon(triangle, 1.0f, 0, {NAN, 0, 1}));
+    EXPECT_EQ(scene.polygonNormal(2), (Vec3{0, 0, 1}));
+}
+
+TEST(SceneRecord, OnlyFiniteValuesAreKept)
+{
+    SceneRecord scene;
+    scene.reset();
+    EXPECT_FALSE(scene.recordSegment({0, 0, 0}, {NAN, 0, 0}, 1.0f, 0));
+    EXPECT_FALSE(scene.recordSegment({0, 0, -INFINITY}, {0, 0, 0}, 1.0f, 0));
+    EXPECT_FALSE(scene.recordSegment({0, 0, 0}, {1, 0, 0}, INFINITY, 0));
+    ASSERT_EQ(scene.recordSegment({0, 0, 0}, {1, 0, 0}, 1.0f, 0), 0);
+    scene.setEndWidth(0, INFINITY);
+    EXPECT_EQ(scene.element(0).endWidth, -1.0f);
+    scene.setEndWidth(0, 3.0f);
+    EXPECT_EQ(scene.element(0).endWidth, 3.0f);
+    scene.setEndWidth(1, 5.0f);  // beyond the count: ignored
+    // An edge to a point at infinity is dropped, the others stay.
+    EXPECT_TRUE(scene.recordPolygon(std::vector<Vec3>{{0, 0, 0}, {1, 0, 0}, {INFINITY, 0, 0}}, 1.0f, 0, {0, 0, 1}));
+    EXPECT_EQ(scene.elementCount(), 2);
+}
+
+}  // namespace
+}  // namespace sprig
