@@ -11,6 +11,7 @@
 #include "core/derive/string_file.h"
 #include "core/derive/string_file_name.h"
 #include "figure_reporter.h"
+#include "platform/job.h"
 #include "platform/random_source.h"
 #include "platform/text_lines.h"
 #include "settings/settings.h"
@@ -18,12 +19,6 @@
 namespace {
 
 using namespace sprig;
-
-class QuietJob final : public Job {
-public:
-    void showProgress(ProgressBar, int) override {}
-    void appendLog(std::string_view) override {}
-};
 
 class Workspace {
 public:
@@ -76,7 +71,7 @@ private:
     std::string path_;
     std::vector<std::string> lines_;
     Settings settings_;
-    QuietJob job_;
+    SilentJob job_;
     LcgRandom random_;
 };
 

@@ -26,4 +26,11 @@ private:
     std::atomic<bool> stop_{false};
 };
 
+// A job nobody watches: progress and log lines go nowhere.
+class SilentJob final : public Job {
+public:
+    void showProgress(ProgressBar, int) override {}
+    void appendLog(std::string_view) override {}
+};
+
 }  // namespace sprig

@@ -11,17 +11,12 @@
 #include "core/derive/derive_strings.h"
 #include "core/derive/string_file.h"
 #include "platform/byte_file.h"
+#include "platform/job.h"
 #include "platform/random_source.h"
 #include "platform/text_lines.h"
 #include "settings/settings.h"
 
 namespace {
-
-class QuietJob final : public sprig::Job {
-public:
-    void showProgress(sprig::ProgressBar, int) override {}
-    void appendLog(std::string_view) override {}
-};
 
 const std::string& workDir()
 {
@@ -60,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::vector<std::string> lines = sprig::splitLines(
         "ignore +\n#A(x)<B(y)>C(z):x<y->(0.7)B(x+y,z)[C(z/2)]\n#B>A->*\n#F->F[+F]F\n"
         "homomorphism\n#C(z)->F(z)\n");
-    QuietJob job;
+    sprig::SilentJob job;
     sprig::Settings settings;
     sprig::ParseReport report;
     std::vector<std::string> created;

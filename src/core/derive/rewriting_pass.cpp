@@ -81,7 +81,7 @@ RewritingPass::Outcome RewritingPass::tryProduction(InFile& in, OutFile& out, co
         if (holds.value == 0.0f) return Outcome::NotApplied;
     }
     if (chance < 1.0f) {
-        if (draw < 0.0f) draw = static_cast<float>(random_.next() % 100) * 0.01f;
+        if (draw < 0.0f) draw = static_cast<float>((random_.next() % 100) * 0.01);
         const bool chosen = draw < sum + chance;
         sum += chance;
         if (!chosen) return Outcome::NotApplied;
