@@ -27,6 +27,14 @@ TEST_F(Rewriting, BracketedPlantStepsAndLog)
     EXPECT_EQ(job.rewriting, 100);
 }
 
+TEST_F(Rewriting, EveryByteButNewlineIsASymbolAndPassesUnchanged)
+{
+    define("axiom \x8A\xE1\t\xFF\x01\n#\xE1->\xE1\x9E\n");
+    ASSERT_EQ(derive(1), 0);
+    EXPECT_EQ(step(0), "n\n90.000000\n\x8A\xE1\t\xFF\x01\n");
+    EXPECT_EQ(step(1), "n\n90.000000\n\x8A\xE1\x9E\t\xFF\x01");
+}
+
 TEST_F(Rewriting, FirstCallWritesOnlyStepZero)
 {
     define("axiom AB\n#A->B\n");
