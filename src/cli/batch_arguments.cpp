@@ -46,6 +46,8 @@ std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArgum
             std::uint32_t seed = 0;
             if (!hasValue || !parseNumber(argv[++i], seed)) return "--seed needs a whole number";
             out.seed = seed;
+        } else if (const DrawingOption drawing = readDrawingOption(argc, argv, i, out.drawing); drawing.matched) {
+            if (drawing.error) return drawing.error;
         } else if (arg.starts_with("-") && arg.size() > 1) {
             return "unknown option " + std::string(arg);
         } else if (out.definitionPath.empty()) {
@@ -54,7 +56,7 @@ std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArgum
             return "only one definition file may be given";
         }
     }
-    if (!out.help && out.definitionPath.empty()) return "no definition file given";
+    if (!out.help && out.definitionPath.empty() && out.drawing.stringPath.empty()) return "no definition file given";
     return std::nullopt;
 }
 

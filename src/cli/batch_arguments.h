@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "cli/drawing_arguments.h"
+
 namespace sprig {
 
 struct BatchArguments {
@@ -13,6 +15,7 @@ struct BatchArguments {
     std::optional<std::uint32_t> seed;
     bool clean = false;
     bool help = false;
+    DrawingArguments drawing;
 };
 
 // Returns an error text, or nothing when the arguments are good.

@@ -12,7 +12,7 @@
 namespace sprig {
 
 BatchRun::BatchRun(const BatchArguments& arguments, Job& job, RandomSource& random)
-    : arguments_(arguments), job_(job), random_(random)
+    : arguments_(arguments), job_(job), random_(random), drawing_(arguments.drawing, job)
 {
 }
 
@@ -20,7 +20,7 @@ BatchOutcome BatchRun::run()
 {
     int code = open();
     for (int step = 0; code == kDone && step <= arguments_.steps; ++step) code = forward();
-    if (code == kDone && settings_.hasHomomorphism) code = derive(true);
+    if (code == kDone && settings_.hasHomomorphism && !arguments_.drawing.drawSteps) code = derive(true);
     if (arguments_.clean) deleteCreatedFiles();
     return {code, code == kOptionsSyntaxError || code == kDefinitionLineError ? report_.ErrorRow : 0};
 }
@@ -39,8 +39,23 @@ int BatchRun::forward()
         return result;
     if (const int result = derive(false)) return result;
     ++stepsDone_;
-    showStatistics(StringFileName(basePath(arguments_.definitionPath), stepsDone_ - 1, kStepExt));
+    const std::string stepFile = StringFileName(basePath(arguments_.definitionPath), stepsDone_ - 1, kStepExt);
+    if (arguments_.drawing.drawSteps) return drawStep(stepFile);
+    showStatistics(stepFile);
     return kDone;
+}
+
+// Run mode LSR&D: the homomorphism file, when there are rules, is drawn
+// instead of the step file; the last step's 2D picture is kept.
+int BatchRun::drawStep(const std::string& stepFile)
+{
+    const std::string base = basePath(arguments_.definitionPath);
+    const int step = stepsDone_ - 1;
+    const bool homomorphism = settings_.hasHomomorphism;
+    if (homomorphism) derive(true);
+    const ShownString shown{homomorphism ? StringFileName(base, step, kHomomorphismExt) : stepFile, stepFile,
+                            homomorphism};
+    return drawing_.show(shown, settings_, step == arguments_.steps ? StringFileName(base, step, ".bmp") : "");
 }
 
 int BatchRun::derive(bool homomorphismSwitch)
@@ -66,9 +81,7 @@ void BatchRun::showStatistics(const std::string& shownFile)
     StringStatistics stats;
     if (ReadStringStatistics(shownFile, stats) == kDone || stats.symbolCount > 0) symbolCount_ = stats.symbolCount;
     report_.IsParametric = stats.isParametric;
-    job_.appendLog("Statistics");
-    job_.appendLog("String length: " + std::to_string(lengthKB(fileSize(shownFile))) + " KB");
-    job_.appendLog("Number of symbols: " + std::to_string(symbolCount_));
+    appendStatistics(job_, lengthKB(fileSize(shownFile)), symbolCount_, nullptr);
 }
 
 void BatchRun::deleteCreatedFiles()

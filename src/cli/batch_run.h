@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/batch_arguments.h"
+#include "cli/batch_drawing.h"
 #include "core/lsystem/lsystem.h"
 #include "settings/settings.h"
 
@@ -30,6 +31,7 @@ private:
     int forward();
     int homomorphism();
     void showStatistics(const std::string& shownFile);
+    int drawStep(const std::string& stepFile);
     int derive(bool homomorphismSwitch);
     void deleteCreatedFiles();
 
@@ -43,6 +45,7 @@ private:
     std::vector<std::string> createdFiles_;
     int stepsDone_ = 0;
     std::int64_t symbolCount_ = 0;
+    BatchDrawing drawing_;
 };
 
 }  // namespace sprig

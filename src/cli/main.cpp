@@ -5,6 +5,7 @@
 
 #include "app/result_messages.h"
 #include "cli/batch_arguments.h"
+#include "cli/batch_drawing.h"
 #include "cli/batch_run.h"
 #include "cli/console_job.h"
 #include "platform/random_source.h"
@@ -29,13 +30,16 @@ int main(int argc, char** argv)
     }
     if (arguments.help) {
         std::fputs(sprig::kBatchUsage, stdout);
+        std::fputs(sprig::kDrawingUsage, stdout);
         return 0;
     }
     sprig::ConsoleJob job;
     sprig::LcgRandom random;
     sprig::BatchRun run(arguments, job, random);
-    const sprig::BatchOutcome outcome = run.run();
+    const bool savedString = !arguments.drawing.stringPath.empty();
+    const sprig::BatchOutcome outcome = savedString ? sprig::drawSavedString(arguments.drawing, job) : run.run();
     if (outcome.code == sprig::kStopped) std::fputs("Stopped.\n", stderr);
+    else if (const auto drawing = sprig::drawingFailureMessage(outcome.code)) printError(*drawing);
     else if (outcome.code != 0) printError(sprig::jobErrorMessage(outcome.code, outcome.errorRow));
     return outcome.code;
 }

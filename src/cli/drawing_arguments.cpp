@@ -1,0 +1,63 @@
+#include "cli/drawing_arguments.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace sprig {
+
+const char* const kDrawingUsage =
+    "\n"
+    "Drawing:\n"
+    "  --mode LSR&D     interpret every step as run mode LSR&D does; in 2D the\n"
+    "                   picture of the last step goes to <base>_NNN.bmp\n"
+    "  --mode LSR       derive only (the default)\n"
+    "  --draw FILE.str  interpret a saved string as run mode LSDr does; in 2D\n"
+    "                   its picture goes to FILE.bmp (no FILE.ls is then needed)\n"
+    "  --options FILE   options lines for --draw\n"
+    "  --size WxH       size of 2D pictures (default 1600x1200)\n"
+    "A drawing that fails prints its message and sets the exit status to 100 +\n"
+    "the drawing result.\n";
+
+namespace {
+
+constexpr int kMaxPictureSide = 16384;
+
+bool parseSide(std::string_view text, int& value)
+{
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc{} && end == text.data() + text.size() && value >= 1 && value <= kMaxPictureSide;
+}
+
+bool parseSize(std::string_view text, DrawingArguments& out)
+{
+    const std::size_t x = text.find('x');
+    return x != std::string_view::npos && parseSide(text.substr(0, x), out.width) &&
+           parseSide(text.substr(x + 1), out.height);
+}
+
+std::optional<std::string> applyOption(std::string_view option, std::string_view value, DrawingArguments& out)
+{
+    if (option == "--mode") {
+        if (value != "LSR&D" && value != "LSR") return "--mode needs LSR or LSR&D";
+        out.drawSteps = value == "LSR&D";
+    } else if (option == "--draw") {
+        out.stringPath = value;
+    } else if (option == "--options") {
+        out.optionsPath = value;
+    } else if (!parseSize(value, out)) {
+        return "--size needs WIDTHxHEIGHT, each from 1 to 16384";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+DrawingOption readDrawingOption(int argc, char** argv, int& i, DrawingArguments& out)
+{
+    const std::string_view option = argv[i];
+    if (option != "--mode" && option != "--draw" && option != "--options" && option != "--size") return {};
+    if (i + 1 >= argc) return {true, std::string(option) + " needs a value"};
+    return {true, applyOption(option, argv[++i], out)};
+}
+
+}  // namespace sprig

@@ -1,0 +1,143 @@
+// The batch command's drawing: run mode LSR&D step by step, a saved string
+// drawn as in run mode LSDr, the pictures and the drawing errors.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+
+#include "batch_runner.h"
+#include "platform/byte_file.h"
+
+namespace sprig::testing {
+namespace {
+
+struct BmpInfo {
+    int width = 0;
+    int height = 0;
+    int litPixels = 0;  // pixels that are not black
+};
+
+// Reads a 24-bit bottom-up .bmp as the QImage writer stores it.
+BmpInfo readBmp(const std::string& path)
+{
+    const std::string data = TempDir::read(path);
+    BmpInfo info;
+    if (data.size() < 54 || data.compare(0, 2, "BM") != 0) return info;
+    std::int32_t w = 0, h = 0;
+    std::uint32_t offset = 0;
+    std::memcpy(&offset, data.data() + 10, 4);
+    std::memcpy(&w, data.data() + 18, 4);
+    std::memcpy(&h, data.data() + 22, 4);
+    info.width = w;
+    info.height = h;
+    const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) & ~std::size_t{3};
+    for (std::int32_t y = 0; y < h; ++y) {
+        for (std::int32_t x = 0; x < w; ++x) {
+            const std::size_t at = offset + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 3;
+            if (at + 2 < data.size() && (data[at] | data[at + 1] | data[at + 2])) ++info.litPixels;
+        }
+    }
+    return info;
+}
+
+TEST(BatchDrawing, DerivesAndDrawsEveryStep)
+{
+    TempDir dir;
+    const std::string ls = dir.write("koch.ls", "axiom F\nangle 60\n#F->F+F--F+F\n");
+    dir.write("koch.op", "draw_dimensions=2\n");
+    const BatchResult r = runBatch(dir, "--mode 'LSR&D' --steps 1 --size 320x200 " + ls);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string base = dir.file("koch");
+    EXPECT_EQ(r.out, "----------\nStep 0\nString rewriting\nOutput file: " + base + "_000.stt\n"
+                     "String interpreting\nInput file: " + base + "_000.stt\n"
+                     "Statistics\nString length: 1 KB\nNumber of symbols: 1\n"
+                     "Number of segments: 1\nNumber of polygons: 0\n"
+                     "----------\nStep 1\nString rewriting\nInput file: " + base + "_000.stt\n"
+                     "Output file: " + base + "_001.stt\n"
+                     "String interpreting\nInput file: " + base + "_001.stt\n"
+                     "Statistics\nString length: 1 KB\nNumber of symbols: 8\n"
+                     "Number of segments: 4\nNumber of polygons: 0\n");
+    // Only the last step's picture is written, at the size asked for.
+    EXPECT_FALSE(fileExists(base + "_000.bmp"));
+    const BmpInfo picture = readBmp(base + "_001.bmp");
+    EXPECT_EQ(picture.width, 320);
+    EXPECT_EQ(picture.height, 200);
+    EXPECT_GT(picture.litPixels, 50);
+}
+
+TEST(BatchDrawing, HomomorphismFilesAreDrawnAndDeleted)
+{
+    TempDir dir;
+    const std::string ls = dir.write("h.ls", "axiom A\n#A->AB\nhomomorphism\n#B->F(2)\n");
+    const BatchResult r = runBatch(dir, "--mode 'LSR&D' --steps 2 " + ls);
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Step 2 is ABB: two segments drawn from h_002.sth, which is then gone.
+    EXPECT_NE(r.out.find("Input file: " + dir.file("h_002.sth") + "\nStatistics\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Number of segments: 2\nNumber of polygons: 0\n"), std::string::npos);
+    EXPECT_FALSE(fileExists(dir.file("h_001.sth")));
+    EXPECT_FALSE(fileExists(dir.file("h_002.sth")));
+    EXPECT_TRUE(fileExists(dir.file("h_002.stt")));
+    // 3D by default: no picture.
+    EXPECT_FALSE(fileExists(dir.file("h_002.bmp")));
+}
+
+TEST(BatchDrawing, SavedStringIsDrawnAndKept)
+{
+    TempDir dir;
+    const std::string str = dir.write("tree.str", "n\n90.000000\nF[+F]F\n");
+    const std::string op = dir.write("tree.op", "draw_dimensions=2\n");
+    const BatchResult r = runBatch(dir, "--draw " + str + " --options " + op + " --size 100x80");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "String file opened: " + str + "\n----------\nString interpreting\nInput file: " + str +
+                         "\nStatistics\nString length: 1 KB\nNumber of symbols: 6\n"
+                         "Number of segments: 3\nNumber of polygons: 0\n");
+    EXPECT_EQ(TempDir::read(str), "n\n90.000000\nF[+F]F\n");
+    const BmpInfo picture = readBmp(dir.file("tree.bmp"));
+    EXPECT_EQ(picture.width, 100);
+    EXPECT_GT(picture.litPixels, 20);
+}
+
+TEST(BatchDrawing, DrawingFailuresKeepTheUsersFile)
+{
+    TempDir dir;
+    const std::string op = dir.write("2d.op", "draw_dimensions=2\n");
+    const std::string str = dir.write("bad.str", "p\nF]F");
+    BatchResult r = runBatch(dir, "--draw " + str + " --options " + op);
+    EXPECT_EQ(r.status, 102);
+    EXPECT_EQ(r.err, "Chyba kreslenia : I/O chyba\nError: I/O error\n");
+    EXPECT_TRUE(fileExists(str));
+    EXPECT_FALSE(fileExists(dir.file("bad.bmp")));
+
+    r = runBatch(dir, "--draw " + dir.file("missing.str"));
+    EXPECT_EQ(r.status, 102);
+
+    // A picture that cannot be written is a graphics error.
+    const std::string good = dir.write("good.str", "p\nF");
+    std::filesystem::create_directory(dir.file("good.bmp"));
+    r = runBatch(dir, "--draw " + good + " --options " + op);
+    EXPECT_EQ(r.status, 103);
+    EXPECT_EQ(r.err, "Chyba kreslenia : chyba grafiky\nError: graphics error\n");
+    EXPECT_TRUE(fileExists(good));
+
+    const std::string badOptions = dir.write("bad.op", "draw_dimensions=4\n");
+    r = runBatch(dir, "--draw " + good + " --options " + badOptions);
+    EXPECT_EQ(r.status, 155);
+}
+
+TEST(BatchDrawing, DrawingArgumentsAreChecked)
+{
+    TempDir dir;
+    const std::string ls = dir.write("a.ls", "axiom F\n");
+    EXPECT_EQ(runBatch(dir, "--mode LSDr " + ls).status, 64);
+    EXPECT_EQ(runBatch(dir, "--size 0x10 " + ls).status, 64);
+    EXPECT_EQ(runBatch(dir, "--size 10 " + ls).status, 64);
+    EXPECT_EQ(runBatch(dir, "--size 10x20x " + ls).status, 64);
+    EXPECT_EQ(runBatch(dir, ls + " --draw").status, 64);
+    EXPECT_EQ(runBatch(dir, "--mode LSR " + ls).status, 0);
+    EXPECT_FALSE(fileExists(dir.file("a_000.bmp")));
+}
+
+}  // namespace
+}  // namespace sprig::testing
