@@ -39,17 +39,6 @@ TEST_F(Draw2D, SpaceTurnsDoNothingAndParametersOverrideTheAngle)
     EXPECT_THAT(t.callsAfterStart(), ElementsAre("line 100 90", "line 100 100", "line 110 100"));
 }
 
-TEST_F(Draw2D, HeaderAngleAndDefaultAngle)
-{
-    // A parametric file turns by the default angle (90); "n" with 180
-    // turns by the file's angle, so '+' reverses.
-    t.runFile("p\n+F");
-    EXPECT_THAT(t.callsAfterStart(), ElementsAre("line 90 100"));
-    t.canvas.calls.clear();
-    t.runFile("n\n180.000000\n+F");
-    EXPECT_THAT(t.callsAfterStart(), ElementsAre("line 100 110"));
-}
-
 TEST_F(Draw2D, UnitLengthSymbols)
 {
     // 10 * 1.1 = 11, then * 0.9 = 9.9, * 2 = 19.8, * 0.5 = 9.9: y goes
@@ -77,14 +66,6 @@ TEST_F(Draw2D, WidthStepsFromTheOptionsFile)
     // 1 - 0.75 = 0.25 -> pen 0; 0.25 - 0.75 clamps at 0; 0 + 2.5 -> pen 2.
     t.run("!!#");
     EXPECT_THAT(t.callsAfterStart(), ElementsAre("width 0", "width 0", "width 2"));
-}
-
-TEST_F(Draw2D, RelativeWidthUsesTheScale)
-{
-    t.settings.effective.widthInPixels = false;
-    t.settings.segmentLength = 1.0f;  // scale stays 1 with a fixed length
-    t.run("#(4.5)F");
-    EXPECT_THAT(t.callsAfterStart(), ElementsAre("width 4", "line 100 99"));
 }
 
 TEST_F(Draw2D, ColourIndexSymbols)

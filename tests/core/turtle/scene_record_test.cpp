@@ -11,24 +11,6 @@
 namespace sprig {
 namespace {
 
-TEST(SceneRecord, SegmentsUntilFull)
-{
-    SceneRecord scene;
-    scene.reset();
-    for (int i = 0; i < SceneRecord::kCapacity; ++i) {
-        ASSERT_EQ(scene.recordSegment({0, 0, 0}, {1, 0, 0}, 1.0f, 0xFF), i);
-    }
-    EXPECT_FALSE(scene.recordSegment({0, 0, 0}, {1, 0, 0}, 1.0f, 0xFF));
-    EXPECT_FALSE(scene.recordPolygon(std::vector<Vec3>{{0, 0, 0}}, 1.0f, 0xFF, {0, 0, 1}));
-    EXPECT_EQ(scene.currentPolygonNumber(), 1);
-    scene.finish();
-    EXPECT_FALSE(scene.sceneComplete);
-    scene.reset();
-    EXPECT_EQ(scene.elementCount(), 0);
-    scene.finish();
-    EXPECT_TRUE(scene.sceneComplete);
-}
-
 TEST(SceneRecord, PolygonsAndNormals)
 {
     SceneRecord scene;

@@ -1,5 +1,5 @@
-// The turtle's rules on their own: widths, colours, 2D turns, the frame
-// rotations and levelling.
+// The turtle's rules on their own: width and colour parameters that are
+// not numbers, the single wrap of 2D turns, and levelling.
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ SymbolParams withParams(std::initializer_list<float> values)
     return params;
 }
 
-TEST(TurtleRules, WidthNeverGoesBelowZero)
+TEST(TurtleRules, WidthAndColourParameters)
 {
     Turtle t;
     t.width = 0.5f;
@@ -31,27 +31,11 @@ TEST(TurtleRules, WidthNeverGoesBelowZero)
     EXPECT_EQ(t.width, 2.5f);
     EXPECT_TRUE(changeWidth(t, '!', withParams({7.0f}), 1.0f, 1.0f));
     EXPECT_EQ(t.width, 7.0f);
-}
-
-TEST(TurtleRules, ColourSymbols)
-{
-    Turtle t;
-    EXPECT_TRUE(changeColour(t, ':', withParams({14.9f})));
-    EXPECT_EQ(t.colourIndex, 14);
-    EXPECT_EQ(t.colour, 0x0000FFFFu);
-    EXPECT_FALSE(changeColour(t, ':', SymbolParams{}));
-    EXPECT_FALSE(changeColour(t, ';', withParams({-0.5f})));
     EXPECT_FALSE(changeColour(t, ';', withParams({NAN})));
     EXPECT_FALSE(changeColour(t, ';', withParams({0.1f, 0.1f, NAN})));
-    EXPECT_FALSE(changeColour(t, ';', withParams({0.1f, 0.1f, 0.1f, 0.1f})));
-    EXPECT_TRUE(changeColour(t, ',', withParams({0.0f, 1.0f, 0.2f})));
-    EXPECT_EQ(t.colour, 0x0033FF00u);  // 255 * 0.2 = 51 blue, 255 green
-    EXPECT_EQ(t.colourIndex, 14);
-    colourFromIndexParameter(t, 4.5f);
-    EXPECT_EQ(t.colour, 0x00000080u);
-    colourFromIndexParameter(t, 15.5f);
-    EXPECT_EQ(t.colour, 0x00000080u);
-    EXPECT_EQ(t.colourIndex, 14);
+    colourFromIndexParameter(t, NAN);
+    EXPECT_EQ(t.colour, colourTable[kStartColourIndex]);
+    EXPECT_EQ(t.colourIndex, kStartColourIndex);
 }
 
 TEST(TurtleRules, TwoDimensionalTurnsWrapOnce)
@@ -68,22 +52,6 @@ TEST(TurtleRules, TwoDimensionalTurnsWrapOnce)
     reverse2D(t);
     EXPECT_NEAR(t.heading2D, 460.0f * degree, 1e-5f);
     EXPECT_EQ(degreesToRadians(180.0f), kPi);
-}
-
-TEST(TurtleRules, RotationsKeepTheFrameRightHanded)
-{
-    Turtle t;
-    rotateAboutU(t, -kHalfPi);  // '+' by 90
-    EXPECT_NEAR(t.H.y, -1.0f, 1e-6f);
-    EXPECT_NEAR(t.L.z, -1.0f, 1e-6f);
-    EXPECT_EQ(t.U, (Vec3{1, 0, 0}));
-    rotateAboutL(t, 0.3f);
-    rotateAboutH(t, -1.1f);
-    // U = H x L still holds after any rotations.
-    const Vec3 h = t.H, l = t.L, u = t.U;
-    EXPECT_NEAR(u.x, h.y * l.z - h.z * l.y, 1e-6f);
-    EXPECT_NEAR(u.y, h.z * l.x - h.x * l.z, 1e-6f);
-    EXPECT_NEAR(u.z, h.x * l.y - h.y * l.x, 1e-6f);
 }
 
 TEST(TurtleRules, LevellingAndItsVerticalCase)
@@ -104,23 +72,6 @@ TEST(TurtleRules, LevellingAndItsVerticalCase)
     SpaceMotion::level(vertical);
     EXPECT_EQ(vertical.L, (Vec3{0, -1, 0}));
     EXPECT_EQ(vertical.U, (Vec3{1, 0, 0}));
-}
-
-TEST(TurtleRules, ResetAndUnitLength)
-{
-    Turtle t;
-    t.position = {1, 2, 3};
-    t.colourIndex = 3;
-    t.reset(2.5f, 0x00123456);
-    EXPECT_EQ(t.position, (Vec3{0, 0, 0}));
-    EXPECT_EQ(t.lengthUnit, 2.5f);
-    EXPECT_EQ(t.colour, 0x00123456u);
-    EXPECT_EQ(t.colourIndex, 10);
-    EXPECT_EQ(t.lastSegment, -1);
-    scaleLength(t, '"', SymbolParams{});
-    EXPECT_FLOAT_EQ(t.lengthUnit, 2.75f);
-    scaleLength(t, '\'', withParams({4.0f}));
-    EXPECT_FLOAT_EQ(t.lengthUnit, 11.0f);
 }
 
 }  // namespace
