@@ -28,6 +28,10 @@ struct EvalResult {
 // spaces are removed first.
 void NormalizeExpression(std::string& text);
 
+// The value of text with params bound; RND draws from random. On failure ok
+// is false and value is 0.0, or 1.0 when the failure was an unknown word.
+// A text, or what remains of it once its groups are replaced by their
+// values, longer than 4096 characters fails.
 EvalResult EvaluateExpression(std::string_view text, const ParamBinding& params, RandomSource& random);
 
 }  // namespace sprig

@@ -39,23 +39,24 @@ private:
         return std::string_view(program_.source).substr(piece.offset, piece.length);
     }
     template <typename Test>
-    bool anyLiteralChar(const Template& parts, Test test) const;
+    bool anyLiteralChar(const Template& pieces, Test test) const;
 
     std::uint32_t add(const Node& node);
     std::uint32_t constant(float value) { return add({NodeKind::Constant, 0, Function::None, value}); }
     std::uint32_t failure(float value) { return add({NodeKind::Failure, 0, Function::None, value}); }
+    std::uint32_t parameter(int index) { return add({NodeKind::Parameter, 0, Function::None, 0.0f, std::uint32_t(index)}); }
     std::uint32_t slotNode(NodeKind kind, std::uint32_t slot) { return add({kind, 0, Function::None, 0.0f, slot}); }
 
     std::uint32_t groups(std::uint32_t offset, std::uint32_t length);
     std::uint32_t plainText(std::uint32_t offset, std::uint32_t length);
-    std::uint32_t parts(const Template& parts);
-    std::uint32_t chain(const Template& parts, int level);
-    std::uint32_t logicalNot(const Template& parts);
-    std::uint32_t call(const Template& parts);
-    std::uint32_t substitute(const Template& parts);
+    std::uint32_t plainNode(const Template& pieces);
+    std::uint32_t chain(const Template& pieces, int level);
+    std::uint32_t logicalNot(const Template& pieces);
+    std::uint32_t call(const Template& pieces);
+    std::uint32_t substitute(const Template& pieces);
 
-    int loosestLevel(const Template& parts) const;
-    std::vector<Segment> split(const Template& parts, int level) const;
+    int loosestLevel(const Template& pieces) const;
+    std::vector<Segment> split(const Template& pieces, int level) const;
     std::uint32_t matchingParen(std::uint32_t open, std::uint32_t end) const;
 
     Program& program_;
@@ -68,9 +69,9 @@ std::uint32_t Compiler::add(const Node& node)
 }
 
 template <typename Test>
-bool Compiler::anyLiteralChar(const Template& parts, Test test) const
+bool Compiler::anyLiteralChar(const Template& pieces, Test test) const
 {
-    return std::any_of(parts.begin(), parts.end(), [&](const Piece& piece) {
+    return std::any_of(pieces.begin(), pieces.end(), [&](const Piece& piece) {
         const std::string_view text = literal(piece);
         return isLiteral(piece) && std::any_of(text.begin(), text.end(), test);
     });
@@ -82,7 +83,7 @@ std::uint32_t Compiler::span(std::uint32_t offset, std::uint32_t length)
     if (text.find_first_of("()") == std::string_view::npos) return plainText(offset, length);
     if (length > kMaxExpressionText) return failure(0.0f);
     const int param = length == 1 ? findParam(program_.names, text[0]) : -1;
-    if (param >= 0) return add({NodeKind::Parameter, 0, Function::None, 0.0f, std::uint32_t(param)});
+    if (param >= 0) return parameter(param);
     return groups(offset, length);
 }
 
@@ -91,7 +92,7 @@ std::uint32_t Compiler::plainText(std::uint32_t offset, std::uint32_t length)
     if (length > kMaxExpressionText) return failure(0.0f);
     Template whole;
     if (length > 0) whole.push_back({Piece::kLiteral, offset, length});
-    return parts(whole);
+    return plainNode(whole);
 }
 
 std::uint32_t Compiler::matchingParen(std::uint32_t open, std::uint32_t end) const
@@ -136,43 +137,43 @@ std::uint32_t Compiler::groups(std::uint32_t offset, std::uint32_t length)
         if (!isLiteral(piece)) piece.slot += first;
     }
     const bool mayOverflow = literalLength + kFixedTextMax * children.size() > kMaxExpressionText;
-    const std::uint32_t body = broken ? failure(0.0f) : mayOverflow ? substitute(pieces) : parts(pieces);
+    const std::uint32_t body = broken ? failure(0.0f) : mayOverflow ? substitute(pieces) : plainNode(pieces);
     return add({NodeKind::Scope, 0, Function::None, 0.0f, first, std::uint32_t(children.size()), body});
 }
 
 // A text without parentheses, given as source characters and group slots.
-std::uint32_t Compiler::parts(const Template& parts)
+std::uint32_t Compiler::plainNode(const Template& pieces)
 {
-    if (parts.empty()) return constant(1.0f);
-    if (!anyLiteralChar(parts, [](char c) { return !isNumberChar(c); })) {
-        if (parts.size() == 1 && isLiteral(parts[0])) return constant(readNumber(literal(parts[0])));
-        if (parts.size() == 1) return slotNode(NodeKind::GroupText, parts[0].slot);
-        return substitute(parts);
+    if (pieces.empty()) return constant(1.0f);
+    if (!anyLiteralChar(pieces, [](char c) { return !isNumberChar(c); })) {
+        if (pieces.size() == 1 && isLiteral(pieces[0])) return constant(readNumber(literal(pieces[0])));
+        if (pieces.size() == 1) return slotNode(NodeKind::GroupText, pieces[0].slot);
+        return substitute(pieces);
     }
-    if (parts.size() == 1 && isLiteral(parts[0]) && parts[0].length == 1) {
-        const int param = findParam(program_.names, literal(parts[0])[0]);
-        if (param >= 0) return add({NodeKind::Parameter, 0, Function::None, 0.0f, std::uint32_t(param)});
+    if (pieces.size() == 1 && isLiteral(pieces[0]) && pieces[0].length == 1) {
+        const int param = findParam(program_.names, literal(pieces[0])[0]);
+        if (param >= 0) return parameter(param);
     }
-    const int level = loosestLevel(parts);
-    if (level < 0) return call(parts);
-    if (level == kNotLevel) return logicalNot(parts);
-    return chain(parts, level);
+    const int level = loosestLevel(pieces);
+    if (level < 0) return call(pieces);
+    if (level == kNotLevel) return logicalNot(pieces);
+    return chain(pieces, level);
 }
 
-int Compiler::loosestLevel(const Template& parts) const
+int Compiler::loosestLevel(const Template& pieces) const
 {
     int level = -1;
-    for (const Piece& piece : parts) {
+    for (const Piece& piece : pieces) {
         if (!isLiteral(piece)) continue;
         for (char c : literal(piece)) level = std::max(level, operatorLevel(c));
     }
     return level;
 }
 
-std::vector<Segment> Compiler::split(const Template& parts, int level) const
+std::vector<Segment> Compiler::split(const Template& pieces, int level) const
 {
     std::vector<Segment> segments(1);
-    for (const Piece& piece : parts) {
+    for (const Piece& piece : pieces) {
         if (!isLiteral(piece)) {
             segments.back().parts.push_back(piece);
             continue;
@@ -191,14 +192,14 @@ std::vector<Segment> Compiler::split(const Template& parts, int level) const
     return segments;
 }
 
-std::uint32_t Compiler::chain(const Template& parts, int level)
+std::uint32_t Compiler::chain(const Template& pieces, int level)
 {
-    const std::vector<Segment> segments = split(parts, level);
+    const std::vector<Segment> segments = split(pieces, level);
     const bool leadingOperator = segments[0].parts.empty();
     if (leadingOperator && level != kSignLevel) return failure(0.0f);
     std::vector<Link> links;
     for (std::size_t k = leadingOperator ? 1 : 0; k < segments.size(); ++k) {
-        links.push_back({segments[k].code, this->parts(segments[k].parts)});
+        links.push_back({segments[k].code, plainNode(segments[k].parts)});
     }
     const auto first = static_cast<std::uint32_t>(program_.links.size());
     program_.links.insert(program_.links.end(), links.begin(), links.end());
@@ -206,48 +207,48 @@ std::uint32_t Compiler::chain(const Template& parts, int level)
     return add({NodeKind::Chain, unary, Function::None, 0.0f, first, std::uint32_t(links.size())});
 }
 
-std::uint32_t Compiler::logicalNot(const Template& parts)
+std::uint32_t Compiler::logicalNot(const Template& pieces)
 {
     std::size_t count = 0;
-    for (const Piece& piece : parts) {
+    for (const Piece& piece : pieces) {
         if (isLiteral(piece)) count += std::ranges::count(literal(piece), '!');
     }
-    const bool leading = isLiteral(parts[0]) && literal(parts[0])[0] == '!';
+    const bool leading = isLiteral(pieces[0]) && literal(pieces[0])[0] == '!';
     if (count != 1 || !leading) return failure(0.0f);
-    Template rest = parts;
+    Template rest = pieces;
     if (rest[0].length == 1) {
         rest.erase(rest.begin());
     } else {
         ++rest[0].offset;
         --rest[0].length;
     }
-    return add({NodeKind::Not, 0, Function::None, 0.0f, this->parts(rest)});
+    return add({NodeKind::Not, 0, Function::None, 0.0f, plainNode(rest)});
 }
 
 // A text without operators: a function name followed by its argument.
-std::uint32_t Compiler::call(const Template& parts)
+std::uint32_t Compiler::call(const Template& pieces)
 {
-    if (!isLiteral(parts[0])) return failure(1.0f);
-    const std::string_view head = literal(parts[0]);
+    if (!isLiteral(pieces[0])) return failure(1.0f);
+    const std::string_view head = literal(pieces[0]);
     const FunctionMatch match = matchFunction(head);
     if (match.function == Function::None) return failure(1.0f);
     const std::string_view rest = head.substr(match.nameLength);
     std::uint32_t argument = 0;
-    if (parts.size() == 1) {
+    if (pieces.size() == 1) {
         argument = constant(readNumber(rest));
-    } else if (rest.empty() && (parts.size() == 2 || (isLiteral(parts[2]) && !isDigit(literal(parts[2])[0])))) {
-        argument = slotNode(NodeKind::GroupNumber, parts[1].slot);
+    } else if (rest.empty() && (pieces.size() == 2 || (isLiteral(pieces[2]) && !isDigit(literal(pieces[2])[0])))) {
+        argument = slotNode(NodeKind::GroupNumber, pieces[1].slot);
     } else {
-        return substitute(parts);
+        return substitute(pieces);
     }
     return add({NodeKind::Call, 0, match.function, 0.0f, argument});
 }
 
-std::uint32_t Compiler::substitute(const Template& parts)
+std::uint32_t Compiler::substitute(const Template& pieces)
 {
     const auto first = static_cast<std::uint32_t>(program_.pieces.size());
-    program_.pieces.insert(program_.pieces.end(), parts.begin(), parts.end());
-    return add({NodeKind::Substitute, 0, Function::None, 0.0f, first, std::uint32_t(parts.size())});
+    program_.pieces.insert(program_.pieces.end(), pieces.begin(), pieces.end());
+    return add({NodeKind::Substitute, 0, Function::None, 0.0f, first, std::uint32_t(pieces.size())});
 }
 
 }  // namespace
