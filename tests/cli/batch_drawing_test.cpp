@@ -126,6 +126,28 @@ TEST(BatchDrawing, DrawingFailuresKeepTheUsersFile)
     EXPECT_EQ(r.status, 155);
 }
 
+TEST(BatchDrawing, EveryExampleDraws)
+{
+    TempDir dir;
+    int examples = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(SPRIG_SOURCE_DIR) + "/examples")) {
+        const std::filesystem::path source = entry.path();
+        if (source.extension() != ".ls") continue;
+        ++examples;
+        SCOPED_TRACE(source.filename().string());
+        const std::string ls = dir.file(source.filename().string());
+        std::filesystem::copy_file(source, ls);
+        std::filesystem::path options = source;
+        options.replace_extension(".op");
+        if (std::filesystem::exists(options)) std::filesystem::copy_file(options, dir.file(options.filename().string()));
+        const BatchResult r = runBatch(dir, "--mode 'LSR&D' --steps 3 --seed 1 --clean --size 160x120 " + ls);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find("Number of segments: "), std::string::npos);
+        EXPECT_EQ(r.out.find("Number of segments: 0\n", r.out.rfind("Statistics")), std::string::npos);
+    }
+    EXPECT_GT(examples, 0);
+}
+
 TEST(BatchDrawing, DrawingArgumentsAreChecked)
 {
     TempDir dir;

@@ -22,6 +22,7 @@ int drawPlane(const InterpretRequest& request, const TurtleOptions& options, Pas
               DrawTotals& totals)
 {
     const Settings& settings = request.settings;
+    if (request.backgroundColour) request.canvas->fill(*request.backgroundColour);
     PictureBox box;
     if (measuresFirst(settings)) {
         if (int result = measurePicture(request.fileName, options, request.job, progress, box)) return result;
@@ -51,7 +52,6 @@ int interpret(const InterpretRequest& request, DrawTotals& totals)
     Settings& settings = request.settings;
     const TurtleOptions options = TurtleOptions::from(settings, request.penColour);
     if (!settings.fixedSegmentLength) settings.segmentLengthText.assign(1, '1');
-    if (request.canvas && request.backgroundColour) request.canvas->fill(*request.backgroundColour);
     PassProgress progress(request.job, measuresFirst(settings) ? 2 * request.symbolCount : request.symbolCount);
     const int result = settings.effective.drawDimensions == 2 ? drawPlane(request, options, progress, totals)
                                                               : drawSpace(request, options, progress, totals);
