@@ -24,14 +24,13 @@ public:
     {
         if (options_.colourEffect) followEffect();
         const bool isE = options_.interpretEF && symbol == 'E';
-        if (options_.interpretEF && (symbol == 'E' || symbol == 'e')) symbol = symbol == 'E' ? 'F' : 'f';
-        switch (symbol) {
+        switch (readEAsF(symbol, options_.interpretEF)) {
         case 'F': return drawF(params, isE);
         case 'f': return moveF(params);
         case 'G': return drawG(params);
         case 'g': moveBy(params); output_.move(turtle_); return 0;
         case '+': case '-': case '&': case '^': case '\\': case '/':
-            Motion::turn(turtle_, static_cast<unsigned char>(symbol), turn(params));
+            Motion::turn(turtle_, static_cast<unsigned char>(symbol), turnAngle(params, defaultTurn_));
             return 0;
         case '|': Motion::reverse(turtle_); return 0;
         case '$': Motion::level(turtle_); return 0;
@@ -49,11 +48,6 @@ public:
 
 private:
     using Motion = typename Output::Motion;
-
-    float turn(const SymbolParams& params) const
-    {
-        return params.n >= 1 ? degreesToRadians(params.p1()) : defaultTurn_;
-    }
 
     void moveBy(const SymbolParams& params) { motion_.advance(turtle_, params.p1() * turtle_.lengthUnit); }
 

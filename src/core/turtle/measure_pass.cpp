@@ -19,15 +19,13 @@ public:
 
     int apply(int symbol, const SymbolParams& params)
     {
-        if (interpretEF_ && (symbol == 'E' || symbol == 'e')) symbol = symbol == 'E' ? 'F' : 'f';
-        switch (symbol) {
+        switch (readEAsF(symbol, interpretEF_)) {
         case 'F': case 'f': case 'G': case 'g':
             motion_.advance(turtle_, params.p1() * turtle_.lengthUnit);
             box_.include(turtle_.position.x, turtle_.position.y);
             return 0;
         case '+': case '-':
-            PlaneMotion::turn(turtle_, static_cast<unsigned char>(symbol),
-                              params.n >= 1 ? degreesToRadians(params.p1()) : defaultTurn_);
+            PlaneMotion::turn(turtle_, static_cast<unsigned char>(symbol), turnAngle(params, defaultTurn_));
             return 0;
         case '|': PlaneMotion::reverse(turtle_); return 0;
         case '$': PlaneMotion::level(turtle_); return 0;

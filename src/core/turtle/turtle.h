@@ -46,6 +46,20 @@ using BranchFrame = Turtle;
 // Degrees to radians, computed in extended precision and rounded once.
 float degreesToRadians(float degrees);
 
+// The turn of a rotation symbol in radians: its parameter, else the default.
+inline float turnAngle(const SymbolParams& params, float defaultTurn)
+{
+    return params.n >= 1 ? degreesToRadians(params.p1()) : defaultTurn;
+}
+
+// With E and e read as F and f, they are those symbols; otherwise they are
+// unknown symbols that do nothing.
+inline int readEAsF(int symbol, bool interpretEF)
+{
+    if (!interpretEF) return symbol;
+    return symbol == 'E' ? 'F' : symbol == 'e' ? 'f' : symbol;
+}
+
 // '+' and '-' in 2D: turn, then bring the heading back into range once.
 void turnLeft2D(Turtle& turtle, float radians);
 void turnRight2D(Turtle& turtle, float radians);
