@@ -104,9 +104,10 @@ void interpret(benchmark::State& state, int dimensions)
     QuietJob job;
     BenchCanvas canvas(1600, 1200);
     static SceneRecord scene;
+    const std::string& path = plant().path();
     InterpretResult result;
     for (auto _ : state) {
-        InterpretRequest request(settings, job, plant().path());
+        InterpretRequest request(settings, job, path);
         request.symbolCount = kSymbols;
         request.canvas = &canvas;
         request.backgroundColour = 0x00FFFFFF;
@@ -124,8 +125,8 @@ void interpret(benchmark::State& state, int dimensions)
 void Interpret2D(benchmark::State& state) { interpret(state, 2); }
 void Interpret3D(benchmark::State& state) { interpret(state, 3); }
 
-BENCHMARK(Interpret2D)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
-BENCHMARK(Interpret3D)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(Interpret2D)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(Interpret3D)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 }  // namespace
 
