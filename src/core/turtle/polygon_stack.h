@@ -10,6 +10,9 @@
 
 namespace sprig {
 
+// The vertices of one open polygon, in the order they were added.
+using OpenPolygon = std::vector<Vec3>;
+
 class PolygonStack {
 public:
     // 0, or 1 when memory runs out.
@@ -33,7 +36,7 @@ private:
 
     // One vertex list per nesting level, kept with its capacity when the
     // polygon closes so that the next one at that level reuses it.
-    std::vector<std::vector<Vec3>> levels_;
+    std::vector<OpenPolygon> levels_;
     std::size_t open_ = 0;
 };
 
