@@ -15,6 +15,9 @@
 #ifdef SPRIG_HAVE_QT_CANVAS
 #include "platform/qt/qimage_canvas.h"
 #endif
+#ifdef SPRIG_HAVE_GL_PICTURE
+#include "cli/batch_picture3d.h"
+#endif
 
 namespace sprig {
 
@@ -87,13 +90,27 @@ int BatchDrawing::show(const ShownString& shown, Settings& settings, const std::
     const InterpretResult drawn = interpretString(request);
     appendStatistics(job_, lengthKB(fileSize(shown.lengthFile)), stats.symbolCount, &drawn);
     int code = drawn.code;
-    if (code == kDone && settings.effective.drawDimensions == 2 && !picturePath.empty()) code = writePicture(picturePath);
+    if (code == kDone && !picturePath.empty()) code = writePicture(picturePath, settings);
     return code == kDone || code == kStopped ? code : kDrawingFailureBase + code;
 }
 
-int BatchDrawing::writePicture(const std::string& picturePath)
+int BatchDrawing::writePicture(const std::string& picturePath, const Settings& settings)
 {
+    if (settings.effective.drawDimensions == 3) return writeScenePicture(picturePath, settings);
     return targets_->canvas.saveBmp(picturePath) ? kDone : kGraphicsError;
+}
+
+int BatchDrawing::writeScenePicture([[maybe_unused]] const std::string& picturePath,
+                                    [[maybe_unused]] const Settings& settings)
+{
+#ifdef SPRIG_HAVE_GL_PICTURE
+    const bool sized = arguments_.sizeGiven;
+    const Picture3dRequest request{targets_->scene, settings, sized ? arguments_.width : kPicture3dWidth,
+                                   sized ? arguments_.height : kPicture3dHeight, arguments_.camera, kBackgroundColour};
+    return writePicture3d(picturePath, request) ? kDone : kGraphicsError;
+#else
+    return kGraphicsError;
+#endif
 }
 
 BatchOutcome drawSavedString(const DrawingArguments& arguments, Job& job)

@@ -39,13 +39,15 @@ public:
     BatchDrawing(const BatchDrawing&) = delete;
     BatchDrawing& operator=(const BatchDrawing&) = delete;
 
-    // Counts and interprets the string, logs its statistics and, in 2D with
-    // a picture path, writes the picture. Returns 0, 20 (stopped), or 100 +
+    // Counts and interprets the string, logs its statistics and, with a
+    // picture path, writes the picture. Returns 0, 20 (stopped), or 100 +
     // the drawing result.
     int show(const ShownString& shown, Settings& settings, const std::string& picturePath);
 
 private:
-    int writePicture(const std::string& picturePath);
+    int writePicture(const std::string& picturePath, const Settings& settings);
+    // Built without OpenGL, no 3D picture can be written: a graphics error.
+    int writeScenePicture(const std::string& picturePath, const Settings& settings);
 
     const DrawingArguments& arguments_;
     Job& job_;

@@ -8,13 +8,13 @@ namespace sprig {
 const char* const kDrawingUsage =
     "\n"
     "Drawing:\n"
-    "  --mode LSR&D     interpret every step as run mode LSR&D does; in 2D the\n"
+    "  --mode LSR&D     interpret every step as run mode LSR&D does; the\n"
     "                   picture of the last step goes to <base>_NNN.bmp\n"
     "  --mode LSR       derive only (the default)\n"
-    "  --draw FILE.str  interpret a saved string as run mode LSDr does; in 2D\n"
-    "                   its picture goes to FILE.bmp (no FILE.ls is then needed)\n"
+    "  --draw FILE.str  interpret a saved string as run mode LSDr does; its\n"
+    "                   picture goes to FILE.bmp (no FILE.ls is then needed)\n"
     "  --options FILE   options lines for --draw\n"
-    "  --size WxH       size of 2D pictures (default 1600x1200)\n"
+    "  --size WxH       size of pictures (default 1600x1200 in 2D, 435x300 in 3D)\n"
     "A drawing that fails prints its message and sets the exit status to 100 +\n"
     "the drawing result.\n";
 
@@ -46,6 +46,8 @@ std::optional<std::string> applyOption(std::string_view option, std::string_view
         out.optionsPath = value;
     } else if (!parseSize(value, out)) {
         return "--size needs WIDTHxHEIGHT, each from 1 to 16384";
+    } else {
+        out.sizeGiven = true;
     }
     return std::nullopt;
 }
@@ -54,6 +56,8 @@ std::optional<std::string> applyOption(std::string_view option, std::string_view
 
 DrawingOption readDrawingOption(int argc, char** argv, int& i, DrawingArguments& out)
 {
+    std::optional<std::string> cameraError;
+    if (readPicture3dOption(argc, argv, i, out.camera, cameraError)) return {true, cameraError};
     const std::string_view option = argv[i];
     if (option != "--mode" && option != "--draw" && option != "--options" && option != "--size") return {};
     if (i + 1 >= argc) return {true, std::string(option) + " needs a value"};

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "cli/picture3d_arguments.h"
+
 namespace sprig {
 
 struct DrawingArguments {
@@ -13,9 +15,13 @@ struct DrawingArguments {
     std::string stringPath;
     // --options FILE.op: options lines for --draw.
     std::string optionsPath;
-    // --size WxH: the bitmap of 2D pictures.
+    // --size WxH: the bitmap of 2D pictures; also the size of 3D pictures,
+    // which are kPicture3dWidth x kPicture3dHeight unless it is given.
     int width = 1600;
     int height = 1200;
+    bool sizeGiven = false;
+    // --azimuth, --elevation, --distance: the camera of 3D pictures.
+    Picture3dCamera camera;
 };
 
 struct DrawingOption {

@@ -31,6 +31,7 @@ int main(int argc, char** argv)
     if (arguments.help) {
         std::fputs(sprig::kBatchUsage, stdout);
         std::fputs(sprig::kDrawingUsage, stdout);
+        std::fputs(sprig::kPicture3dUsage, stdout);
         return 0;
     }
     sprig::ConsoleJob job;

@@ -79,8 +79,8 @@ TEST(BatchDrawing, HomomorphismFilesAreDrawnAndDeleted)
     EXPECT_FALSE(fileExists(dir.file("h_001.sth")));
     EXPECT_FALSE(fileExists(dir.file("h_002.sth")));
     EXPECT_TRUE(fileExists(dir.file("h_002.stt")));
-    // 3D by default: no picture.
-    EXPECT_FALSE(fileExists(dir.file("h_002.bmp")));
+    // 3D by default: the scene's picture.
+    EXPECT_TRUE(fileExists(dir.file("h_002.bmp")));
 }
 
 TEST(BatchDrawing, SavedStringIsDrawnAndKept)

@@ -1,0 +1,27 @@
+#pragma once
+// The batch command's 3D picture: the scene of the last step, fitted as the
+// step driver fits it, drawn off-screen and written as a .bmp file.
+
+#include <cstdint>
+#include <string>
+
+#include "cli/picture3d_arguments.h"
+#include "core/turtle/scene_record.h"
+#include "settings/settings.h"
+
+namespace sprig {
+
+struct Picture3dRequest {
+    const SceneRecord& scene;
+    const Settings& settings;
+    int width = kPicture3dWidth;
+    int height = kPicture3dHeight;
+    Picture3dCamera camera;
+    std::uint32_t background = 0;  // 0x00BBGGRR
+};
+
+// Renders the scene off-screen and writes the picture; false when no
+// off-screen context can be made or the file cannot be written.
+bool writePicture3d(const std::string& path, const Picture3dRequest& request);
+
+}  // namespace sprig

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "batch_runner.h"
+#include "platform/byte_file.h"
+
+namespace sprig::testing {
+namespace {
+
+using Rgb = std::array<int, 3>;
+
+// A 24-bit bottom-up bitmap as the batch command writes it.
+class Bitmap {
+public:
+    explicit Bitmap(std::string bytes) : bytes_(std::move(bytes)) {}
+
+    int width() const { return static_cast<int>(number(18)); }
+    int height() const { return static_cast<int>(number(22)); }
+    int bitsPerPixel() const { return static_cast<int>(number(28) & 0xFFFFu); }
+    // Pixel (x, y) counted from the top left, as R, G, B.
+    Rgb at(int x, int y) const
+    {
+        const std::size_t row = (static_cast<std::size_t>(width()) * 3 + 3) / 4 * 4;
+        const std::size_t i = number(10) + static_cast<std::size_t>(height() - 1 - y) * row + static_cast<std::size_t>(x) * 3;
+        return {byte(i + 2), byte(i + 1), byte(i)};
+    }
+
+private:
+    int byte(std::size_t i) const { return static_cast<unsigned char>(bytes_.at(i)); }
+    std::uint32_t number(std::size_t offset) const
+    {
+        return static_cast<std::uint32_t>(byte(offset)) | static_cast<std::uint32_t>(byte(offset + 1)) << 8 |
+               static_cast<std::uint32_t>(byte(offset + 2)) << 16 | static_cast<std::uint32_t>(byte(offset + 3)) << 24;
+    }
+
+    std::string bytes_;
+};
+
+bool isGreen(const Rgb& p) { return p[1] > 100 && p[0] < 60 && p[2] < 60; }
+
+// One F: a green segment from the origin one unit up, one unit wide. The
+// fitted view looks at the origin from 2.5 units away, level with it, so the
+// segment rises from the middle row to near the top.
+TEST(BatchPicture3d, WritesTheFittedSceneOfTheLastStep)
+{
+    TempDir dir;
+    const std::string ls = dir.write("stem.ls", "axiom F\n");
+    dir.write("stem.op", "draw_dimensions=3\n");
+    const BatchResult r = runBatch(dir, "--mode 'LSR&D' --size 64x48 " + ls);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string name = dir.file("stem_000.bmp");
+    ASSERT_TRUE(fileExists(name));
+    const Bitmap picture(TempDir::read(name));
+    EXPECT_EQ(picture.width(), 64);
+    EXPECT_EQ(picture.height(), 48);
+    EXPECT_EQ(picture.bitsPerPixel(), 24);
+    EXPECT_TRUE(isGreen(picture.at(32, 12)));
+    EXPECT_EQ(picture.at(32, 40), (Rgb{0, 0, 0}));
+    EXPECT_EQ(picture.at(2, 2), (Rgb{0, 0, 0}));
+}
+
+// From straight above and 10 units away the segment is a small disk in the
+// middle of the picture.
+TEST(BatchPicture3d, CameraOptionsReplaceTheStartUpView)
+{
+    TempDir dir;
+    const std::string ls = dir.write("stem.ls", "axiom F\n");
+    dir.write("stem.op", "draw_dimensions=3\n");
+    const BatchResult r = runBatch(dir, "--mode 'LSR&D' --size 64x48 --azimuth 0 --elevation 0 --distance 10 " + ls);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Bitmap picture(TempDir::read(dir.file("stem_000.bmp")));
+    EXPECT_TRUE(isGreen(picture.at(32, 24)));
+    EXPECT_EQ(picture.at(32, 12), (Rgb{0, 0, 0}));
+    EXPECT_EQ(picture.at(44, 24), (Rgb{0, 0, 0}));
+}
+
+TEST(BatchPicture3d, OnlyTheLastStepAtTheDefaultSizeAndBadValuesRefused)
+{
+    TempDir dir;
+    const std::string ls = dir.write("stem.ls", "axiom F\n#F->FF\n");
+    dir.write("stem.op", "draw_dimensions=3\n");
+    ASSERT_EQ(runBatch(dir, "--mode 'LSR&D' --steps 1 " + ls).status, 0);
+    EXPECT_FALSE(fileExists(dir.file("stem_000.bmp")));  // only the last step
+    const Bitmap picture(TempDir::read(dir.file("stem_001.bmp")));
+    EXPECT_EQ(picture.width(), 435);
+    EXPECT_EQ(picture.height(), 300);
+
+    for (const char* bad : {"--size 0x10", "--size 20", "--size 10x", "--azimuth north", "--distance"}) {
+        const BatchResult r = runBatch(dir, "--mode 'LSR&D' " + ls + " " + bad);
+        EXPECT_EQ(r.status, 64) << bad;
+        EXPECT_NE(r.err.find(std::string(bad).substr(0, 6)), std::string::npos) << r.err;
+    }
+}
+
+}  // namespace
+}  // namespace sprig::testing
