@@ -100,6 +100,18 @@ TEST_F(RenderTest, ASegmentIsALitCylinderOverItsOwnPixels)
     EXPECT_NEAR(left[0], 128, 20);
 }
 
+// The viewer stands on the +x side: the red segment at x = 1 hides the blue
+// one at x = -1 although the blue one is drawn later.
+TEST_F(RenderTest, NearerSurfacesHideFartherOnes)
+{
+    scene_.recordSegment({1, 0, -2}, {1, 0, 2}, 1.0f, kRed);
+    scene_.recordSegment({-1, 0, -2}, {-1, 0, 2}, 1.0f, kBlue);
+    makeReady();
+    const Rgb p = paint().at(100, 100);
+    EXPECT_GT(p[0], 110);
+    EXPECT_LT(p[2], 60);
+}
+
 TEST_F(RenderTest, NothingIsDrawnWhileTheSceneIsNotReady)
 {
     scene_.recordSegment({0, 0, 0}, {0, 0, 4}, 1.0f, kRed);
