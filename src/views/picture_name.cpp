@@ -1,31 +1,17 @@
 #include "views/picture_name.h"
 
-#include <cstdio>
+#include "core/derive/string_file_name.h"
 
 namespace sprig {
 
-namespace {
-
-// Everything before the last "." anywhere in the path; all of it without one.
-std::string cutAtLastDot(const std::string& path)
-{
-    const std::size_t dot = path.rfind('.');
-    return dot == std::string::npos ? path : path.substr(0, dot);
-}
-
-}  // namespace
-
+// Pictures are named like the working string files, so they land in the
+// same folder even when a folder name holds a dot.
 std::string numberedPictureName(const std::string& definitionPath, int step)
 {
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, "_%03d.bmp", step);
-    return cutAtLastDot(definitionPath) + suffix;
+    return StringFileName(basePath(definitionPath), step, ".bmp");
 }
 
-std::string stringPictureName(const std::string& stringPath)
-{
-    return cutAtLastDot(stringPath) + ".bmp";
-}
+std::string stringPictureName(const std::string& stringPath) { return basePath(stringPath) + ".bmp"; }
 
 std::string chosenPictureName(const std::string& name)
 {

@@ -5,11 +5,11 @@
 
 namespace sprig {
 
-// While deriving and drawing: the definition path cut at its last "." with
-// "_%03d.bmp" of the step appended (tree.ls, step 7: tree_007.bmp).
+// While deriving and drawing: the definition path without its extension,
+// with "_%03d.bmp" of the step appended (tree.ls, step 7: tree_007.bmp).
 std::string numberedPictureName(const std::string& definitionPath, int step);
 
-// While drawing a saved string: the string path cut at its last "." with
+// While drawing a saved string: the string path without its extension, with
 // ".bmp" appended.
 std::string stringPictureName(const std::string& stringPath);
 

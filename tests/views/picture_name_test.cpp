@@ -5,12 +5,13 @@
 namespace sprig {
 namespace {
 
-TEST(PictureName, NumberedNameCutsAtTheLastDotAnywhere)
+TEST(PictureName, NumberedNameCutsTheExtensionOfTheFileName)
 {
     EXPECT_EQ(numberedPictureName("C:\\work\\tree.ls", 7), "C:\\work\\tree_007.bmp");
     EXPECT_EQ(numberedPictureName("C:\\work\\tree.ls", 1234), "C:\\work\\tree_1234.bmp");
     EXPECT_EQ(numberedPictureName("d:\\ls\\fern.v2.ls", 0), "d:\\ls\\fern.v2_000.bmp");
-    EXPECT_EQ(numberedPictureName("c:\\my.dir\\fern", 3), "c:\\my_003.bmp");
+    // A dot in a folder name is not an extension: the picture stays beside the definition.
+    EXPECT_EQ(numberedPictureName("/home/my.dir/fern", 3), "/home/my.dir/fern_003.bmp");
     EXPECT_EQ(numberedPictureName("/home/u/plant", 12), "/home/u/plant_012.bmp");
     // Nothing open yet: the step number -1 printed with "%03d".
     EXPECT_EQ(numberedPictureName("", -1), "_-01.bmp");
@@ -20,6 +21,7 @@ TEST(PictureName, StringAndChosenNames)
 {
     EXPECT_EQ(stringPictureName("/data/tree.str"), "/data/tree.bmp");
     EXPECT_EQ(stringPictureName("tree"), "tree.bmp");
+    EXPECT_EQ(stringPictureName("/my.dir/tree"), "/my.dir/tree.bmp");
     EXPECT_EQ(chosenPictureName("picture"), "picture.bmp");
     EXPECT_EQ(chosenPictureName("picture.bmp"), "picture.bmp");
     EXPECT_EQ(chosenPictureName("picture.BMP"), "picture.BMP.bmp");
