@@ -18,6 +18,7 @@ for target in build-fuzz/tests/fuzz/fuzz_*; do
   case $name in
     fuzz_definition) cp examples/*.ls "$corpus"/ 2>/dev/null || true ;;
     fuzz_options) cp examples/*.op "$corpus"/ 2>/dev/null || true ;;
+    fuzz_interpret) cp tests/fuzz/seeds/fuzz_string_file/* "$corpus"/ ;;
   esac
   [ -d "tests/fuzz/seeds/$name" ] && cp "tests/fuzz/seeds/$name"/* "$corpus"/
   echo "Fuzzing $name for $seconds s"
