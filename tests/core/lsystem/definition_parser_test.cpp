@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "parse_helper.h"
 
 namespace sprig {
@@ -10,27 +12,21 @@ namespace {
 using testing::parseLines;
 using testing::Parsed;
 using testing::successors;
+using Lines = std::vector<std::string>;
 
-TEST(DefinitionLines, SpacesAndOneLineFeedGoButOtherBytesStay)
+TEST(DefinitionLines, KeywordsAreLowerCasePrefixesAndOnlySpacesAndOneLineFeedGo)
 {
-    EXPECT_EQ(parseLines({"axiom F F"}).model.axiom, "FF");
-    EXPECT_EQ(parseLines({"axiom F\n"}).model.axiom, "F");
-    EXPECT_EQ(parseLines({"axiom F\tG\r"}).model.axiom, "F\tG\r");
-    EXPECT_EQ(parseLines({std::string("axiom \x01\xff\0B\x80", 11)}).model.axiom, std::string("\x01\xff\0B\x80", 5));
-}
-
-TEST(DefinitionLines, KeywordsAreLowerCasePrefixes)
-{
-    EXPECT_EQ(parseLines({"Axiom F"}).model.axiom, "");
-    EXPECT_EQ(parseLines({"axiomatic"}).model.axiom, "atic");
-    EXPECT_EQ(parseLines({"axiom A", "axiom B"}).model.axiom, "B");
-    const Parsed none = parseLines({"#F->FF"});
-    EXPECT_EQ(none.code, kDone);
-    EXPECT_EQ(none.model.axiom, "");
-}
-
-TEST(DefinitionLines, LinesLongerThan254CharactersFailEvenAsComments)
-{
+    const std::pair<Lines, std::string> cases[] = {
+        {{"axiom F F"}, "FF"}, {{"axiom F\n"}, "F"}, {{"axiom F\tG\r"}, "F\tG\r"},
+        {{std::string("axiom \x01\xff\0B\x80", 11)}, std::string("\x01\xff\0B\x80", 5)},
+        {{"Axiom F"}, ""}, {{"axiomatic"}, "atic"}, {{"axiom A", "axiom B"}, "B"}, {{"#F->FF"}, ""},
+    };
+    for (const auto& [lines, axiom] : cases) {
+        const Parsed parsed = parseLines(lines);
+        EXPECT_EQ(parsed.code, kDone) << lines[0];
+        EXPECT_EQ(parsed.model.axiom, axiom) << lines[0];
+    }
+    // Lines longer than 254 characters fail, even as comments.
     EXPECT_EQ(parseLines({std::string(254, 'x')}).code, kDone);
     EXPECT_EQ(parseLines({"axiom F", std::string(255, 'x')}).code, kIoError);
     EXPECT_EQ(parseLines({std::string(255, ' ')}).code, kIoError);
@@ -39,7 +35,7 @@ TEST(DefinitionLines, LinesLongerThan254CharactersFailEvenAsComments)
 TEST(DefinitionLines, KeywordLineErrorsGiveTheirRowAndDetail)
 {
     struct Case {
-        std::vector<std::string> lines;
+        Lines lines;
         int row;
         const char* detail;
     };
@@ -79,7 +75,7 @@ TEST(DefinitionLines, DefineSplitsAtTheFirstEquals)
     ASSERT_EQ(parsed.model.constants.size(), 2u);
     EXPECT_EQ(parsed.model.constants[0].name, "a");
     EXPECT_EQ(parsed.model.constants[0].value, "b=c");
-    EXPECT_EQ(successors(parsed.model), std::vector<std::string>{"5B"});
+    EXPECT_EQ(successors(parsed.model), Lines{"5B"});
 }
 
 TEST(DefinitionLines, DefaultNeedsSymbolAndParenthesesAndStoresNoDetail)
@@ -101,39 +97,38 @@ TEST(DefinitionLines, AngleReadsALeadingNumberElseKeepsTheSetting)
 {
     Settings settings;
     settings.defaultAngle = 45.0f;
-    const Parsed unset = parseLines({"axiom F"}, ParseMode::Rules, settings);
-    EXPECT_FLOAT_EQ(unset.model.angle, 45.0f);
-    EXPECT_FALSE(unset.model.angleGiven);
-    const Parsed given = parseLines({"angle 25.7deg"}, ParseMode::Rules, settings);
-    EXPECT_FLOAT_EQ(given.model.angle, 25.7f);
-    EXPECT_TRUE(given.model.angleGiven);
-    EXPECT_FLOAT_EQ(parseLines({"angle -1.5e1"}).model.angle, -15.0f);
-    EXPECT_FLOAT_EQ(parseLines({"angle 30", "angle .5"}).model.angle, 0.5f);
+    const std::tuple<Lines, float, bool> cases[] = {{{"axiom F"}, 45.0f, false},      {{"angle 25.7deg"}, 25.7f, true},
+                                                    {{"angle -1.5e1"}, -15.0f, true}, {{"angle 30", "angle .5"}, 0.5f, true}};
+    for (const auto& [lines, angle, given] : cases) {
+        const Parsed parsed = parseLines(lines, ParseMode::Rules, settings);
+        EXPECT_FLOAT_EQ(parsed.model.angle, angle) << lines.back();
+        EXPECT_EQ(parsed.model.angleGiven, given) << lines.back();
+    }
 }
 
 TEST(DefinitionSections, ModeChoosesTheRulesAroundTheHomomorphismLine)
 {
-    const std::vector<std::string> lines{"axiom A", "#A->B", "homo morphism", "angle 30", "#A->C", "#B(x)->D"};
+    const Lines lines{"axiom A", "#A->B", "homo morphism", "angle 30", "#A->C", "#B(x)->D"};
     const Parsed rules = parseLines(lines, ParseMode::Rules);
     ASSERT_EQ(rules.code, kDone);
-    EXPECT_EQ(successors(rules.model), std::vector<std::string>{"B"});
+    EXPECT_EQ(successors(rules.model), Lines{"B"});
     EXPECT_FLOAT_EQ(rules.model.angle, 30.0f);
     EXPECT_FALSE(rules.report.IsParametric);
     EXPECT_TRUE(rules.model.defaults.empty());
 
     const Parsed homomorphism = parseLines(lines, ParseMode::Homomorphism);
     ASSERT_EQ(homomorphism.code, kDone);
-    EXPECT_EQ(successors(homomorphism.model), (std::vector<std::string>{"C", "D"}));
+    EXPECT_EQ(successors(homomorphism.model), (Lines{"C", "D"}));
     EXPECT_TRUE(homomorphism.report.IsParametric);
     EXPECT_EQ(homomorphism.model.defaults.size(), 6u);
 }
 
 TEST(DefinitionSections, OnlyTheKeptSectionsRulesAreChecked)
 {
-    const std::vector<std::string> lines{"#A->B", "homomorphism", "#broken"};
+    const Lines lines{"#A->B", "homomorphism", "#broken"};
     EXPECT_EQ(parseLines(lines, ParseMode::Rules).code, kDone);
     EXPECT_EQ(parseLines(lines, ParseMode::Homomorphism).code, kOutOfMemory);
-    EXPECT_EQ(successors(parseLines({"homomorphism x", "#A->B"}).model), std::vector<std::string>{"B"});
+    EXPECT_EQ(successors(parseLines({"homomorphism x", "#A->B"}).model), Lines{"B"});
 }
 
 TEST(DefinitionSections, IsParametricIsWrittenOnlyAfterTheWholeLoop)

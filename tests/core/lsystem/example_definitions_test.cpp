@@ -1,10 +1,9 @@
 // The definitions shipped in examples/ parse in both modes.
 
-#include <fstream>
-
 #include <gtest/gtest.h>
 
 #include "parse_helper.h"
+#include "platform/text_lines.h"
 
 namespace sprig {
 namespace {
@@ -15,10 +14,8 @@ using testing::successors;
 
 std::vector<std::string> exampleLines(const std::string& name)
 {
-    std::ifstream in(std::string(SPRIG_SOURCE_DIR) + "/examples/" + name + ".ls", std::ios::binary);
-    EXPECT_TRUE(in) << name;
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    EXPECT_TRUE(readTextLines(std::string(SPRIG_SOURCE_DIR) + "/examples/" + name + ".ls", lines)) << name;
     return lines;
 }
 
@@ -31,12 +28,10 @@ TEST(ExampleDefinitions, EveryExampleParsesWithItsRulesInTheRightSection)
         bool parametric;
     };
     const Case cases[] = {
-        {"bracketed_plant", 1, 0, false},      {"koch_curve", 1, 0, false},
-        {"koch_snowflake", 1, 0, false},       {"dragon_curve", 2, 0, false},
-        {"hilbert_curve", 2, 0, false},        {"sierpinski_arrowhead", 2, 0, false},
-        {"stochastic_plant", 3, 0, false},     {"context_signal", 2, 0, false},
-        {"parametric_tree", 2, 0, true},       {"homomorphism_cells", 2, 2, false},
-        {"plant_3d", 4, 0, false},
+        {"bracketed_plant", 1, 0, false},  {"koch_curve", 1, 0, false},     {"koch_snowflake", 1, 0, false},
+        {"dragon_curve", 2, 0, false},     {"hilbert_curve", 2, 0, false},  {"sierpinski_arrowhead", 2, 0, false},
+        {"stochastic_plant", 3, 0, false}, {"context_signal", 2, 0, false}, {"parametric_tree", 2, 0, true},
+        {"homomorphism_cells", 2, 2, false}, {"plant_3d", 4, 0, false},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> lines = exampleLines(c.name);

@@ -30,47 +30,46 @@ EvalResult eval(std::string text, const Bound& bound = {})
     return evalRaw(text, bound);
 }
 
-float valueOf(const std::string& text, const Bound& bound = {})
-{
-    const EvalResult result = eval(text, bound);
-    EXPECT_TRUE(result.ok) << text;
-    return result.value;
-}
-
 bool fails(const std::string& text, const Bound& bound = {}) { return !eval(text, bound).ok; }
 
-std::string normalized(std::string text)
+struct Valued {
+    std::string text;
+    float value;
+};
+
+// Every text must evaluate to exactly its value.
+void expectValues(const std::vector<Valued>& cases, const Bound& bound = {})
 {
-    NormalizeExpression(text);
-    return text;
+    for (const Valued& c : cases) {
+        const EvalResult result = eval(c.text, bound);
+        EXPECT_TRUE(result.ok) << c.text;
+        EXPECT_EQ(result.value, c.value) << c.text;
+    }
+}
+
+void expectFailures(const std::vector<std::string>& texts)
+{
+    for (const std::string& text : texts) EXPECT_TRUE(fails(text)) << text;
 }
 
 TEST(NormalizeExpression, RewritesOperatorSpellingsIntoCodes)
 {
-    EXPECT_EQ(normalized("a == b"), "a=b");
-    EXPECT_EQ(normalized("a!=b<=c>=d&&e||f"), "a#b~c@d&e|f");
-    EXPECT_EQ(normalized("x - -1"), "x??1");
-    EXPECT_EQ(normalized("a=b!c<d>e&f|g"), "a=b!c<d>e&f|g");
-    EXPECT_EQ(normalized("a===b"), "a==b");
-    EXPECT_EQ(normalized("!=="), "#=");
-    EXPECT_EQ(normalized("#~@?"), "#~@?");
-    EXPECT_EQ(normalized("\tx"), "\tx");
-    EXPECT_EQ(normalized("   "), "");
+    const std::pair<std::string, std::string> cases[] = {
+        {"a == b", "a=b"}, {"a!=b<=c>=d&&e||f", "a#b~c@d&e|f"}, {"x - -1", "x??1"},
+        {"a=b!c<d>e&f|g", "a=b!c<d>e&f|g"}, {"a===b", "a==b"}, {"!==", "#="},
+        {"#~@?", "#~@?"}, {"\tx", "\tx"}, {"   ", ""},
+    };
+    for (auto [text, normalized] : cases) {
+        const std::string raw = text;
+        NormalizeExpression(text);
+        EXPECT_EQ(text, normalized) << raw;
+    }
 }
 
 TEST(EvaluateExpression, OperatorsGroupByLevelAndFromTheLeft)
 {
-    EXPECT_EQ(valueOf("2+3*4"), 14.0f);
-    EXPECT_EQ(valueOf("2^3^2"), 64.0f);
-    EXPECT_EQ(valueOf("7%3"), 1.0f);
-    EXPECT_EQ(valueOf("(0-7)%3"), 2.0f);
-    EXPECT_EQ(valueOf("-7%3"), -1.0f);
-    EXPECT_EQ(valueOf("7%(0-3)"), -2.0f);
-    EXPECT_EQ(valueOf("10-2-3"), 5.0f);
-    EXPECT_EQ(valueOf("8/2/2"), 2.0f);
-    EXPECT_EQ(valueOf("8/2*2"), 8.0f);
-    EXPECT_EQ(valueOf("1<2<3"), 1.0f);
-    EXPECT_EQ(valueOf("3>2>1"), 0.0f);
+    expectValues({{"2+3*4", 14}, {"2^3^2", 64}, {"7%3", 1}, {"(0-7)%3", 2}, {"-7%3", -1}, {"7%(0-3)", -2},
+                  {"10-2-3", 5}, {"8/2/2", 2}, {"8/2*2", 8}, {"1<2<3", 1}, {"3>2>1", 0}});
 }
 
 TEST(EvaluateExpression, GroupValuesAreCarriedWithSixDecimals)
@@ -79,27 +78,17 @@ TEST(EvaluateExpression, GroupValuesAreCarriedWithSixDecimals)
     ASSERT_TRUE(third.ok);
     EXPECT_EQ(third.value, 0.333333f * 3.0f);
     EXPECT_EQ(formatFixed(third.value), "0.999999");
-    EXPECT_EQ(valueOf("(0.0000001)*1000000"), 0.0f);
-    EXPECT_EQ(valueOf("()"), 1.0f);
-    EXPECT_EQ(valueOf("2(3)"), 23.0f);
-    EXPECT_EQ(valueOf("(1)(2)"), 1.0000002f);
-    EXPECT_EQ(valueOf("5(0-3)"), 5.0f);
+    expectValues({{"(0.0000001)*1000000", 0}, {"()", 1}, {"2(3)", 23}, {"(1)(2)", 1.0000002f}, {"5(0-3)", 5}});
 }
 
 TEST(EvaluateExpression, MinusSignsAfterNormalizing)
 {
-    EXPECT_EQ(valueOf("2*-3"), -1.0f);
-    EXPECT_EQ(valueOf("2*(0-3)"), -6.0f);
-    EXPECT_EQ(valueOf("t>-1", {"t", {0.0f}}), 1.0f);
-    EXPECT_EQ(valueOf("-3"), -3.0f);
-    EXPECT_EQ(valueOf("+3"), 3.0f);
-    EXPECT_EQ(valueOf("--3"), -4.0f);  // (-1) - 3: the first minus has an empty operand
-    EXPECT_EQ(valueOf("ABS(-3)"), 3.0f);
-    EXPECT_EQ(valueOf("ABS-3"), -3.0f);  // ABS of nothing, minus 3
-}
-
-TEST(EvaluateExpression, TextsWithoutNormalizingReadMinusAsPartOfANumber)
-{
+    expectValues({{"2*-3", -1}, {"2*(0-3)", -6}, {"-3", -3}, {"+3", 3},
+                  {"--3", -4},  // (-1) - 3: the first minus has an empty operand
+                  {"ABS(-3)", 3},
+                  {"ABS-3", -3}});  // ABS of nothing, minus 3
+    expectValues({{"t>-1", 1}}, {"t", {0.0f}});
+    // Without normalizing, a minus is read as part of a number.
     EXPECT_EQ(evalRaw("3-2").value, 3.0f);
     EXPECT_EQ(evalRaw("(2)-(3)").value, 2.0f);
     const EvalResult dashes = evalRaw("--");
@@ -110,52 +99,28 @@ TEST(EvaluateExpression, TextsWithoutNormalizingReadMinusAsPartOfANumber)
 TEST(EvaluateExpression, ComparisonsAndLogic)
 {
     for (float b : {2.0f, 3.0f}) {
-        const Bound ab{"ab", {2.0f, b}};
         const float equal = b == 2.0f ? 1.0f : 0.0f;
-        EXPECT_EQ(valueOf("a==b", ab), equal);
-        EXPECT_EQ(valueOf("a=b", ab), equal);
-        EXPECT_EQ(valueOf("!(a!=b)", ab), equal);
+        expectValues({{"a==b", equal}, {"a=b", equal}, {"!(a!=b)", equal}}, {"ab", {2.0f, b}});
     }
-    EXPECT_EQ(valueOf("!0"), 1.0f);
-    EXPECT_EQ(valueOf("!(2>1)"), 0.0f);
-    EXPECT_EQ(valueOf("0||0"), 0.0f);
-    EXPECT_EQ(valueOf("0||2"), 1.0f);
-    EXPECT_EQ(valueOf("3&&0"), 0.0f);
-    EXPECT_EQ(valueOf("3&&-1"), 1.0f);
-    EXPECT_EQ(valueOf("2>=2"), 1.0f);
-    EXPECT_EQ(valueOf("2<=1"), 0.0f);
-    EXPECT_EQ(valueOf("!1+1"), 0.0f);  // not binds looser than plus
-}
-
-TEST(EvaluateExpression, ConditionWithParameters)
-{
+    expectValues({{"!0", 1}, {"!(2>1)", 0}, {"0||0", 0}, {"0||2", 1}, {"3&&0", 0}, {"3&&-1", 1}, {"2>=2", 1},
+                  {"2<=1", 0},
+                  {"!1+1", 0}});  // not binds looser than plus
     const std::string condition = "t>77.8+10 && (k==1 || m<= 23.8+k)";
-    EXPECT_EQ(valueOf(condition, {"tkm", {90.0f, 1.0f, 30.0f}}), 1.0f);
-    EXPECT_EQ(valueOf(condition, {"tkm", {80.0f, 1.0f, 30.0f}}), 0.0f);
-    EXPECT_EQ(valueOf(condition, {"tkm", {90.0f, 2.0f, 24.0f}}), 1.0f);
-    EXPECT_EQ(valueOf(condition, {"tkm", {90.0f, 2.0f, 26.0f}}), 0.0f);
+    expectValues({{condition, 1}}, {"tkm", {90.0f, 1.0f, 30.0f}});
+    expectValues({{condition, 0}}, {"tkm", {80.0f, 1.0f, 30.0f}});
+    expectValues({{condition, 1}}, {"tkm", {90.0f, 2.0f, 24.0f}});
+    expectValues({{condition, 0}}, {"tkm", {90.0f, 2.0f, 26.0f}});
 }
 
 TEST(EvaluateExpression, Functions)
 {
-    EXPECT_EQ(valueOf("SQRT(-4)"), 0.0f);
-    EXPECT_EQ(valueOf("SQRT(6.25)"), 2.5f);
-    EXPECT_TRUE(fails("LN(0)"));
-    EXPECT_TRUE(fails("LN(-1)"));
-    EXPECT_EQ(valueOf("LN(1)"), 0.0f);
-    EXPECT_EQ(valueOf("TAN(0)"), 0.0f);
-    EXPECT_TRUE(fails("COTG(0)"));
-    EXPECT_EQ(valueOf("ROUND(2.5)"), 2.0f);
-    EXPECT_EQ(valueOf("ROUND(2.51)"), 3.0f);
-    EXPECT_EQ(valueOf("ROUND(-2.5)"), -3.0f);
-    EXPECT_EQ(valueOf("FLOOR(-1.5)"), -2.0f);
-    EXPECT_EQ(valueOf("CEIL(1.2)"), 2.0f);
-    EXPECT_EQ(valueOf("SIN(0)"), 0.0f);
-    EXPECT_EQ(valueOf("COS(0)"), 1.0f);
-    EXPECT_EQ(valueOf("EXP(0)"), 1.0f);
-    EXPECT_EQ(valueOf("ABS5"), 5.0f);        // the argument may follow the name directly
-    EXPECT_EQ(valueOf("SINE(1)"), 0.0f);     // "SIN" matches; "E1.000000" holds no number
-    EXPECT_EQ(valueOf("SIN(2^128)"), 0.0f);  // "inf" holds no number
+    expectValues({{"SQRT(-4)", 0}, {"SQRT(6.25)", 2.5f}, {"LN(1)", 0}, {"TAN(0)", 0}, {"ROUND(2.5)", 2},
+                  {"ROUND(2.51)", 3}, {"ROUND(-2.5)", -3}, {"FLOOR(-1.5)", -2}, {"CEIL(1.2)", 2}, {"SIN(0)", 0},
+                  {"COS(0)", 1}, {"EXP(0)", 1},
+                  {"ABS5", 5},         // the argument may follow the name directly
+                  {"SINE(1)", 0},      // "SIN" matches; "E1.000000" holds no number
+                  {"SIN(2^128)", 0}});  // "inf" holds no number
+    expectFailures({"LN(0)", "LN(-1)", "COTG(0)"});
     const EvalResult unknown = eval("FOO(1)");
     EXPECT_FALSE(unknown.ok);
     EXPECT_EQ(unknown.value, 1.0f);
@@ -195,51 +160,35 @@ TEST(EvaluateExpression, ParameterNames)
     const EvalResult unbound = eval("x");
     EXPECT_FALSE(unbound.ok);
     EXPECT_EQ(unbound.value, 1.0f);
-    EXPECT_EQ(valueOf("x", {"x", {4.0f}}), 4.0f);
+    expectValues({{"x", 4}}, {"x", {4.0f}});
     EXPECT_TRUE(fails("xy", {"xy", {1.0f, 2.0f}}));
-    EXPECT_EQ(valueOf("x", {"xx", {1.0f, 2.0f}}), 1.0f);
-    EXPECT_EQ(valueOf("(x)*2", {"x", {0.1234567f}}), 0.246914f);
-    EXPECT_EQ(valueOf(""), 1.0f);
+    expectValues({{"x", 1}}, {"xx", {1.0f, 2.0f}});
+    expectValues({{"(x)*2", 0.246914f}}, {"x", {0.1234567f}});
+    expectValues({{"", 1}});
 }
 
 TEST(EvaluateExpression, FailuresAndTextsLeftOpen)
 {
-    EXPECT_TRUE(fails("1/0"));
-    EXPECT_TRUE(fails("1%0"));
-    EXPECT_TRUE(fails("1/(0.0000001)"));  // the group is carried as 0.000000
-    EXPECT_TRUE(fails("(1+2"));
-    EXPECT_TRUE(fails("1+2)"));
-    EXPECT_TRUE(fails(")("));
-    EXPECT_TRUE(fails("(2))"));
-    EXPECT_TRUE(fails("(2^128)"));  // a lone "inf" is no number
-    EXPECT_TRUE(fails("*3"));
-    EXPECT_TRUE(fails("==3"));
-    EXPECT_TRUE(fails("&&1"));
-    EXPECT_TRUE(fails("2!3"));
-    EXPECT_TRUE(fails("!!1"));
-    EXPECT_EQ(valueOf("2**3"), 6.0f);  // 2 * (empty = 1) * 3
-    EXPECT_EQ(valueOf("+"), 1.0f);
-    EXPECT_EQ(valueOf("!"), 0.0f);
+    expectFailures({"1/0", "1%0",
+                    "1/(0.0000001)",  // the group is carried as 0.000000
+                    "(1+2", "1+2)", ")(", "(2))",
+                    "(2^128)",  // a lone "inf" is no number
+                    "*3", "==3", "&&1", "2!3", "!!1"});
+    expectValues({{"2**3", 6},  // 2 * (empty = 1) * 3
+                  {"+", 1}, {"!", 0}});
 }
 
 TEST(EvaluateExpression, LongAndHostileTextsStayBounded)
 {
     std::string sum = "1";
     while (sum.size() + 2 <= 4096) sum += "+1";
-    EXPECT_EQ(valueOf(sum), 2048.0f);
-    EXPECT_TRUE(fails(sum + "+1"));
-
-    const std::string nested = std::string(2000, '(') + "7" + std::string(2000, ')');
-    EXPECT_EQ(valueOf(nested), 7.0f);
-    EXPECT_TRUE(fails(std::string(50000, '(') + "7" + std::string(50000, ')')));
-    EXPECT_TRUE(fails(std::string(100000, '(')));
-    EXPECT_EQ(valueOf(std::string(4000, '-') + "1"), -4000.0f);
-
     std::string huge;
     for (int i = 0; i < 80; ++i) huge += i == 0 ? "(2^127)" : "+(2^127)";
     EXPECT_TRUE(eval(huge).ok);  // 80 values of 46 characters fit in 4096
     for (int i = 0; i < 10; ++i) huge += "+(2^127)";
-    EXPECT_TRUE(fails(huge));
+    expectValues({{sum, 2048}, {std::string(2000, '(') + "7" + std::string(2000, ')'), 7},
+                  {std::string(4000, '-') + "1", -4000}});
+    expectFailures({sum + "+1", std::string(50000, '(') + "7" + std::string(50000, ')'), std::string(100000, '('), huge});
 
     LcgRandom bytes(5);
     for (int i = 0; i < 2000; ++i) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "parse_helper.h"
-#include "platform/fixed_format.h"
 
 namespace sprig {
 namespace {
@@ -12,22 +11,7 @@ namespace {
 using testing::parseLines;
 using testing::Parsed;
 using testing::successors;
-
-// The text fields of a rule on one line; the counts must agree with them.
-std::string describe(const Production& r)
-{
-    EXPECT_EQ(r.leftContextLength, static_cast<int>(r.leftContext.size()));
-    EXPECT_EQ(r.rightContextLength, static_cast<int>(r.rightContext.size()));
-    EXPECT_EQ(r.leftSymbolCount, static_cast<int>(r.leftSymbols.size()));
-    EXPECT_EQ(r.rightSymbolCount, static_cast<int>(r.rightSymbols.size()));
-    EXPECT_EQ(r.predecessorParamCount, static_cast<int>(r.predecessorParams.size()));
-    EXPECT_EQ(r.formalParamCount, static_cast<int>(r.formalParams.size()));
-    std::string text = "left=" + r.leftContext + " pred=" + r.predecessor + " params=" + r.predecessorParams +
-                       " right=" + r.rightContext;
-    text += r.hasCondition ? " cond=" + r.condition : " nocond";
-    text += r.probabilityIsConstant ? " p=" + formatFixed(r.probability) : " ptext=" + r.probabilityText;
-    return text + " succ=" + r.successor + " formal=" + r.formalParams;
-}
+using testing::describe;
 
 TEST(RuleLine, EveryPartIsFoundInItsPlace)
 {
@@ -78,11 +62,8 @@ TEST(RuleLine, TheFullShapeSplitsIntoSymbolsAndBindingOrder)
 
 TEST(RuleLine, ParameterListsOnHeadsMakeTheSystemParametric)
 {
-    EXPECT_FALSE(parseLines({"#A<B>C->D"}).model.parametric);
-    EXPECT_FALSE(parseLines({"#A->B(1)"}).model.parametric);
-    EXPECT_TRUE(parseLines({"#A()->B"}).model.parametric);
-    EXPECT_TRUE(parseLines({"#B(x)<A->C"}).model.parametric);
-    EXPECT_TRUE(parseLines({"#A>B(x)->C"}).model.parametric);
+    for (const char* line : {"#A<B>C->D", "#A->B(1)"}) EXPECT_FALSE(parseLines({line}).model.parametric) << line;
+    for (const char* line : {"#A()->B", "#B(x)<A->C", "#A>B(x)->C"}) EXPECT_TRUE(parseLines({line}).model.parametric) << line;
 }
 
 TEST(RuleLine, FaultsGiveTheirCodes)
