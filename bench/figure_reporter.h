@@ -11,6 +11,9 @@ namespace sprig::bench {
 
 class FigureReporter : public benchmark::ConsoleReporter {
 public:
+    // Colour codes would stick to the figure lines, so the table is plain.
+    FigureReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
