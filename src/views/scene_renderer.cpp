@@ -12,8 +12,6 @@ namespace {
 
 constexpr GLint kSlices = 20;
 constexpr GLint kCylinderStacks = 2;
-constexpr GLint kSphereStacks = 20;
-constexpr GLint kDiskLoops = 2;
 
 void setLightsAndMaterial()
 {
@@ -72,12 +70,11 @@ void setBackground(std::uint32_t colour)
 
 }  // namespace
 
-SceneRenderer::SceneRenderer() : cylinderQuadric_(gluNewQuadric()), startQuadric_(gluNewQuadric()), endQuadric_(gluNewQuadric()) {}
+SceneRenderer::SceneRenderer() : cylinderQuadric_(gluNewQuadric()) {}
 
 SceneRenderer::~SceneRenderer()
 {
-    for (GLUquadric* quadric : {cylinderQuadric_, startQuadric_, endQuadric_})
-        if (quadric != nullptr) gluDeleteQuadric(quadric);
+    if (cylinderQuadric_ != nullptr) gluDeleteQuadric(cylinderQuadric_);
 }
 
 void SceneRenderer::initialise()
@@ -94,6 +91,7 @@ void SceneRenderer::initialise()
     glEnable(GL_COLOR_MATERIAL);
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     glShadeModel(GL_SMOOTH);
+    shapes_.compile();
 }
 
 void SceneRenderer::resize(int width, int height)
@@ -133,18 +131,26 @@ void SceneRenderer::drawScene(const SceneView& view, const SceneRecord& scene, c
     glPopMatrix();
 }
 
+// Straight cylinders and the caps are unit shapes scaled to their size, so
+// their normals need renormalising. A sphere is closed and convex: only its
+// outer faces can be seen, and with the clockwise front faces chosen at
+// initialise those are the back faces, so the front ones are culled while a
+// sphere is drawn. Both states are off again for the rest of the picture.
 void SceneRenderer::drawCylinders(const CylinderTable& table, const OptionValues& options)
 {
-    if (cylinderQuadric_ == nullptr || startQuadric_ == nullptr || endQuadric_ == nullptr) return;
+    if (cylinderQuadric_ == nullptr) return;
     gluQuadricOrientation(cylinderQuadric_, GLU_OUTSIDE);
-    gluQuadricOrientation(startQuadric_, options.segmentBeginSphere ? GLU_OUTSIDE : GLU_INSIDE);
-    gluQuadricOrientation(endQuadric_, GLU_OUTSIDE);
+    glEnable(GL_NORMALIZE);
+    glCullFace(GL_FRONT);
     for (int i = 0; i < table.count(); ++i) {
         glPushMatrix();
         setGlColour(table.colour(i));
         drawCylinder(table.record(i), options);
         glPopMatrix();
     }
+    cullInnerFaces(false);
+    glCullFace(GL_BACK);
+    glDisable(GL_NORMALIZE);
 }
 
 // Built along +z from the start point, then turned onto the segment; the
@@ -154,18 +160,50 @@ void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& op
     glTranslatef(c.startX, c.startY, c.startZ);
     glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
     glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
-    gluCylinder(cylinderQuadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
-    drawCap(startQuadric_, c.baseRadius, options.segmentBeginSphere);
+    cullInnerFaces(false);
+    drawWall(c);
+    drawStartCap(c.baseRadius, options.segmentBeginSphere);
     glTranslatef(0.0f, 0.0f, c.length);
-    drawCap(endQuadric_, c.topRadius, options.segmentEndSphere);
+    drawEndCap(c.topRadius, options.segmentEndSphere);
 }
 
-void SceneRenderer::drawCap(GLUquadric* quadric, float radius, bool sphere)
+// A tapering cylinder is not a scaled unit one: GLU builds it each time.
+void SceneRenderer::drawWall(const CylinderRecord& c)
 {
-    if (sphere)
-        gluSphere(quadric, radius, kSlices, kSphereStacks);
+    if (c.baseRadius == c.topRadius)
+        shapes_.drawCylinder(c.baseRadius, c.length);
     else
-        gluDisk(quadric, 0.0, radius, kSlices, kDiskLoops);
+        gluCylinder(cylinderQuadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
+}
+
+void SceneRenderer::drawStartCap(float radius, bool sphere)
+{
+    cullInnerFaces(sphere);
+    if (sphere)
+        shapes_.drawSphere(radius);
+    else
+        shapes_.drawStartDisk(radius);
+}
+
+void SceneRenderer::drawEndCap(float radius, bool sphere)
+{
+    cullInnerFaces(sphere);
+    if (sphere)
+        shapes_.drawSphere(radius);
+    else
+        shapes_.drawEndDisk(radius);
+}
+
+// Changes the culling only when it differs, so that a segment with spheres at
+// both ends switches it on and off once.
+void SceneRenderer::cullInnerFaces(bool on)
+{
+    if (on == culling_) return;
+    culling_ = on;
+    if (on)
+        glEnable(GL_CULL_FACE);
+    else
+        glDisable(GL_CULL_FACE);
 }
 
 }  // namespace sprig

@@ -8,6 +8,7 @@
 #include "core/turtle/scene_record.h"
 #include "settings/settings.h"
 #include "views/scene_view.h"
+#include "views/unit_shapes.h"
 
 struct GLUquadric;
 
@@ -20,8 +21,9 @@ public:
     SceneRenderer(const SceneRenderer&) = delete;
     SceneRenderer& operator=(const SceneRenderer&) = delete;
 
-    // The fixed GL state: depth test, lighting and material. Once, with the
-    // context current.
+    // The fixed GL state: depth test, lighting and material, and the display
+    // lists of the cylinders and caps. Once, with the context current; the renderer must be
+    // destroyed while that context is still current, which frees the lists.
     void initialise();
     // Viewport and perspective for a new client size (a height of 0 counts as 1).
     void resize(int width, int height);
@@ -34,11 +36,14 @@ private:
     void drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options);
     void drawCylinders(const CylinderTable& table, const OptionValues& options);
     void drawCylinder(const CylinderRecord& cylinder, const OptionValues& options);
-    static void drawCap(GLUquadric* quadric, float radius, bool sphere);
+    void drawWall(const CylinderRecord& cylinder);
+    void drawStartCap(float radius, bool sphere);
+    void drawEndCap(float radius, bool sphere);
+    void cullInnerFaces(bool on);
 
     GLUquadric* cylinderQuadric_;
-    GLUquadric* startQuadric_;
-    GLUquadric* endQuadric_;
+    UnitShapes shapes_;
+    bool culling_ = false;
 };
 
 }  // namespace sprig
