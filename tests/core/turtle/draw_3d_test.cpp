@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "interpretation_fixture.h"
 
 namespace sprig::testing {
@@ -11,11 +13,11 @@ namespace {
 
 constexpr float kNear = 1e-5f;
 
-void expectNear(const Vec3& actual, const Vec3& expected)
+void expectNear(const Vec3& actual, const Vec3& expected, float tolerance = kNear)
 {
-    EXPECT_NEAR(actual.x, expected.x, kNear);
-    EXPECT_NEAR(actual.y, expected.y, kNear);
-    EXPECT_NEAR(actual.z, expected.z, kNear);
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+    EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
 class Draw3D : public ::testing::Test {
@@ -27,6 +29,19 @@ protected:
         t.settings.fixedSegmentLength = false;
     }
     const SceneElement& element(int i) const { return t.scene.element(i); }
+
+    // The edges from element first on join the vertices in a closed ring.
+    void expectRing(int first, const std::vector<Vec3>& vertices, int polygonNumber, float tolerance = kNear)
+    {
+        for (std::size_t i = 0; i < vertices.size(); ++i) {
+            SCOPED_TRACE(i);
+            const SceneElement& edge = element(first + static_cast<int>(i));
+            expectNear(edge.start, vertices[i], tolerance);
+            expectNear(edge.end, vertices[(i + 1) % vertices.size()], tolerance);
+            EXPECT_EQ(edge.polygonNumber, polygonNumber);
+            EXPECT_EQ(edge.endWidth, -1.0f);
+        }
+    }
     Interpretation t;
 };
 
@@ -55,14 +70,9 @@ TEST_F(Draw3D, RotationSymbols)
     };
     const Case cases[] = {
         {"+F", {0, -1, 0}},  // about U by -90: H becomes the old L
-        {"-F", {0, 1, 0}},
-        {"&F", {-1, 0, 0}},  // about L by -90: H = -U
-        {"^F", {1, 0, 0}},
-        {"\\+F", {-1, 0, 0}},  // about H first: L becomes -U, then + follows it
-        {"/+F", {1, 0, 0}},
-        {"|F", {0, 0, -1}},
-        {"\"F", {0, 0, 1.1f}},
-        {"'F(2)", {0, 0, 1.8f}},
+        {"-F", {0, 1, 0}},     {"&F", {-1, 0, 0}},  // about L by -90: H = -U
+        {"^F", {1, 0, 0}},     {"\\+F", {-1, 0, 0}},  // about H first: L becomes -U, then + follows it
+        {"/+F", {1, 0, 0}},    {"|F", {0, 0, -1}},  {"\"F", {0, 0, 1.1f}}, {"'F(2)", {0, 0, 1.8f}},
         {"+(45)F", {0, -0.70710677f, 0.70710677f}},
     };
     for (const Case& c : cases) {
@@ -71,10 +81,7 @@ TEST_F(Draw3D, RotationSymbols)
         ASSERT_EQ(t.scene.elementCount(), 1);
         expectNear(element(0).end, c.end);
     }
-}
-
-TEST_F(Draw3D, TheFileAngleTurnsWhenNoParameterIsGiven)
-{
+    // Without a parameter the file's angle turns, or the setting's.
     t.runFile("n\n60.000000\n+F");
     expectNear(element(0).end, {0, -0.8660254f, 0.5f});
     t.settings.defaultAngle = 30.0f;
@@ -105,13 +112,7 @@ TEST_F(Draw3D, SegmentMovesAndVertices)
     EXPECT_EQ(r.polygonTotal, 1);
     ASSERT_EQ(t.scene.elementCount(), 1 + 4);
     EXPECT_EQ(element(0).polygonNumber, 0);
-    const Vec3 v[] = {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 3}};
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(element(1 + i).start, v[i]);
-        EXPECT_EQ(element(1 + i).end, v[(i + 1) % 4]);
-        EXPECT_EQ(element(1 + i).polygonNumber, 1);
-    }
+    expectRing(1, {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 3}}, 1, 0.0f);
 }
 
 TEST_F(Draw3D, EndWidths)
@@ -180,19 +181,9 @@ TEST_F(Draw3D, PolygonEdgesFollowTheSegmentsInside)
     ASSERT_EQ(t.scene.elementCount(), 3 + 4 + 1);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(element(i).polygonNumber, 0);
     // A square in the y-z plane: (0,0,0) (0,-1,0) (0,-1,-1) (0,0,-1).
-    const Vec3 v[] = {{0, 0, 0}, {0, -1, 0}, {0, -1, -1}, {0, 0, -1}};
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE(i);
-        expectNear(element(3 + i).start, v[i]);
-        expectNear(element(3 + i).end, v[(i + 1) % 4]);
-        EXPECT_EQ(element(3 + i).polygonNumber, 1);
-        EXPECT_EQ(element(3 + i).endWidth, -1.0f);
-    }
+    expectRing(3, {{0, 0, 0}, {0, -1, 0}, {0, -1, -1}, {0, 0, -1}}, 1);
     EXPECT_EQ(t.scene.polygonNormal(1), (Vec3{1, 0, 0}));
-    // The one-vertex polygon: an edge of zero length, number 2.
-    EXPECT_EQ(element(7).polygonNumber, 2);
-    expectNear(element(7).start, {0, 0, -1});
-    expectNear(element(7).end, {0, 0, -1});
+    expectRing(7, {{0, 0, -1}}, 2);  // the one-vertex polygon: an edge of zero length
     EXPECT_EQ(t.scene.currentPolygonNumber(), 3);
 }
 
@@ -201,13 +192,11 @@ TEST_F(Draw3D, NormalsPointUpAndEmptyPolygonsTakeNoNumber)
     // '^' pitches U to (c, 0, -1): the stored normal is flipped to z >= 0.
     t.run("{}^{.F.}");
     ASSERT_EQ(t.scene.elementCount(), 1 + 3);
-    EXPECT_EQ(element(1).polygonNumber, 1);
     const Vec3 n = t.scene.polygonNormal(1);
     EXPECT_NEAR(n.x, 0.0f, kNear);
     EXPECT_EQ(n.z, 1.0f);
     // '.' right after F adds the same point again: an edge of zero length.
-    expectNear(element(2).start, {1, 0, 0});
-    expectNear(element(2).end, {1, 0, 0});
+    expectRing(1, {{0, 0, 0}, {1, 0, 0}, {1, 0, 0}}, 1);
 }
 
 TEST_F(Draw3D, InfiniteMovesAreNotRecorded)

@@ -31,17 +31,9 @@ std::string params(int count, const std::string& value)
 
 TEST_F(InterpretPass, MalformedStringsAreIOErrors)
 {
-    const char* malformed[] = {
-        "F]",  // ']' without '['
-        "F(1,2\nF",  // newline inside a parameter list
-        "F(1",  // end of file inside a parameter list
-        "F(a)",  // not a number
-        "F((1.5))",  // parameters must be plain numbers
-        "F(nan)",
-        "F(inf)",
-        "F( )",  // spaces only
-        "F(-)",
-    };
+    // ']' without '['; a line feed or the end of the file inside a list;
+    // parameters that are not plain numbers, or spaces only.
+    const char* malformed[] = {"F]", "F(1,2\nF", "F(1", "F(a)", "F((1.5))", "F(nan)", "F(inf)", "F( )", "F(-)"};
     for (const char* string : malformed) {
         SCOPED_TRACE(string);
         const InterpretResult r = t.run(string);
@@ -67,11 +59,8 @@ TEST_F(InterpretPass, NumbersAreReadLeniently)
     // an empty entry is 1.0 and an empty list is one parameter of 1.0.
     ASSERT_EQ(t.run("F(  2.5xyz)F(+.5)F(2e-1)F()F(,0.5)").code, 0);
     ASSERT_EQ(t.scene.elementCount(), 5);
-    EXPECT_FLOAT_EQ(t.scene.element(0).end.z, 2.5f);
-    EXPECT_FLOAT_EQ(t.scene.element(1).end.z, 3.0f);
-    EXPECT_FLOAT_EQ(t.scene.element(2).end.z, 3.2f);
-    EXPECT_FLOAT_EQ(t.scene.element(3).end.z, 4.2f);
-    EXPECT_FLOAT_EQ(t.scene.element(4).end.z, 5.2f);
+    const float ends[] = {2.5f, 3.0f, 3.2f, 4.2f, 5.2f};
+    for (int i = 0; i < 5; ++i) EXPECT_FLOAT_EQ(t.scene.element(i).end.z, ends[i]) << i;
     EXPECT_EQ(t.scene.element(4).startWidth, 0.5f);
 }
 
@@ -93,9 +82,7 @@ TEST_F(InterpretPass, HeadersAndEmptyStrings)
     EXPECT_EQ(empty.segmentTotal, 0);
     EXPECT_EQ(empty.polygonTotal, 0);
     EXPECT_TRUE(t.scene.sceneComplete);
-    EXPECT_EQ(t.runFile("").code, 0);
-    EXPECT_EQ(t.runFile("p").code, 0);
-    EXPECT_EQ(t.runFile("n").code, 0);
+    for (const char* file : {"", "p", "n"}) EXPECT_EQ(t.runFile(file).code, 0) << file;
     EXPECT_EQ(t.runFile("n\nangle\nF").code, 2);
     // A long first token is just not "n": parametric.
     EXPECT_EQ(t.runFile(std::string(1000, 'n') + "\nF").code, 0);
@@ -170,12 +157,19 @@ public:
     int stopAt = 1000;
 };
 
+// A 3D request for a string of count F, reporting to job.
+InterpretRequest progressRequest(Interpretation& t, ProgressJob& job, const std::string& name, int count)
+{
+    InterpretRequest request(t.settings, job, t.dir.write(name, "p\n" + std::string(static_cast<std::size_t>(count), 'F')));
+    request.symbolCount = count;
+    request.scene = &t.scene;
+    return request;
+}
+
 TEST_F(InterpretPass, ProgressOverOneOrTwoPasses)
 {
     ProgressJob job;
-    InterpretRequest request(t.settings, job, t.dir.write("a.str", "p\n" + std::string(300, 'F')));
-    request.symbolCount = 300;
-    request.scene = &t.scene;
+    InterpretRequest request = progressRequest(t, job, "a.str", 300);
     interpretString(request);
     EXPECT_THAT(job.reports, ElementsAre(33, 66, 100, 100));
 
@@ -193,9 +187,7 @@ TEST_F(InterpretPass, StopEndsThePassAndDeletesOnlyATemporaryFile)
 {
     ProgressJob job;
     job.stopAt = 10;
-    InterpretRequest request(t.settings, job, t.dir.write("a_002.sth", "p\n" + std::string(1000, 'F')));
-    request.symbolCount = 1000;
-    request.scene = &t.scene;
+    InterpretRequest request = progressRequest(t, job, "a_002.sth", 1000);
     request.isTemporary = true;
     const InterpretResult r = interpretString(request);
     EXPECT_EQ(r.code, 20);
@@ -205,9 +197,7 @@ TEST_F(InterpretPass, StopEndsThePassAndDeletesOnlyATemporaryFile)
 
     ProgressJob saved;
     saved.stopAt = 10;
-    InterpretRequest user(t.settings, saved, t.dir.write("b.str", "p\n" + std::string(1000, 'F')));
-    user.symbolCount = 1000;
-    user.scene = &t.scene;
+    const InterpretRequest user = progressRequest(t, saved, "b.str", 1000);
     EXPECT_EQ(interpretString(user).code, 20);
     EXPECT_TRUE(fileExists(user.fileName));
 }

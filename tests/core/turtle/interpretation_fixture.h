@@ -34,8 +34,10 @@ public:
         return runFile("n\n90.000000\n" + string, name);
     }
 
+    // Each run starts on an empty list of canvas calls.
     InterpretResult runFile(const std::string& content, const std::string& name = "drawing.str")
     {
+        canvas.calls.clear();
         InterpretRequest request = requestFor(dir.write(name, content));
         request.symbolCount = symbolCount;
         return interpretString(request);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "core/turtle/picture_fit.h"
 #include "core/turtle/plane_drawing.h"
@@ -47,12 +48,9 @@ TEST(PictureFit, PlacementsAndDegenerateBoxes)
 
 TEST(PictureFit, PixelCoordinatesTruncateAndClamp)
 {
-    EXPECT_EQ(toPixelCoordinate(12.9f), 12);
-    EXPECT_EQ(toPixelCoordinate(-12.9f), -12);
-    EXPECT_EQ(toPixelCoordinate(3e9f), 1 << 30);
-    EXPECT_EQ(toPixelCoordinate(-3e9f), -(1 << 30));
-    EXPECT_EQ(toPixelCoordinate(NAN), -(1 << 30));
-    EXPECT_EQ(toPixelCoordinate(INFINITY), 1 << 30);
+    const std::pair<float, int> cases[] = {{12.9f, 12},          {-12.9f, -12},       {3e9f, 1 << 30},
+                                           {-3e9f, -(1 << 30)}, {NAN, -(1 << 30)}, {INFINITY, 1 << 30}};
+    for (const auto& [value, pixel] : cases) EXPECT_EQ(toPixelCoordinate(value), pixel) << value;
 }
 
 TEST(PictureFit, PenWidthInPixelsOrRelative)
