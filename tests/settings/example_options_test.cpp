@@ -1,23 +1,13 @@
 // The options files shipped in examples/ are read without error.
 
-#include <fstream>
-
 #include <gtest/gtest.h>
 
+#include "platform/text_lines.h"
 #include "settings/options_file.h"
 #include "support/test_job.h"
 
 namespace sprig {
 namespace {
-
-std::vector<std::string> fileLines(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in) << path;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 TEST(ExampleOptions, EveryOptionsFileChoosesItsDimension)
 {
@@ -33,15 +23,18 @@ TEST(ExampleOptions, EveryOptionsFileChoosesItsDimension)
         {"homomorphism_cells", 2, true}, {"plant_3d", 3, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         const std::string definition = std::string(SPRIG_SOURCE_DIR) + "/examples/" + c.name + ".ls";
+        std::vector<std::string> definitionLines, optionsLines;
+        ASSERT_TRUE(readTextLines(definition, definitionLines));
+        ASSERT_TRUE(readTextLines(optionsPathFor(definition), optionsLines));
         Settings settings;
         settings.chosen.drawDimensions = 5 - c.dimensions;
         testing::TestJob job;
         int row = 0;
-        EXPECT_EQ(ReadOptions(fileLines(definition), fileLines(optionsPathFor(definition)), settings, row, job), 0)
-            << c.name;
-        EXPECT_EQ(settings.effective.drawDimensions, c.dimensions) << c.name;
-        EXPECT_EQ(settings.hasHomomorphism, c.hasHomomorphism) << c.name;
+        EXPECT_EQ(ReadOptions(definitionLines, optionsLines, settings, row, job), 0);
+        EXPECT_EQ(settings.effective.drawDimensions, c.dimensions);
+        EXPECT_EQ(settings.hasHomomorphism, c.hasHomomorphism);
     }
 }
 

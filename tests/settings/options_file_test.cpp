@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "settings/options_file.h"
 #include "support/test_job.h"
 
@@ -81,28 +83,21 @@ TEST(OptionsFile, SwitchAndDimensionLinesMustMatchWhole)
 TEST(OptionsFile, NumericKeysReadALeadingNumber)
 {
     Settings settings;
-    ASSERT_EQ(readOptions(settings, {"distance=12.5", "translation_x=-3x", "translation_y=1e2",
-                                     "translation_z=.25", "width_increment=3"})
-                  .code,
-              0);
-    EXPECT_FLOAT_EQ(settings.cameraDistance, 12.5f);
-    EXPECT_TRUE(settings.cameraDistanceGiven);
-    EXPECT_FLOAT_EQ(settings.translationX, -3.0f);
-    EXPECT_TRUE(settings.translationXGiven);
-    EXPECT_FLOAT_EQ(settings.translationY, 100.0f);
-    EXPECT_TRUE(settings.translationYGiven);
-    EXPECT_FLOAT_EQ(settings.translationZ, 0.25f);
-    EXPECT_TRUE(settings.translationZGiven);
-    EXPECT_FLOAT_EQ(settings.widthIncrement, 3.0f);
-    EXPECT_FLOAT_EQ(settings.widthDecrement, 1.0f);
+    ASSERT_EQ(readOptions(settings, {"distance=12.5", "translation_x=-3x", "translation_y=1e2", "translation_z=.25",
+                                     "width_increment=3"}).code, 0);
+    const std::pair<float Settings::*, float> values[] = {
+        {&Settings::cameraDistance, 12.5f}, {&Settings::translationX, -3.0f},   {&Settings::translationY, 100.0f},
+        {&Settings::translationZ, 0.25f},   {&Settings::widthIncrement, 3.0f}, {&Settings::widthDecrement, 1.0f}};
+    for (const auto& [field, value] : values) EXPECT_FLOAT_EQ(settings.*field, value);
+    const auto given = {&Settings::cameraDistanceGiven, &Settings::translationXGiven, &Settings::translationYGiven,
+                        &Settings::translationZGiven};
+    for (bool Settings::*flag : given) EXPECT_TRUE(settings.*flag);
 
+    // The next job starts again from the defaults; the last line wins.
     readOptions(settings, {"width_decrement=0.5", "width_decrement=2"});
     EXPECT_FLOAT_EQ(settings.widthDecrement, 2.0f);
     EXPECT_FLOAT_EQ(settings.widthIncrement, 1.0f);
-    EXPECT_FALSE(settings.cameraDistanceGiven);
-    EXPECT_FALSE(settings.translationXGiven);
-    EXPECT_FALSE(settings.translationYGiven);
-    EXPECT_FALSE(settings.translationZGiven);
+    for (bool Settings::*flag : given) EXPECT_FALSE(settings.*flag);
 }
 
 TEST(OptionsFile, CommentsEmptyLinesAndLineFeedsAreAcceptedAnywhere)
@@ -136,16 +131,15 @@ TEST(OptionsFile, AnErrorKeepsWhatEarlierLinesSet)
 
 TEST(OptionsFile, HomomorphismLineIsDetectedInTheDefinition)
 {
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{"axiom F", " homo morphism \n"}, true},         {{"axiom F", "homomorphism x"}, false},
+        {{"homomorphism" + std::string(300, ' ')}, true}, {{std::string(250, ' ') + "homomorphism"}, false},
+    };
     Settings settings;
-    readOptions(settings, {}, {"axiom F", " homo morphism \n"});
-    EXPECT_TRUE(settings.hasHomomorphism);
-    readOptions(settings, {}, {"axiom F", "homomorphism x"});
-    EXPECT_FALSE(settings.hasHomomorphism);
-    readOptions(settings, {}, {"homomorphism" + std::string(300, ' ')});
-    EXPECT_TRUE(settings.hasHomomorphism);
-    readOptions(settings, {}, {std::string(250, ' ') + "homomorphism"});
-    EXPECT_FALSE(settings.hasHomomorphism);
-
+    for (const auto& [definition, found] : cases) {
+        readOptions(settings, {}, definition);
+        EXPECT_EQ(settings.hasHomomorphism, found) << definition.back();
+    }
     readOptions(settings, {}, {"homomorphism"});
     ASSERT_TRUE(settings.hasHomomorphism);
     const Outcome failed = readOptions(settings, {"bad"}, {"axiom F"});
@@ -165,9 +159,9 @@ TEST(OptionsFile, EveryJobLogsTheSeparator)
 
 TEST(OptionsFile, OptionsPathReplacesTheLastTwoCharacters)
 {
-    EXPECT_EQ(optionsPathFor("/home/u/x.ls"), "/home/u/x.op");
-    EXPECT_EQ(optionsPathFor("plant.LS"), "plant.op");
-    EXPECT_EQ(optionsPathFor("a.lsys"), "a.lsop");
+    const std::pair<const char*, const char*> paths[] = {
+        {"/home/u/x.ls", "/home/u/x.op"}, {"plant.LS", "plant.op"}, {"a.lsys", "a.lsop"}};
+    for (const auto& [definition, options] : paths) EXPECT_EQ(optionsPathFor(definition), options);
 }
 
 }  // namespace
