@@ -162,9 +162,9 @@ void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& op
     glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
     cullInnerFaces(false);
     drawWall(c);
-    drawStartCap(c.baseRadius, options.segmentBeginSphere);
+    drawStartCap(c, options.segmentBeginSphere);
     glTranslatef(0.0f, 0.0f, c.length);
-    drawEndCap(c.topRadius, options.segmentEndSphere);
+    drawEndCap(c, options.segmentEndSphere);
 }
 
 // A tapering cylinder is not a scaled unit one: GLU builds it each time.
@@ -176,22 +176,35 @@ void SceneRenderer::drawWall(const CylinderRecord& c)
         gluCylinder(cylinderQuadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
 }
 
-void SceneRenderer::drawStartCap(float radius, bool sphere)
+// Half of each sphere lies inside a straight cylinder that is at least as
+// long as the radius. Shut in by the wall, the other end's cap and the
+// sphere's outer half, that inner half can never be seen, so only the outer
+// half is drawn.
+bool SceneRenderer::hidesInnerHalves(const CylinderRecord& c)
 {
-    cullInnerFaces(sphere);
-    if (sphere)
-        shapes_.drawSphere(radius);
-    else
-        shapes_.drawStartDisk(radius);
+    return c.baseRadius == c.topRadius && c.baseRadius > 0.0f && c.length >= c.baseRadius;
 }
 
-void SceneRenderer::drawEndCap(float radius, bool sphere)
+void SceneRenderer::drawStartCap(const CylinderRecord& c, bool sphere)
 {
     cullInnerFaces(sphere);
-    if (sphere)
-        shapes_.drawSphere(radius);
+    if (!sphere)
+        shapes_.drawStartDisk(c.baseRadius);
+    else if (hidesInnerHalves(c))
+        shapes_.drawLowerHemisphere(c.baseRadius);
     else
-        shapes_.drawEndDisk(radius);
+        shapes_.drawSphere(c.baseRadius);
+}
+
+void SceneRenderer::drawEndCap(const CylinderRecord& c, bool sphere)
+{
+    cullInnerFaces(sphere);
+    if (!sphere)
+        shapes_.drawEndDisk(c.topRadius);
+    else if (hidesInnerHalves(c))
+        shapes_.drawUpperHemisphere(c.topRadius);
+    else
+        shapes_.drawSphere(c.topRadius);
 }
 
 // Changes the culling only when it differs, so that a segment with spheres at

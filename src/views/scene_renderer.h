@@ -37,8 +37,9 @@ private:
     void drawCylinders(const CylinderTable& table, const OptionValues& options);
     void drawCylinder(const CylinderRecord& cylinder, const OptionValues& options);
     void drawWall(const CylinderRecord& cylinder);
-    void drawStartCap(float radius, bool sphere);
-    void drawEndCap(float radius, bool sphere);
+    static bool hidesInnerHalves(const CylinderRecord& cylinder);
+    void drawStartCap(const CylinderRecord& cylinder, bool sphere);
+    void drawEndCap(const CylinderRecord& cylinder, bool sphere);
     void cullInnerFaces(bool on);
 
     GLUquadric* cylinderQuadric_;

@@ -2,6 +2,8 @@
 
 #include <GL/glu.h>
 
+#include "views/sphere_halves.h"
+
 namespace sprig {
 
 namespace {
@@ -11,7 +13,7 @@ constexpr GLint kSphereStacks = 20;
 constexpr GLint kDiskLoops = 2;
 constexpr GLint kCylinderStacks = 2;
 
-enum ListOffset : GLuint { kSphere, kStartDisk, kEndDisk, kCylinder, kListCount };
+enum ListOffset : GLuint { kSphere, kStartDisk, kEndDisk, kCylinder, kUpperHalf, kLowerHalf, kListCount };
 
 void compileList(GLuint list, GLUquadric* quadric, GLenum orientation, ListOffset shape)
 {
@@ -23,6 +25,13 @@ void compileList(GLuint list, GLUquadric* quadric, GLenum orientation, ListOffse
         gluCylinder(quadric, 1.0, 1.0, 1.0, kSlices, kCylinderStacks);
     else
         gluDisk(quadric, 0.0, 1.0, kSlices, kDiskLoops);
+    glEndList();
+}
+
+void compileList(GLuint list, void (*draw)())
+{
+    glNewList(list, GL_COMPILE);
+    draw();
     glEndList();
 }
 
@@ -44,6 +53,8 @@ void UnitShapes::compile()
         compileList(base_ + kStartDisk, quadric, GLU_INSIDE, kStartDisk);
         compileList(base_ + kEndDisk, quadric, GLU_OUTSIDE, kEndDisk);
         compileList(base_ + kCylinder, quadric, GLU_OUTSIDE, kCylinder);
+        compileList(base_ + kUpperHalf, drawUpperUnitHemisphere);
+        compileList(base_ + kLowerHalf, drawLowerUnitHemisphere);
     }
     gluDeleteQuadric(quadric);
 }
@@ -54,29 +65,43 @@ void UnitShapes::release()
     base_ = 0;
 }
 
+// GLU draws nothing for a negative radius, a disk of radius 0 or a cylinder
+// of length 0. Any other shape of size 0 it draws flat, which shows nothing
+// but leaves the shape's last normal current, and that normal lights the
+// lines drawn next; scaling by 0 does the same.
 void UnitShapes::drawSphere(float radius) const
 {
-    drawScaled(kSphere, radius, radius);
+    if (radius >= 0.0f) drawScaled(kSphere, radius, radius);
+}
+
+void UnitShapes::drawUpperHemisphere(float radius) const
+{
+    if (radius > 0.0f) drawScaled(kUpperHalf, radius, radius);
+}
+
+void UnitShapes::drawLowerHemisphere(float radius) const
+{
+    if (radius > 0.0f) drawScaled(kLowerHalf, radius, radius);
 }
 
 void UnitShapes::drawStartDisk(float radius) const
 {
-    drawScaled(kStartDisk, radius, radius);
+    if (radius > 0.0f) drawScaled(kStartDisk, radius, radius);
 }
 
 void UnitShapes::drawEndDisk(float radius) const
 {
-    drawScaled(kEndDisk, radius, radius);
+    if (radius > 0.0f) drawScaled(kEndDisk, radius, radius);
 }
 
 void UnitShapes::drawCylinder(float radius, float length) const
 {
-    drawScaled(kCylinder, radius, length);
+    if (radius >= 0.0f && length > 0.0f) drawScaled(kCylinder, radius, length);
 }
 
 void UnitShapes::drawScaled(GLuint offset, float radius, float length) const
 {
-    if (base_ == 0 || !(radius > 0.0f) || !(length > 0.0f)) return;
+    if (base_ == 0) return;
     glPushMatrix();
     glScalef(radius, radius, length);
     glCallList(base_ + offset);
