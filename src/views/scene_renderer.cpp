@@ -132,10 +132,10 @@ void SceneRenderer::drawScene(const SceneView& view, const SceneRecord& scene, c
 }
 
 // Straight cylinders and the caps are unit shapes scaled to their size, so
-// their normals need renormalising. A sphere is closed and convex: only its
-// outer faces can be seen, and with the clockwise front faces chosen at
-// initialise those are the back faces, so the front ones are culled while a
-// sphere is drawn. Both states are off again for the rest of the picture.
+// their normals need renormalising. A sphere is closed: only its outer faces
+// can be seen, and with the clockwise front faces chosen at initialise those
+// are the back faces, so the front ones are culled while spheres are drawn.
+// Both states are off again for the rest of the picture.
 void SceneRenderer::drawCylinders(const CylinderTable& table, const OptionValues& options)
 {
     if (cylinderQuadric_ == nullptr) return;
@@ -160,7 +160,7 @@ void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& op
     glTranslatef(c.startX, c.startY, c.startZ);
     glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
     glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
-    cullInnerFaces(false);
+    cullInnerFaces(options.segmentBeginSphere && options.segmentEndSphere);
     drawWall(c);
     drawStartCap(c, options.segmentBeginSphere);
     glTranslatef(0.0f, 0.0f, c.length);
@@ -207,8 +207,10 @@ void SceneRenderer::drawEndCap(const CylinderRecord& c, bool sphere)
         shapes_.drawSphere(c.topRadius);
 }
 
-// Changes the culling only when it differs, so that a segment with spheres at
-// both ends switches it on and off once.
+// Changes the culling only when it differs. A cylinder with a sphere of its
+// own end radius at each end is closed too, and then the culling stays on
+// for the whole pass. (Where a cylinder meets a disk, the rounding of the
+// scaled shapes may leave a crack that a culled inside would show through.)
 void SceneRenderer::cullInnerFaces(bool on)
 {
     if (on == culling_) return;
