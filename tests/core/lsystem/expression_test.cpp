@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -133,11 +132,9 @@ TEST(EvaluateExpression, RandomValuesStepByAThousandth)
     for (int i = 0; i < 200; ++i) {
         const EvalResult result = EvaluateExpression("RND(10)", {}, random);
         ASSERT_TRUE(result.ok);
+        // One of 10000 steps of the argument, drawn from the generator.
         const int steps = reference.next() % 10000;
         EXPECT_EQ(result.value, 10.0f * static_cast<float>(steps) * 0.0001f);
-        EXPECT_GE(result.value, 0.0f);
-        EXPECT_LT(result.value, 10.0f);
-        EXPECT_NEAR(result.value * 1000.0f, std::round(result.value * 1000.0f), 1e-2);
     }
 }
 
