@@ -75,7 +75,8 @@ TEST_F(Draw2D, Colours)
     expectDrawing("F(1,2,12);F(1,1,1,1)F", {"width 2", "colour 000000FF", "line 100 90",
                                             "colour 00FFFF00",  // index 10 + 1
                                             "width 1",          // F(1,1,1,1): width only, no move
-                                            "line 100 80"});
+                                            "line 100 80"},
+                  3);  // the F that does not move still counts
     // The index stops at zero: 11 steps down from 10.
     t.run(",,,,,,,,,,,");
     ASSERT_EQ(t.canvas.calls.size(), 3u + 11u);

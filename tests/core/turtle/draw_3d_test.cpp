@@ -166,14 +166,6 @@ TEST_F(Draw3D, ESegmentsAndTheirOptions)
     EXPECT_EQ(element(1).startWidth, 12.0f);
 }
 
-TEST_F(Draw3D, FWithMoreThanThreeParametersDoesNotMove)
-{
-    const InterpretResult r = t.run("F(1,1,1,1)F");
-    EXPECT_EQ(r.segmentTotal, 2);
-    ASSERT_EQ(t.scene.elementCount(), 1);
-    EXPECT_EQ(element(0).start, (Vec3{0, 0, 0}));
-}
-
 TEST_F(Draw3D, PolygonEdgesFollowTheSegmentsInside)
 {
     const InterpretResult r = t.run("{.+F+F+F}{.}");
