@@ -58,10 +58,11 @@ TEST(SubstituteConstants, EarliestNameWinsTiesGoToTheLastElseTheFirstConstant)
         EXPECT_EQ(SubstituteConstants(c.text, c.constants, out), kDone) << c.text;
         EXPECT_EQ(out, c.substituted);
     }
-    const std::vector<Constant> big{{"A", std::string(1000, '9')}};
+    const std::vector<Constant> big{{"A", std::string(999, '9')}};
     std::string out;
-    EXPECT_EQ(SubstituteConstants("A", big, out), kDone);
-    EXPECT_EQ(SubstituteConstants("AxA", big, out), kIoError);
+    EXPECT_EQ(SubstituteConstants("AxA", big, out), kDone);  // 1999 characters still fit
+    EXPECT_EQ(out.size(), 1999u);
+    EXPECT_EQ(SubstituteConstants("AxxA", big, out), kIoError);
 }
 
 TEST(DefinitionDefaults, AngleEntriesFollowTheDefaultLinesInParametricSystems)

@@ -183,7 +183,7 @@ TEST(EvaluateExpression, LongAndHostileTextsStayBounded)
     for (int i = 0; i < 80; ++i) huge += i == 0 ? "(2^127)" : "+(2^127)";
     EXPECT_TRUE(eval(huge).ok);  // 80 values of 46 characters fit in 4096
     for (int i = 0; i < 10; ++i) huge += "+(2^127)";
-    expectValues({{sum, 2048}, {std::string(2000, '(') + "7" + std::string(2000, ')'), 7},
+    expectValues({{sum, 2048}, {sum + "1", 2058} /* 4096 characters */, {std::string(2000, '(') + "7" + std::string(2000, ')'), 7},
                   {std::string(4000, '-') + "1", -4000}});
     expectFailures({sum + "+1", std::string(50000, '(') + "7" + std::string(50000, ')'), std::string(100000, '('), huge});
 
