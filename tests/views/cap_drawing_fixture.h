@@ -14,14 +14,14 @@
 #include <optional>
 #include <vector>
 
-#include "platform/gl/osmesa_context.h"
+#include "offscreen_view_fixture.h"
 #include "views/element_pass.h"
 #include "views/gl_colour.h"
 #include "views/scene_renderer.h"
 
 namespace sprig::cap_drawing {
 
-constexpr int kSize = 200;
+constexpr int kSize = testing::kViewSize;
 constexpr std::uint32_t kRed = 0x000000FFu;  // 0x00BBGGRR
 constexpr std::uint32_t kGreen = 0x0000FF00u;
 constexpr std::uint32_t kBlue = 0x00FF0000u;
@@ -69,31 +69,14 @@ private:
     GLUquadric* end_;
 };
 
-class CapDrawingTest : public ::testing::Test {
+class CapDrawingTest : public testing::OffscreenViewTest {
 protected:
-    void SetUp() override
-    {
-        context_ = OsMesaContext::create(kSize, kSize);
-        ASSERT_NE(context_, nullptr);
-        renderer_.initialise();
-        renderer_.resize(kSize, kSize);
-        view_.camera.distance = 10.0;
-    }
-
-    void makeReady()
-    {
-        view_.cylinders.build(scene_, options_.segmentActiveWidth);
-        view_.sceneReady = true;
-    }
-
     // Lines are lit with whatever normal is current: both kinds of picture
     // start from the same one.
     RgbImage paint()
     {
         glNormal3f(0.0f, 0.0f, 1.0f);
-        EXPECT_TRUE(renderer_.paint(view_, scene_, options_, 0u));
-        context_->swapBuffers();
-        return context_->readPixels();
+        return OffscreenViewTest::paint();
     }
 
     // The same camera and element pass as the renderer, then the cylinders
@@ -152,11 +135,6 @@ protected:
         options_.segmentEndSphere = endSphere;
     }
 
-    std::unique_ptr<OsMesaContext> context_;
-    SceneRenderer renderer_;
-    SceneView view_;
-    SceneRecord scene_;
-    OptionValues options_;
 };
 
 // Pixels whose colour differs by more than a rounding step in some channel.

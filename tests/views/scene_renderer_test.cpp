@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/gl/osmesa_context.h"
+#include "offscreen_view_fixture.h"
 #include "views/fit_view.h"
 
 namespace sprig {
@@ -16,37 +16,12 @@ namespace {
 
 using Rgb = std::array<std::uint8_t, 3>;
 
-constexpr int kSize = 200;
+constexpr int kSize = testing::kViewSize;
 constexpr std::uint32_t kRed = 0x000000FFu;   // 0x00BBGGRR
 constexpr std::uint32_t kBlue = 0x00FF0000u;
 
-// A 200 x 200 off-screen view, 10 units from the scene, looking along -x
-// with the world's y to the right and z up (the start-up angles).
-class RenderTest : public ::testing::Test {
+class RenderTest : public testing::OffscreenViewTest {
 protected:
-    void SetUp() override
-    {
-        context_ = OsMesaContext::create(kSize, kSize);
-        ASSERT_NE(context_, nullptr);
-        renderer_.initialise();
-        renderer_.resize(kSize, kSize);
-        view_.camera.distance = 10.0;
-    }
-
-    // The cylinder table as fitView builds it, with the camera left as set.
-    void makeReady()
-    {
-        view_.cylinders.build(scene_, options_.segmentActiveWidth);
-        view_.sceneReady = true;
-    }
-
-    RgbImage paint(std::uint32_t background = 0)
-    {
-        EXPECT_TRUE(renderer_.paint(view_, scene_, options_, background));
-        context_->swapBuffers();
-        return context_->readPixels();
-    }
-
     static bool isBackground(const Rgb& p, const Rgb& background) { return p == background; }
 
     // Whether any pixel of the rectangle satisfies the test.
@@ -59,11 +34,6 @@ protected:
         return false;
     }
 
-    std::unique_ptr<OsMesaContext> context_;
-    SceneRenderer renderer_;
-    SceneView view_;
-    SceneRecord scene_;
-    OptionValues options_;
 };
 
 TEST_F(RenderTest, GetsADepthBuffer)
