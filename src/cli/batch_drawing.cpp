@@ -16,7 +16,7 @@
 #include "platform/qt/qimage_canvas.h"
 #endif
 #ifdef SPRIG_HAVE_GL_PICTURE
-#include "cli/batch_picture3d.h"
+#include "cli/picture3d_module.h"
 #endif
 
 namespace sprig {
@@ -107,7 +107,7 @@ int BatchDrawing::writeScenePicture([[maybe_unused]] const std::string& pictureP
     const bool sized = arguments_.sizeGiven;
     const Picture3dRequest request{targets_->scene, settings, sized ? arguments_.width : kPicture3dWidth,
                                    sized ? arguments_.height : kPicture3dHeight, arguments_.camera, kBackgroundColour};
-    return writePicture3d(picturePath, request) ? kDone : kGraphicsError;
+    return writePicture3dThroughModule(picturePath, request) ? kDone : kGraphicsError;
 #else
     return kGraphicsError;
 #endif

@@ -34,3 +34,9 @@ bool writePicture3d(const std::string& path, const Picture3dRequest& request)
 }
 
 }  // namespace sprig
+
+// The entry the batch command looks up after loading this module.
+extern "C" bool sprigWritePicture3d(const char* path, const sprig::Picture3dRequest* request)
+{
+    return sprig::writePicture3d(path, *request);
+}

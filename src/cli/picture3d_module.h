@@ -1,0 +1,16 @@
+#pragma once
+// The 3D picture writer lives in a module of its own, loaded only when a 3D
+// picture is written: the off-screen OpenGL libraries it needs would
+// otherwise add tens of megabytes to every run of the batch command.
+
+#include <string>
+
+#include "cli/batch_picture3d.h"
+
+namespace sprig {
+
+// Loads the module beside the batch command and writes the picture; false
+// when the module cannot be loaded or the picture cannot be made.
+bool writePicture3dThroughModule(const std::string& path, const Picture3dRequest& request);
+
+}  // namespace sprig
