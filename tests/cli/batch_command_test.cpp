@@ -80,3 +80,22 @@ TEST(BatchCommand, HomomorphismFileOfTheLastStep)
 
 }  // namespace
 }  // namespace sprig::testing
+
+namespace sprig::testing {
+namespace {
+
+TEST(BatchCommand, InterruptStopsTheRunningStepAndKeepsTheEarlierOnes)
+{
+    TempDir dir;
+    const std::string ls = dir.write("big.ls", "axiom F\nangle 25.7\n#F->F[+F]F[-F]F\n");
+    // Step 12 has 6.1e8 symbols: the run is still deriving when Ctrl-C comes.
+    const BatchResult r = runBatch(dir, "--steps 12 " + ls, "timeout --preserve-status -s INT 0.5");
+    EXPECT_EQ(r.status, 20);
+    EXPECT_EQ(r.err, "Stopped.\n");
+    EXPECT_EQ(TempDir::read(dir.file("big_000.stt")), "n\n25.700001\nF\n");
+    EXPECT_EQ(TempDir::read(dir.file("big_001.stt")), "n\n25.700001\nF[+F]F[-F]F");
+    EXPECT_EQ(r.out.find("Number of symbols: 610351561"), std::string::npos);  // step 12 never finished
+}
+
+}  // namespace
+}  // namespace sprig::testing

@@ -16,11 +16,12 @@ struct BatchResult {
     std::string err;
 };
 
-inline BatchResult runBatch(const TempDir& dir, const std::string& arguments)
+// `prefix` may wrap the command, as `timeout` does.
+inline BatchResult runBatch(const TempDir& dir, const std::string& arguments, const std::string& prefix = "")
 {
     const std::string out = dir.file("stdout.txt");
     const std::string err = dir.file("stderr.txt");
-    const std::string command = std::string(SPRIG_BATCH) + " " + arguments + " >" + out + " 2>" + err;
+    const std::string command = prefix + " " + SPRIG_BATCH + " " + arguments + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
     BatchResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
