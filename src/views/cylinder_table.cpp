@@ -45,6 +45,38 @@ CylinderRecord makeRecord(const SceneElement& e, bool segmentActiveWidth)
             endWidthSet ? e.endWidth * 0.5f : baseRadius};
 }
 
+// Spheres and cylinders are drawn as polygons through points of the true
+// surface (20 slices, 20 stacks), whose faces come as near the centre or
+// axis as 0.985 of the radius. A sphere turned any way lies inside them when
+// its radius is at most 0.98 of theirs.
+constexpr float kInsideRatio = 0.98f;
+
+bool straight(const CylinderRecord& c)
+{
+    return c.baseRadius == c.topRadius;
+}
+
+// Turned the same way, c's start sphere is a scaled copy of the previous end
+// sphere, and its vertices lie on the edges of the previous wall or within.
+// Where both are as large they coincide and the depth test keeps either, so
+// then their colours must be the same.
+bool fitsInside(const CylinderRecord& previous, const CylinderRecord& c, bool sameColour)
+{
+    if (c.baseRadius <= kInsideRatio * previous.topRadius) return true;
+    const bool aligned = c.turn == previous.turn && c.tilt == previous.tilt;
+    return aligned && (c.baseRadius < previous.topRadius || (c.baseRadius == previous.topRadius && sameColour));
+}
+
+// The previous cylinder ends where c starts, both are straight and the
+// previous one is at least as long as its radius, so its wall and its end
+// sphere enclose every point within that radius of its end.
+bool startInside(const CylinderRecord& previous, const Vec3& previousEnd, const CylinderRecord& c, const Vec3& start,
+                 bool sameColour)
+{
+    return previousEnd == start && straight(previous) && straight(c) && previous.length >= previous.topRadius &&
+           fitsInside(previous, c, sameColour);
+}
+
 }  // namespace
 
 CylinderAngles cylinderAngles(double dx, double dy, double dz)
@@ -53,18 +85,25 @@ CylinderAngles cylinderAngles(double dx, double dy, double dz)
 }
 
 CylinderTable::CylinderTable()
-    : records_(std::make_unique<CylinderRecord[]>(kCapacity)), colours_(std::make_unique<std::uint32_t[]>(kCapacity))
+    : records_(std::make_unique<CylinderRecord[]>(kCapacity)),
+      colours_(std::make_unique<std::uint32_t[]>(kCapacity)),
+      startInside_(std::make_unique<bool[]>(kCapacity))
 {
 }
 
 void CylinderTable::build(const SceneRecord& scene, bool segmentActiveWidth)
 {
     count_ = 0;
+    Vec3 previousEnd;
     for (int i = 0; i < scene.elementCount(); ++i) {
         const SceneElement& e = scene.element(i);
         if (e.polygonNumber != 0) continue;
-        records_[static_cast<std::size_t>(count_)] = makeRecord(e, segmentActiveWidth);
-        colours_[static_cast<std::size_t>(count_)] = e.colour;
+        const auto at = static_cast<std::size_t>(count_);
+        records_[at] = makeRecord(e, segmentActiveWidth);
+        colours_[at] = e.colour;
+        startInside_[at] = count_ > 0 && startInside(records_[at - 1], previousEnd, records_[at], e.start,
+                                                      colours_[at - 1] == e.colour);
+        previousEnd = e.end;
         ++count_;
     }
 }

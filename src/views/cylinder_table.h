@@ -41,10 +41,17 @@ public:
     int count() const { return count_; }
     const CylinderRecord& record(int i) const { return records_[static_cast<std::size_t>(i)]; }
     std::uint32_t colour(int i) const { return colours_[static_cast<std::size_t>(i)]; }
+    // Record i starts where the previous record ends, and the sphere of its
+    // base radius there, as drawn, lies inside the previous straight cylinder
+    // and the sphere of that cylinder's radius at its end (or coincides with
+    // that sphere in shape and colour): with spheres at both ends, record i's
+    // start sphere can never be seen.
+    bool startInsidePrevious(int i) const { return startInside_[static_cast<std::size_t>(i)]; }
 
 private:
     std::unique_ptr<CylinderRecord[]> records_;
     std::unique_ptr<std::uint32_t[]> colours_;
+    std::unique_ptr<bool[]> startInside_;
     int count_ = 0;
 };
 

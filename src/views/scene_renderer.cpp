@@ -135,17 +135,20 @@ void SceneRenderer::drawScene(const SceneView& view, const SceneRecord& scene, c
 // their normals need renormalising. A sphere is closed: only its outer faces
 // can be seen, and with the clockwise front faces chosen at initialise those
 // are the back faces, so the front ones are culled while spheres are drawn.
-// Both states are off again for the rest of the picture.
+// Both states are off again for the rest of the picture. With spheres at both
+// ends, a start sphere that the table finds inside the previous cylinder and
+// its end sphere is left out, as in branches that go straight on or narrow.
 void SceneRenderer::drawCylinders(const CylinderTable& table, const OptionValues& options)
 {
     if (cylinderQuadric_ == nullptr) return;
     gluQuadricOrientation(cylinderQuadric_, GLU_OUTSIDE);
     glEnable(GL_NORMALIZE);
     glCullFace(GL_FRONT);
+    const bool spheresAtBothEnds = options.segmentBeginSphere && options.segmentEndSphere;
     for (int i = 0; i < table.count(); ++i) {
         glPushMatrix();
         setGlColour(table.colour(i));
-        drawCylinder(table.record(i), options);
+        drawCylinder(table.record(i), options, spheresAtBothEnds && table.startInsidePrevious(i));
         glPopMatrix();
     }
     cullInnerFaces(false);
@@ -154,15 +157,16 @@ void SceneRenderer::drawCylinders(const CylinderTable& table, const OptionValues
 }
 
 // Built along +z from the start point, then turned onto the segment; the
-// start disk faces -z and the end disk +z.
-void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& options)
+// start disk faces -z and the end disk +z. The end cap is always drawn, so
+// leaving out the start cap does not change the normal left current.
+void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& options, bool startHidden)
 {
     glTranslatef(c.startX, c.startY, c.startZ);
     glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
     glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
     cullInnerFaces(options.segmentBeginSphere && options.segmentEndSphere);
     drawWall(c);
-    drawStartCap(c, options.segmentBeginSphere);
+    if (!startHidden) drawStartCap(c, options.segmentBeginSphere);
     glTranslatef(0.0f, 0.0f, c.length);
     drawEndCap(c, options.segmentEndSphere);
 }

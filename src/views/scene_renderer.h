@@ -35,7 +35,7 @@ public:
 private:
     void drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options);
     void drawCylinders(const CylinderTable& table, const OptionValues& options);
-    void drawCylinder(const CylinderRecord& cylinder, const OptionValues& options);
+    void drawCylinder(const CylinderRecord& cylinder, const OptionValues& options, bool startHidden);
     void drawWall(const CylinderRecord& cylinder);
     static bool hidesInnerHalves(const CylinderRecord& cylinder);
     void drawStartCap(const CylinderRecord& cylinder, bool sphere);

@@ -104,5 +104,41 @@ TEST(CylinderTable, ActiveWidthTakesTheTopRadiusFromASetEndWidth)
     EXPECT_EQ(table.count(), 0);  // a rebuild starts afresh
 }
 
+// Worked out by hand: radius 0.5 = width 1, and 0.98 of it is 0.49.
+TEST(CylinderTable, MarksStartSpheresInsideThePreviousSegment)
+{
+    constexpr std::uint32_t kRed = 0x000000FFu;
+    constexpr std::uint32_t kBlue = 0x00FF0000u;
+    SceneRecord scene;
+    scene.recordSegment({0, 0, 0}, {0, 0, 2}, 1.0f, kRed);     // 0: nothing before it
+    scene.recordSegment({0, 0, 2}, {0, 0, 4}, 1.0f, kRed);     // 1: straight on, as wide, same colour
+    scene.recordSegment({0, 0, 4}, {0, 0, 6}, 1.0f, kBlue);    // 2: straight on, as wide, other colour
+    scene.recordSegment({0, 0, 6}, {0, 2, 8}, 0.98f, kRed);    // 3: bent, 0.49
+    scene.recordSegment({0, 2, 8}, {2, 2, 9}, 0.98f, kRed);    // 4: bent, as wide
+    scene.recordSegment({2, 2, 9}, {2, 2, 11}, 0.99f, kRed);   // 5: bent, wider than 0.98 of it
+    scene.recordSegment({2, 2, 11}, {2, 2, 13}, 1.2f, kRed);   // 6: straight on, wider
+    scene.recordSegment({2, 2, 13.5f}, {2, 4, 14}, 0.5f, kRed);  // 7: a gap before it
+    const int tapered = *scene.recordSegment({2, 4, 14}, {2, 6, 14}, 0.4f, kRed);  // 8: tapers
+    scene.setEndWidth(tapered, 0.2f);
+    scene.recordSegment({2, 6, 14}, {2, 8, 14}, 0.1f, kRed);   // 9: after a tapered one
+    scene.recordSegment({2, 8, 14}, {2, 8.2f, 14}, 0.6f, kRed);  // 10: straight on, wider, shorter than its radius
+    scene.recordSegment({2, 8.2f, 14}, {2, 9, 14}, 0.1f, kRed);  // 11: after one shorter than its radius
+    scene.recordPolygon(std::vector<Vec3>{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}}, 1.0f, kRed, {0, 0, 1});
+    scene.recordSegment({2, 9, 14}, {2, 9, 16}, 0.05f, kRed);  // 12: after the polygon, at segment 11's end
+    const int lastTapered = *scene.recordSegment({2, 9, 16}, {2, 9, 18}, 0.04f, kRed);  // 13: tapers itself
+    scene.setEndWidth(lastTapered, 0.02f);
+
+    CylinderTable table;
+    table.build(scene, true);
+    ASSERT_EQ(table.count(), 14);
+    const bool expected[] = {false, true, false, true, false, false, false,
+                             false, false, false, false, false, true, false};
+    for (int i = 0; i < table.count(); ++i) EXPECT_EQ(table.startInsidePrevious(i), expected[i]) << i;
+
+    table.build(scene, false);  // end widths ignored: 8 and 13 are straight
+    EXPECT_TRUE(table.startInsidePrevious(9));
+    EXPECT_TRUE(table.startInsidePrevious(13));
+}
+
 }  // namespace
 }  // namespace sprig
