@@ -3,44 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
 #include <filesystem>
 
 #include "batch_runner.h"
+#include "bitmap_file.h"
 #include "platform/byte_file.h"
 
 namespace sprig::testing {
 namespace {
-
-struct BmpInfo {
-    int width = 0;
-    int height = 0;
-    int litPixels = 0;  // pixels that are not black
-};
-
-// Reads a 24-bit bottom-up .bmp as the QImage writer stores it.
-BmpInfo readBmp(const std::string& path)
-{
-    const std::string data = TempDir::read(path);
-    BmpInfo info;
-    if (data.size() < 54 || data.compare(0, 2, "BM") != 0) return info;
-    std::int32_t w = 0, h = 0;
-    std::uint32_t offset = 0;
-    std::memcpy(&offset, data.data() + 10, 4);
-    std::memcpy(&w, data.data() + 18, 4);
-    std::memcpy(&h, data.data() + 22, 4);
-    info.width = w;
-    info.height = h;
-    const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) & ~std::size_t{3};
-    for (std::int32_t y = 0; y < h; ++y) {
-        for (std::int32_t x = 0; x < w; ++x) {
-            const std::size_t at = offset + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 3;
-            if (at + 2 < data.size() && (data[at] | data[at + 1] | data[at + 2])) ++info.litPixels;
-        }
-    }
-    return info;
-}
 
 TEST(BatchDrawing, DerivesAndDrawsEveryStep)
 {
@@ -61,10 +31,10 @@ TEST(BatchDrawing, DerivesAndDrawsEveryStep)
                      "Number of segments: 4\nNumber of polygons: 0\n");
     // Only the last step's picture is written, at the size asked for.
     EXPECT_FALSE(fileExists(base + "_000.bmp"));
-    const BmpInfo picture = readBmp(base + "_001.bmp");
-    EXPECT_EQ(picture.width, 320);
-    EXPECT_EQ(picture.height, 200);
-    EXPECT_GT(picture.litPixels, 50);
+    const Bitmap picture(TempDir::read(base + "_001.bmp"));
+    EXPECT_EQ(picture.width(), 320);
+    EXPECT_EQ(picture.height(), 200);
+    EXPECT_GT(picture.litPixels(), 50);
 }
 
 TEST(BatchDrawing, HomomorphismFilesAreDrawnAndDeleted)
@@ -94,9 +64,9 @@ TEST(BatchDrawing, SavedStringIsDrawnAndKept)
                          "\nStatistics\nString length: 1 KB\nNumber of symbols: 6\n"
                          "Number of segments: 3\nNumber of polygons: 0\n");
     EXPECT_EQ(TempDir::read(str), "n\n90.000000\nF[+F]F\n");
-    const BmpInfo picture = readBmp(dir.file("tree.bmp"));
-    EXPECT_EQ(picture.width, 100);
-    EXPECT_GT(picture.litPixels, 20);
+    const Bitmap picture(TempDir::read(dir.file("tree.bmp")));
+    EXPECT_EQ(picture.width(), 100);
+    EXPECT_GT(picture.litPixels(), 20);
 }
 
 TEST(BatchDrawing, DrawingFailuresKeepTheUsersFile)
