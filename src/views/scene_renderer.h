@@ -7,12 +7,24 @@
 
 #include "core/turtle/scene_record.h"
 #include "settings/settings.h"
+#include "views/cap_filter.h"
+#include "views/cylinder_frame.h"
 #include "views/scene_view.h"
 #include "views/unit_shapes.h"
 
 struct GLUquadric;
 
 namespace sprig {
+
+// The part of a paint one renderer does when several renderers share it, each
+// in its own context: the ground, the axes and the scene record's lines and
+// polygons, and a range of the cylinder table (to its end when cylinderEnd
+// is negative).
+struct PaintShare {
+    bool withElements = true;
+    int firstCylinder = 0;
+    int cylinderEnd = -1;
+};
 
 class SceneRenderer {
 public:
@@ -30,16 +42,36 @@ public:
     // Clears to the background and draws the scene; does nothing at all while
     // the scene is not ready. True when it drew, so the caller swaps buffers.
     bool paint(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
-               std::uint32_t backgroundColour);
+               std::uint32_t backgroundColour, const PaintShare& share = {});
 
 private:
-    void drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options);
-    void drawCylinders(const CylinderTable& table, const OptionValues& options);
-    void drawCylinder(const CylinderRecord& cylinder, const OptionValues& options, bool startHidden);
+    void drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
+                   const PaintShare& share);
+    struct CapFilters {
+        CapFilter start;
+        CapFilter end;
+    };
+
+    struct CylinderRange {
+        int first = 0;
+        int end = 0;
+    };
+    // The eye, and whether caps may leave out what lies inside their joined
+    // neighbours in this picture.
+    struct CapSight {
+        Point3d eye;
+        bool joinedHidden = false;
+    };
+
+    void drawCylinders(const CylinderTable& table, CylinderRange range, const OptionValues& options,
+                       const CapSight& sight);
+    void drawCylinder(const CylinderTable& table, int i, const OptionValues& options, const CapSight& sight);
+    static CapFilters capFilters(const CylinderTable& table, int i, const CapSight& sight);
+    static CapFilter facingEye(int cell);
     void drawWall(const CylinderRecord& cylinder);
     static bool hidesInnerHalves(const CylinderRecord& cylinder);
-    void drawStartCap(const CylinderRecord& cylinder, bool sphere);
-    void drawEndCap(const CylinderRecord& cylinder, bool sphere);
+    void drawStartCap(const CylinderRecord& cylinder, bool sphere, const CapFilter& filter);
+    void drawEndCap(const CylinderRecord& cylinder, bool sphere, const CapFilter& filter);
     void cullInnerFaces(bool on);
 
     GLUquadric* cylinderQuadric_;

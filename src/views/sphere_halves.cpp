@@ -14,78 +14,67 @@ constexpr int kStacks = 20;
 constexpr int kEquator = kStacks / 2;
 
 // Vertex j of ring i: polar angle pi i / stacks from +z, azimuth 2 pi j /
-// slices from +y towards +x. On the unit sphere the normal is the point.
-void ringNormal(int ring, int slice, GLfloat n[3])
+// slices from +y towards +x.
+UnitVertex ringVertex(int ring, int slice)
 {
     const float polar = static_cast<float>(std::numbers::pi * ring / kStacks);
     const float azimuth = static_cast<float>(2.0 * std::numbers::pi * (slice % kSlices) / kSlices);
     const float sinPolar = static_cast<float>(std::sin(polar));
-    n[0] = static_cast<float>(std::sin(azimuth)) * sinPolar;
-    n[1] = static_cast<float>(std::cos(azimuth)) * sinPolar;
-    n[2] = static_cast<float>(std::cos(polar));
-}
-
-// The last normal that gluSphere sends: slice 0 of the ring before the last.
-// The lower half ends with it anyway.
-void leaveLastNormal()
-{
-    GLfloat n[3];
-    ringNormal(kStacks - 2, 0, n);
-    glNormal3fv(n);
-}
-
-void emitPole(float z)
-{
-    glNormal3f(0.0f, 0.0f, z);
-    glVertex3f(0.0f, 0.0f, z);
-}
-
-void emitRingVertex(int ring, int slice)
-{
-    GLfloat n[3];
-    ringNormal(ring, slice, n);
-    glNormal3fv(n);
-    glVertex3fv(n);
+    return {static_cast<float>(std::sin(azimuth)) * sinPolar, static_cast<float>(std::cos(azimuth)) * sinPolar,
+            static_cast<float>(std::cos(polar))};
 }
 
 // The band between ring i and ring i + 1, two triangles per slice.
-void emitBand(int ring)
+void addBand(std::vector<UnitTriangle>& triangles, int ring)
 {
     for (int j = 0; j < kSlices; ++j) {
-        emitRingVertex(ring + 1, j + 1);
-        emitRingVertex(ring + 1, j);
-        emitRingVertex(ring, j + 1);
-        emitRingVertex(ring + 1, j);
-        emitRingVertex(ring, j);
-        emitRingVertex(ring, j + 1);
+        triangles.push_back({ringVertex(ring + 1, j + 1), ringVertex(ring + 1, j), ringVertex(ring, j + 1)});
+        triangles.push_back({ringVertex(ring + 1, j), ringVertex(ring, j), ringVertex(ring, j + 1)});
     }
+}
+
+std::vector<UnitTriangle> upperTriangles()
+{
+    std::vector<UnitTriangle> triangles;
+    const UnitVertex pole{0.0f, 0.0f, 1.0f};
+    for (int k = 0; k < kSlices; ++k)
+        triangles.push_back({pole, ringVertex(1, kSlices - k), ringVertex(1, 2 * kSlices - 1 - k)});
+    for (int ring = 1; ring < kEquator; ++ring) addBand(triangles, ring);
+    return triangles;
+}
+
+std::vector<UnitTriangle> lowerTriangles()
+{
+    std::vector<UnitTriangle> triangles;
+    const UnitVertex pole{0.0f, 0.0f, -1.0f};
+    for (int k = 0; k < kSlices; ++k)
+        triangles.push_back({pole, ringVertex(kStacks - 1, k), ringVertex(kStacks - 1, k + 1)});
+    for (int ring = kEquator; ring < kStacks - 1; ++ring) addBand(triangles, ring);
+    return triangles;
 }
 
 }  // namespace
 
-void drawUpperUnitHemisphere()
+const std::vector<UnitTriangle>& hemisphereTriangles(SphereHalf half)
 {
-    glBegin(GL_TRIANGLES);
-    for (int k = 0; k < kSlices; ++k) {
-        emitPole(1.0f);
-        emitRingVertex(1, kSlices - k);
-        emitRingVertex(1, 2 * kSlices - 1 - k);
-    }
-    for (int ring = 1; ring < kEquator; ++ring) emitBand(ring);
-    glEnd();
-    leaveLastNormal();
+    static const std::vector<UnitTriangle> upper = upperTriangles();
+    static const std::vector<UnitTriangle> lower = lowerTriangles();
+    return half == SphereHalf::kUpper ? upper : lower;
 }
 
-void drawLowerUnitHemisphere()
+// gluSphere's last normal is that of slice 0 on the ring before the last.
+void drawUnitTriangles(const std::vector<UnitTriangle>& triangles)
 {
     glBegin(GL_TRIANGLES);
-    for (int k = 0; k < kSlices; ++k) {
-        emitPole(-1.0f);
-        emitRingVertex(kStacks - 1, k);
-        emitRingVertex(kStacks - 1, k + 1);
+    for (const UnitTriangle& triangle : triangles) {
+        for (const UnitVertex& v : triangle) {
+            glNormal3f(v.x, v.y, v.z);
+            glVertex3f(v.x, v.y, v.z);
+        }
     }
-    for (int ring = kEquator; ring < kStacks - 1; ++ring) emitBand(ring);
     glEnd();
+    const UnitVertex last = ringVertex(kStacks - 2, 0);
+    glNormal3f(last.x, last.y, last.z);
 }
 
 }  // namespace sprig

@@ -2,6 +2,9 @@
 
 #include <GL/glu.h>
 
+#include <vector>
+
+#include "views/direction_cells.h"
 #include "views/sphere_halves.h"
 
 namespace sprig {
@@ -28,11 +31,22 @@ void compileList(GLuint list, GLUquadric* quadric, GLenum orientation, ListOffse
     glEndList();
 }
 
-void compileList(GLuint list, void (*draw)())
+void compileList(GLuint list, const std::vector<UnitTriangle>& triangles)
 {
     glNewList(list, GL_COMPILE);
-    draw();
+    drawUnitTriangles(triangles);
     glEndList();
+}
+
+// After the whole shapes, each half once per filter and cell.
+constexpr GLuint kFilteredLists = 2 * kCapFilterKinds * DirectionCells::kCount;
+constexpr GLsizei kAllLists = kListCount + kFilteredLists;
+
+GLuint filteredList(SphereHalf half, const CapFilter& filter)
+{
+    const auto kind = static_cast<GLuint>(filter.kind);
+    const GLuint halfIndex = half == SphereHalf::kUpper ? 0 : 1;
+    return (halfIndex * kCapFilterKinds + kind) * DirectionCells::kCount + static_cast<GLuint>(filter.cell);
 }
 
 }  // namespace
@@ -47,22 +61,24 @@ void UnitShapes::compile()
     release();
     GLUquadric* quadric = gluNewQuadric();
     if (quadric == nullptr) return;
-    base_ = glGenLists(kListCount);
+    base_ = glGenLists(kAllLists);
     if (base_ != 0) {
         compileList(base_ + kSphere, quadric, GLU_OUTSIDE, kSphere);
         compileList(base_ + kStartDisk, quadric, GLU_INSIDE, kStartDisk);
         compileList(base_ + kEndDisk, quadric, GLU_OUTSIDE, kEndDisk);
         compileList(base_ + kCylinder, quadric, GLU_OUTSIDE, kCylinder);
-        compileList(base_ + kUpperHalf, drawUpperUnitHemisphere);
-        compileList(base_ + kLowerHalf, drawLowerUnitHemisphere);
+        compileList(base_ + kUpperHalf, hemisphereTriangles(SphereHalf::kUpper));
+        compileList(base_ + kLowerHalf, hemisphereTriangles(SphereHalf::kLower));
+        compiled_.assign(kFilteredLists, false);
     }
     gluDeleteQuadric(quadric);
 }
 
 void UnitShapes::release()
 {
-    if (base_ != 0) glDeleteLists(base_, kListCount);
+    if (base_ != 0) glDeleteLists(base_, kAllLists);
     base_ = 0;
+    compiled_.clear();
 }
 
 // GLU draws nothing for a negative radius, a disk of radius 0 or a cylinder
@@ -74,14 +90,22 @@ void UnitShapes::drawSphere(float radius) const
     if (radius >= 0.0f) drawScaled(kSphere, radius, radius);
 }
 
-void UnitShapes::drawUpperHemisphere(float radius) const
+void UnitShapes::drawHemisphere(SphereHalf half, float radius, const CapFilter& filter)
 {
-    if (radius > 0.0f) drawScaled(kUpperHalf, radius, radius);
+    if (radius > 0.0f && base_ != 0) drawScaled(hemisphereList(half, filter), radius, radius);
 }
 
-void UnitShapes::drawLowerHemisphere(float radius) const
+// A filtered half is compiled the first time it is needed: a picture uses
+// few of them, and compiling is quick.
+GLuint UnitShapes::hemisphereList(SphereHalf half, const CapFilter& filter)
 {
-    if (radius > 0.0f) drawScaled(kLowerHalf, radius, radius);
+    if (filter.kind == CapFilterKind::kWhole) return half == SphereHalf::kUpper ? kUpperHalf : kLowerHalf;
+    const GLuint list = filteredList(half, filter);
+    if (!compiled_[list]) {
+        compileList(base_ + kListCount + list, filteredTriangles(hemisphereTriangles(half), filter));
+        compiled_[list] = true;
+    }
+    return kListCount + list;
 }
 
 void UnitShapes::drawStartDisk(float radius) const

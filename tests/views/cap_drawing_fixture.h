@@ -18,6 +18,7 @@
 #include "views/element_pass.h"
 #include "views/gl_colour.h"
 #include "views/scene_renderer.h"
+#include "views/unit_shapes.h"
 
 namespace sprig::cap_drawing {
 
@@ -69,6 +70,48 @@ private:
     GLUquadric* end_;
 };
 
+// The renderer's own shapes with spheres at both ends and every face of
+// every cap drawn: the picture that leaving faces out must not change.
+inline void drawEveryFace(const CylinderTable& table)
+{
+    UnitShapes shapes;
+    shapes.compile();
+    GLUquadric* taper = gluNewQuadric();
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_FRONT);
+    for (int i = 0; i < table.count(); ++i) {
+        const CylinderRecord& c = table.record(i);
+        const bool straight = c.baseRadius == c.topRadius;
+        const bool halves = straight && c.baseRadius > 0.0f && c.length >= c.baseRadius;
+        glPushMatrix();
+        setGlColour(table.colour(i));
+        glTranslatef(c.startX, c.startY, c.startZ);
+        glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
+        glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
+        if (straight)
+            shapes.drawCylinder(c.baseRadius, c.length);
+        else
+            gluCylinder(taper, c.baseRadius, c.topRadius, c.length, 20, 2);
+        if (!table.startInsidePrevious(i)) {
+            if (halves)
+                shapes.drawHemisphere(SphereHalf::kLower, c.baseRadius, {});
+            else
+                shapes.drawSphere(c.baseRadius);
+        }
+        glTranslatef(0.0f, 0.0f, c.length);
+        if (halves)
+            shapes.drawHemisphere(SphereHalf::kUpper, c.topRadius, {});
+        else
+            shapes.drawSphere(c.topRadius);
+        glPopMatrix();
+    }
+    glDisable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glDisable(GL_NORMALIZE);
+    gluDeleteQuadric(taper);
+}
+
 class CapDrawingTest : public testing::OffscreenViewTest {
 protected:
     // Lines are lit with whatever normal is current: both kinds of picture
@@ -83,6 +126,17 @@ protected:
     // call by call.
     RgbImage paintImmediately()
     {
+        return paintReference([this] { ImmediateCylinders().draw(view_.cylinders, options_); });
+    }
+
+    RgbImage paintEveryFace()
+    {
+        return paintReference([this] { drawEveryFace(view_.cylinders); });
+    }
+
+    template <typename DrawCylinders>
+    RgbImage paintReference(DrawCylinders drawCylinders)
+    {
         const CameraState& camera = view_.camera;
         glNormal3f(0.0f, 0.0f, 1.0f);
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -93,7 +147,7 @@ protected:
         glRotated(static_cast<double>(camera.azimuth), 0.0, 0.0, 1.0);
         glTranslatef(-camera.translationX, -camera.translationY, -camera.translationZ);
         drawElements(scene_);
-        ImmediateCylinders().draw(view_.cylinders, options_);
+        drawCylinders();
         glPopMatrix();
         glFlush();
         context_->swapBuffers();
