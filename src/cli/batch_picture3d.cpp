@@ -1,9 +1,10 @@
 #include "cli/batch_picture3d.h"
 
+#include <optional>
+
 #include "platform/bmp_writer.h"
-#include "platform/gl/osmesa_context.h"
 #include "views/fit_view.h"
-#include "views/scene_renderer.h"
+#include "views/offscreen/parallel_scene_painter.h"
 
 namespace sprig {
 
@@ -20,17 +21,15 @@ void applyCamera(CameraState& camera, const Picture3dCamera& options)
 
 bool writePicture3d(const std::string& path, const Picture3dRequest& request)
 {
-    const auto context = OsMesaContext::create(request.width, request.height);
-    if (!context) return false;
-    SceneRenderer renderer;
-    renderer.initialise();
-    renderer.resize(request.width, request.height);
+    const auto painter = ParallelScenePainter::create(request.width, request.height,
+                                                      ParallelScenePainter::partsForThisMachine());
+    if (!painter) return false;
     SceneView view;
     fitView(view, request.scene, request.settings);
     applyCamera(view.camera, request.camera);
-    renderer.paint(view, request.scene, request.settings.effective, request.background);
-    context->swapBuffers();
-    return writeBmp(path, context->readPixels().rows());
+    const std::optional<RgbImage> picture =
+        painter->paint(view, request.scene, request.settings.effective, request.background);
+    return picture && writeBmp(path, picture->rows());
 }
 
 }  // namespace sprig

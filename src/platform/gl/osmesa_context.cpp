@@ -2,6 +2,8 @@
 
 #include <GL/osmesa.h>
 
+#include "platform/depth_layers.h"
+
 namespace sprig {
 
 namespace {
@@ -68,18 +70,17 @@ void OsMesaContext::swapBuffers()
 RgbImage OsMesaContext::readPixels()
 {
     glFinish();
-    RgbImage image{width_, height_, std::vector<std::uint8_t>(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 3)};
-    const auto w = static_cast<std::size_t>(width_);
-    for (std::size_t y = 0; y < static_cast<std::size_t>(height_); ++y) {
-        const std::uint8_t* source = buffer_.data() + (static_cast<std::size_t>(height_) - 1 - y) * w * 4;
-        std::uint8_t* target = image.pixels.data() + y * w * 3;
-        for (std::size_t x = 0; x < w; ++x) {
-            target[x * 3] = source[x * 4];
-            target[x * 3 + 1] = source[x * 4 + 1];
-            target[x * 3 + 2] = source[x * 4 + 2];
-        }
-    }
-    return image;
+    const DepthLayer layer{buffer_.data()};
+    return nearestPixels({&layer, 1}, width_, height_);
+}
+
+std::vector<std::uint32_t> OsMesaContext::readDepth()
+{
+    glFinish();
+    std::vector<std::uint32_t> depth(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, width_, height_, GL_DEPTH_COMPONENT, GL_UNSIGNED_INT, depth.data());
+    return depth;
 }
 
 }  // namespace sprig

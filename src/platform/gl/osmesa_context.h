@@ -30,6 +30,12 @@ public:
     bool resize(int width, int height);
     // Depth bits of the buffer Mesa granted.
     int depthBits() const { return depthBits_; }
+    // Every pixel's depth scaled to the full 32-bit range, bottom row first;
+    // the context must be current. Waits until the drawing is finished.
+    std::vector<std::uint32_t> readDepth();
+    // The colour buffer, RGBA, bottom row first: what was drawn once the
+    // drawing is finished.
+    const std::uint8_t* rgba() const { return buffer_.data(); }
 
 private:
     explicit OsMesaContext(osmesa_context* context);
