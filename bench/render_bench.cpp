@@ -82,7 +82,7 @@ void renderFrames(benchmark::State& state, bool spheres, int parts, const char* 
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     const double fps = static_cast<double>(state.iterations()) / elapsed.count();
     state.counters["fps"] = fps;
-    std::printf("render_50000_cylinders_800x600 %s %d_contexts: %.3f fps\n", figure, parts, fps);
+    std::printf("render_50000_cylinders_800x600_%d_contexts %s: %.3f fps\n", parts, figure, fps);
     std::fflush(stdout);
 }
 
