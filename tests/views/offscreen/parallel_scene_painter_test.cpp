@@ -10,43 +10,28 @@
 #include <memory>
 #include <vector>
 
-#include "platform/gl/osmesa_context.h"
-#include "views/scene_renderer.h"
+#include "views/offscreen_view_fixture.h"
 
 namespace sprig {
 namespace {
 
-constexpr int kWidth = 160;
-constexpr int kHeight = 120;
+constexpr int kWidth = testing::kViewSize;
+constexpr int kHeight = testing::kViewSize;
 constexpr std::uint32_t kRed = 0x000000FFu;  // 0x00BBGGRR
 constexpr std::uint32_t kGreen = 0x0000FF00u;
 constexpr std::uint32_t kBlue = 0x00FF0000u;
 constexpr std::uint32_t kGrey = 0x00404040u;
 
-class ParallelScenePainterTest : public ::testing::Test {
+class ParallelScenePainterTest : public testing::OffscreenViewTest {
 protected:
     void SetUp() override
     {
-        context_ = OsMesaContext::create(kWidth, kHeight);
-        ASSERT_NE(context_, nullptr);
-        renderer_.initialise();
-        renderer_.resize(kWidth, kHeight);
+        OffscreenViewTest::SetUp();
         view_.camera.distance = 12.0;
         view_.camera.groundHalfSize = 3.0f;
     }
 
-    void makeReady()
-    {
-        view_.cylinders.build(scene_, options_.segmentActiveWidth);
-        view_.sceneReady = true;
-    }
-
-    RgbImage paintInOneContext()
-    {
-        EXPECT_TRUE(renderer_.paint(view_, scene_, options_, kGrey));
-        context_->swapBuffers();
-        return context_->readPixels();
-    }
+    RgbImage paintInOneContext() { return paint(kGrey); }
 
     // A polygon, the lines of zero-width segments (lit by whatever normal
     // the paint before left), tapers, a zero-length segment and segments
@@ -69,12 +54,6 @@ protected:
         scene_.recordSegment({-2, -2, 1}, {-2, -2, 2}, 0.0f, kRed);
         makeReady();
     }
-
-    std::unique_ptr<OsMesaContext> context_;
-    SceneRenderer renderer_;
-    SceneView view_;
-    SceneRecord scene_;
-    OptionValues options_;
 };
 
 TEST_F(ParallelScenePainterTest, PaintsExactlyWhatOneContextPaints)
