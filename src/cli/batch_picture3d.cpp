@@ -1,5 +1,6 @@
 #include "cli/batch_picture3d.h"
 
+#include <exception>
 #include <optional>
 
 #include "platform/bmp_writer.h"
@@ -34,8 +35,14 @@ bool writePicture3d(const std::string& path, const Picture3dRequest& request)
 
 }  // namespace sprig
 
-// The entry the batch command looks up after loading this module.
+// The entry the batch command looks up after loading this module. A
+// picture that cannot be drawn, for want of memory or of a thread, is one
+// that cannot be written.
 extern "C" bool sprigWritePicture3d(const char* path, const sprig::Picture3dRequest* request)
 {
-    return sprig::writePicture3d(path, *request);
+    try {
+        return sprig::writePicture3d(path, *request);
+    } catch (const std::exception&) {
+        return false;
+    }
 }
