@@ -38,15 +38,17 @@ void compileList(GLuint list, const std::vector<UnitTriangle>& triangles)
     glEndList();
 }
 
-// After the whole shapes, each half once per filter and cell.
-constexpr GLuint kFilteredLists = 2 * kCapFilterKinds * DirectionCells::kCount;
+// After the whole shapes, each half once per filter that leaves faces out
+// and per cell.
+constexpr GLuint kLeavingKinds = kCapFilterKinds - 1;
+constexpr GLuint kFilteredLists = 2 * kLeavingKinds * DirectionCells::kCount;
 constexpr GLsizei kAllLists = kListCount + kFilteredLists;
 
 GLuint filteredList(SphereHalf half, const CapFilter& filter)
 {
-    const auto kind = static_cast<GLuint>(filter.kind);
+    const GLuint kind = static_cast<GLuint>(filter.kind) - 1;
     const GLuint halfIndex = half == SphereHalf::kUpper ? 0 : 1;
-    return (halfIndex * kCapFilterKinds + kind) * DirectionCells::kCount + static_cast<GLuint>(filter.cell);
+    return (halfIndex * kLeavingKinds + kind) * DirectionCells::kCount + static_cast<GLuint>(filter.cell);
 }
 
 }  // namespace
