@@ -20,16 +20,16 @@ constexpr double kJoinedMargin = 0.5 * kDegree;
 // from the axis; a little less leaves room for rounding.
 constexpr double kFaceDistance = 0.985;
 
-Direction asDirection(const UnitVertex& v)
+Vector3d asDirection(const UnitVertex& v)
 {
     return {v.x, v.y, v.z};
 }
 
-Direction outwardNormal(const UnitTriangle& t)
+Vector3d outwardNormal(const UnitTriangle& t)
 {
     const double ax = t[1].x - t[0].x, ay = t[1].y - t[0].y, az = t[1].z - t[0].z;
     const double bx = t[2].x - t[0].x, by = t[2].y - t[0].y, bz = t[2].z - t[0].z;
-    const Direction n{ay * bz - az * by, az * bx - ax * bz, ax * by - ay * bx};
+    const Vector3d n{ay * bz - az * by, az * bx - ax * bz, ax * by - ay * bx};
     const double length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
     const double outward = n.x * t[0].x + n.y * t[0].y + n.z * t[0].z < 0.0 ? -length : length;
     return {n.x / outward, n.y / outward, n.z / outward};

@@ -19,7 +19,7 @@ double radians(float degrees)
 // The view is translate(0, 0, -distance), then turns of -elevation about x
 // and azimuth about z, then the translation to the centre. Undone in reverse
 // order, the eye is the centre plus the distance turned back.
-Point3d eyePosition(const CameraState& camera)
+Vector3d eyePosition(const CameraState& camera)
 {
     const double elevation = radians(camera.elevation);
     const double azimuth = radians(camera.azimuth);
@@ -30,7 +30,7 @@ Point3d eyePosition(const CameraState& camera)
 }
 
 // +z tilted about y, then turned about z.
-Point3d cylinderAxis(const CylinderRecord& cylinder)
+Vector3d cylinderAxis(const CylinderRecord& cylinder)
 {
     const double turn = radians(cylinder.turn);
     const double tilt = radians(cylinder.tilt);
@@ -38,7 +38,7 @@ Point3d cylinderAxis(const CylinderRecord& cylinder)
 }
 
 // The turn about z undone, then the tilt about y.
-Point3d intoCylinderFrame(const Point3d& v, const CylinderRecord& cylinder)
+Vector3d intoCylinderFrame(const Vector3d& v, const CylinderRecord& cylinder)
 {
     const double turn = radians(cylinder.turn);
     const double tilt = radians(cylinder.tilt);
@@ -47,9 +47,9 @@ Point3d intoCylinderFrame(const Point3d& v, const CylinderRecord& cylinder)
     return {x * std::cos(tilt) - v.z * std::sin(tilt), y, x * std::sin(tilt) + v.z * std::cos(tilt)};
 }
 
-Point3d eyeInCylinderFrame(const Point3d& eye, const CylinderRecord& cylinder)
+Vector3d eyeInCylinderFrame(const Vector3d& eye, const CylinderRecord& cylinder)
 {
-    const Point3d offset{eye.x - static_cast<double>(cylinder.startX), eye.y - static_cast<double>(cylinder.startY),
+    const Vector3d offset{eye.x - static_cast<double>(cylinder.startX), eye.y - static_cast<double>(cylinder.startY),
                          eye.z - static_cast<double>(cylinder.startZ)};
     return intoCylinderFrame(offset, cylinder);
 }

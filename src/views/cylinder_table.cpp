@@ -101,13 +101,13 @@ CapFilterKind joinedKind(float capRadius, const CylinderRecord& joined)
 // The filter for a cap of `cap`, of the given radius, whose centre is where
 // the straight cylinder `joined` starts or ends, running away from the cap
 // along the world direction `away`.
-CapFilter joinedFilter(const CylinderRecord& cap, float capRadius, const CylinderRecord& joined, const Point3d& away)
+CapFilter joinedFilter(const CylinderRecord& cap, float capRadius, const CylinderRecord& joined, const Vector3d& away)
 {
     if (!(capRadius > 0.0f) || joined.length < capRadius ||
         static_cast<double>(capRadius) < kJoinedRounding * std::max(magnitude(cap), magnitude(joined)))
         return {};
     const CapFilterKind kind = joinedKind(capRadius, joined);
-    const Point3d d = intoCylinderFrame(away, cap);
+    const Vector3d d = intoCylinderFrame(away, cap);
     const int cell = DirectionCells::cellOf(d.x, d.y, d.z, 0.0);
     if (kind == CapFilterKind::kWhole || cell == DirectionCells::kUnknown) return {};
     return {kind, cell};
@@ -158,8 +158,8 @@ void CylinderTable::joinCaps(std::size_t before, std::size_t after)
     const CylinderRecord& first = records_[before];
     const CylinderRecord& second = records_[after];
     if (!straight(first) || !straight(second)) return;
-    const Point3d ahead = cylinderAxis(second);
-    const Point3d back = cylinderAxis(first);
+    const Vector3d ahead = cylinderAxis(second);
+    const Vector3d back = cylinderAxis(first);
     endJoined_[before] = joinedFilter(first, first.topRadius, second, ahead);
     startJoined_[after] = joinedFilter(second, second.baseRadius, first, {-back.x, -back.y, -back.z});
 }

@@ -13,14 +13,14 @@ constexpr double kPolarStep = kPi / DirectionCells::kPolarBins;
 constexpr double kAzimuthStep = 2.0 * kPi / DirectionCells::kAzimuthBins;
 constexpr int kEdgeSamples = 64;
 
-Direction direction(double polar, double azimuth)
+Vector3d direction(double polar, double azimuth)
 {
     return {std::sin(polar) * std::cos(azimuth), std::sin(polar) * std::sin(azimuth), std::cos(polar)};
 }
 
 }  // namespace
 
-double angleBetween(const Direction& a, const Direction& b)
+double angleBetween(const Vector3d& a, const Vector3d& b)
 {
     return std::acos(std::clamp(a.x * b.x + a.y * b.y + a.z * b.z, -1.0, 1.0));
 }
@@ -47,11 +47,11 @@ DirectionCone DirectionCells::cone(int cell)
     DirectionCone cone{direction(polar0 + kPolarStep / 2, azimuth0 + kAzimuthStep / 2), 0.0};
     for (int k = 0; k <= kEdgeSamples; ++k) {
         const double t = static_cast<double>(k) / kEdgeSamples;
-        const Direction edges[] = {direction(polar0 + t * kPolarStep, azimuth0),
+        const Vector3d edges[] = {direction(polar0 + t * kPolarStep, azimuth0),
                                    direction(polar0 + t * kPolarStep, azimuth0 + kAzimuthStep),
                                    direction(polar0, azimuth0 + t * kAzimuthStep),
                                    direction(polar0 + kPolarStep, azimuth0 + t * kAzimuthStep)};
-        for (const Direction& d : edges) cone.radius = std::max(cone.radius, angleBetween(cone.axis, d));
+        for (const Vector3d& d : edges) cone.radius = std::max(cone.radius, angleBetween(cone.axis, d));
     }
     cone.radius += std::max(kPolarStep, kAzimuthStep) / kEdgeSamples;
     return cone;

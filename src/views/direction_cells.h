@@ -4,17 +4,13 @@
 // +y). Each cell lies within a cone round its middle direction, which lets
 // a whole cell of directions be judged at once.
 
-namespace sprig {
+#include "views/vector3d.h"
 
-struct Direction {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
-};
+namespace sprig {
 
 // Every direction of a cell is within `radius` radians of `axis`.
 struct DirectionCone {
-    Direction axis;
+    Vector3d axis;
     double radius = 0.0;
 };
 
@@ -34,6 +30,6 @@ public:
     static DirectionCone cone(int cell);
 };
 
-double angleBetween(const Direction& a, const Direction& b);
+double angleBetween(const Vector3d& a, const Vector3d& b);
 
 }  // namespace sprig

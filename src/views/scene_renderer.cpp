@@ -69,7 +69,7 @@ void drawAxes(float s)
     glEnd();
 }
 
-double depthAlong(const Point3d& forward, const Point3d& eye, float x, float y, float z)
+double depthAlong(const Vector3d& forward, const Vector3d& eye, float x, float y, float z)
 {
     return forward.x * (static_cast<double>(x) - eye.x) + forward.y * (static_cast<double>(y) - eye.y) +
            forward.z * (static_cast<double>(z) - eye.z);
@@ -78,10 +78,10 @@ double depthAlong(const Point3d& forward, const Point3d& eye, float x, float y, 
 // Every cylinder and its caps lie beyond the near plane or wholly behind the
 // eye. Otherwise clipping may cut a closed chain of cylinders open, and what
 // lies inside it could be seen.
-bool clearOfNearPlane(const CylinderTable& table, const CameraState& camera, const Point3d& eye)
+bool clearOfNearPlane(const CylinderTable& table, const CameraState& camera, const Vector3d& eye)
 {
     if (!(camera.distance > 0.0)) return false;
-    const Point3d forward{(static_cast<double>(camera.translationX) - eye.x) / camera.distance,
+    const Vector3d forward{(static_cast<double>(camera.translationX) - eye.x) / camera.distance,
                           (static_cast<double>(camera.translationY) - eye.y) / camera.distance,
                           (static_cast<double>(camera.translationZ) - eye.z) / camera.distance};
     for (int i = 0; i < table.count(); ++i) {
@@ -166,7 +166,7 @@ void SceneRenderer::drawScene(const SceneView& view, const SceneRecord& scene, c
     }
     const int count = view.cylinders.count();
     const int end = share.cylinderEnd < 0 ? count : std::min(share.cylinderEnd, count);
-    const Point3d eye = eyePosition(camera);
+    const Vector3d eye = eyePosition(camera);
     const bool closed = options.segmentBeginSphere && options.segmentEndSphere;
     const bool joinedHidden = closed && clearOfNearPlane(view.cylinders, camera, eye);
     drawCylinders(view.cylinders, {share.firstCylinder, end}, options, {eye, joinedHidden});
@@ -226,8 +226,8 @@ SceneRenderer::CapFilters SceneRenderer::capFilters(const CylinderTable& table, 
     if (sight.joinedHidden) filters = {table.startJoined(i), table.endJoined(i)};
     if (filters.start.kind != CapFilterKind::kWhole && filters.end.kind != CapFilterKind::kWhole) return filters;
     const CylinderRecord& c = table.record(i);
-    const Point3d& eye = sight.eye;
-    const Point3d e = eyeInCylinderFrame(eye, c);
+    const Vector3d& eye = sight.eye;
+    const Vector3d e = eyeInCylinderFrame(eye, c);
     const double scale = std::abs(eye.x) + std::abs(eye.y) + std::abs(eye.z) + std::abs(c.startX) +
                          std::abs(c.startY) + std::abs(c.startZ) + static_cast<double>(c.length);
     if (filters.start.kind == CapFilterKind::kWhole)

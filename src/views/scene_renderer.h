@@ -59,7 +59,7 @@ private:
     // The eye, and whether caps may leave out what lies inside their joined
     // neighbours in this picture.
     struct CapSight {
-        Point3d eye;
+        Vector3d eye;
         bool joinedHidden = false;
     };
 

@@ -5,7 +5,7 @@
 namespace sprig {
 namespace {
 
-void expectPoint(const Point3d& p, double x, double y, double z)
+void expectPoint(const Vector3d& p, double x, double y, double z)
 {
     EXPECT_NEAR(p.x, x, 1e-9);
     EXPECT_NEAR(p.y, y, 1e-9);

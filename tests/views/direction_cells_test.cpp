@@ -40,7 +40,7 @@ TEST(DirectionCells, EveryDirectionLiesInItsCellsCone)
         return static_cast<double>(seed >> 8) / 16777216.0 * 2.0 - 1.0;
     };
     for (int i = 0; i < 20000; ++i) {
-        const Direction d{random(), random(), random()};
+        const Vector3d d{random(), random(), random()};
         const double length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
         if (length < 0.01) continue;
         const int cell = DirectionCells::cellOf(d.x, d.y, d.z, 0);
