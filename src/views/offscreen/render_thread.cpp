@@ -4,12 +4,6 @@ namespace sprig {
 
 RenderThread::RenderThread() : thread_([this](const std::stop_token& stop) { run(stop); }) {}
 
-RenderThread::~RenderThread()
-{
-    thread_.request_stop();
-    thread_.join();
-}
-
 std::future<void> RenderThread::post(std::function<void()> task)
 {
     std::packaged_task<void()> packaged(std::move(task));

@@ -1,7 +1,8 @@
 #pragma once
 // A thread that runs the tasks given to it one after another. A GL context
 // is current on one thread only, so everything done with a context belongs
-// in tasks of the thread that made it current.
+// in tasks of the thread that made it current. Destroying it runs the tasks
+// already given, then ends the thread.
 
 #include <condition_variable>
 #include <deque>
@@ -15,8 +16,6 @@ namespace sprig {
 class RenderThread {
 public:
     RenderThread();
-    // Runs the tasks already given, then ends the thread.
-    ~RenderThread();
     RenderThread(const RenderThread&) = delete;
     RenderThread& operator=(const RenderThread&) = delete;
 
@@ -29,7 +28,7 @@ private:
     std::mutex mutex_;
     std::condition_variable_any wake_;
     std::deque<std::packaged_task<void()>> tasks_;
-    std::jthread thread_;
+    std::jthread thread_;  // last, so it is stopped and joined first
 };
 
 }  // namespace sprig
