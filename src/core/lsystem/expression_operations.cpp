@@ -86,10 +86,13 @@ constexpr FunctionName kFunctionNames[] = {
 
 constexpr double kEuler = 2.718281828459045;
 
+// x * (r mod 10000) * 0.0001 is worked out in double and rounded to float
+// once, so the value is the float nearest its thousandths (RND(1000) with
+// r = 8467 gives 846.7, not a float step below it).
 float randomFraction(float x, RandomSource& random)
 {
     const int r = random.next();
-    return x * static_cast<float>(r % 10000) * 0.0001f;
+    return static_cast<float>(static_cast<double>(x) * (r % 10000) * 0.0001);
 }
 
 float roundHalfDown(float x)

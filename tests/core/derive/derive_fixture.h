@@ -8,22 +8,13 @@
 
 #include "core/derive/derive_strings.h"
 #include "core/derive/string_file_name.h"
-#include "platform/random_source.h"
 #include "platform/text_lines.h"
 #include "settings/settings.h"
+#include "support/scripted_random.h"
 #include "support/temp_dir.h"
 #include "support/test_job.h"
 
 namespace sprig::testing {
-
-// Hands out a fixed sequence of integers, then zeros.
-class ScriptedRandom final : public RandomSource {
-public:
-    std::vector<int> script;
-    std::size_t next_ = 0;
-    void seed(std::uint32_t) override {}
-    int next() override { return next_ < script.size() ? script[next_++] : 0; }
-};
 
 class DeriveFixture : public ::testing::Test {
 protected:

@@ -7,6 +7,7 @@
 
 #include "platform/fixed_format.h"
 #include "platform/random_source.h"
+#include "support/scripted_random.h"
 
 namespace sprig {
 namespace {
@@ -125,31 +126,38 @@ TEST(EvaluateExpression, Functions)
     EXPECT_EQ(unknown.value, 1.0f);
 }
 
-TEST(EvaluateExpression, RandomValuesStepByAThousandth)
+TEST(EvaluateExpression, RandomValuesAreTheNearestFloatToTheirThousandths)
 {
-    LcgRandom random(2024);
-    LcgRandom reference(2024);
-    for (int i = 0; i < 200; ++i) {
-        const EvalResult result = EvaluateExpression("RND(10)", {}, random);
-        ASSERT_TRUE(result.ok);
-        // One of 10000 steps of the argument, drawn from the generator.
-        const int steps = reference.next() % 10000;
-        EXPECT_EQ(result.value, 10.0f * static_cast<float>(steps) * 0.0001f);
+    // x * (r mod 10000) * 0.0001: 1000 * 8467 is 846.7, whose nearest float
+    // is 846.700012 (one float step above the 846.699951 of float factors).
+    struct Case {
+        const char* text;
+        int draw;
+        float value;
+    };
+    const Case cases[] = {{"RND(1000)", 8467, 846.7f}, {"RND(10)", 32767, 2.767f}, {"RND(10)", 9999, 9.999f},
+                          {"RND(10)", 10000, 0.0f},    {"RND(0.5)", 3, 0.00015f}};
+    for (const Case& c : cases) {
+        testing::ScriptedRandom random;
+        random.script = {c.draw};
+        const EvalResult result = EvaluateExpression(c.text, {}, random);
+        EXPECT_TRUE(result.ok) << c.text;
+        EXPECT_EQ(result.value, c.value) << c.text << " drawing " << c.draw;
     }
 }
 
 TEST(EvaluateExpression, GroupsAreEvaluatedBeforeTheOperatorSplit)
 {
-    LcgRandom random(99);
-    LcgRandom reference(99);
+    // The group draws first: RND(1) takes 3333 (carried as 0.333300), then
+    // RND(2) takes 1250 (0.25); no third draw.
+    testing::ScriptedRandom random;
+    random.script = {3333, 1250, 1};
     std::string text = "RND(2)+(RND(1))";
     NormalizeExpression(text);
     const EvalResult result = EvaluateExpression(text, {}, random);
-    const float inner = 1.0f * static_cast<float>(reference.next() % 10000) * 0.0001f;
-    const float outer = 2.0f * static_cast<float>(reference.next() % 10000) * 0.0001f;
     ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.value, outer + std::stof(formatFixed(inner)));
-    EXPECT_EQ(random.next(), reference.next());
+    EXPECT_EQ(result.value, 0.25f + 0.3333f);
+    EXPECT_EQ(random.next_, 2u);
 }
 
 TEST(EvaluateExpression, ParameterNames)
