@@ -8,7 +8,8 @@
 
 namespace sprig {
 
-// False when the size is not positive or the file cannot be written.
+// Writes the file whole or not at all (see OutFile); false when the size is
+// not positive or the file cannot be written.
 bool writeBmp(const std::string& path, const RgbRows& picture);
 
 }  // namespace sprig

@@ -1,10 +1,13 @@
 #include "platform/byte_file.h"
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file_failure.h"
 #include "platform/fixed_format.h"
 
 namespace sprig {
@@ -15,6 +18,18 @@ constexpr std::size_t kBufferSize = 1 << 20;
 
 bool isSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
+// Creates a new file beside `path` that no one else has, named after it so
+// that a file left by a killed process shows what it was meant to be.
+int createPartFile(const std::string& path, std::string& partPath)
+{
+    static std::atomic<unsigned> serial{0};
+    for (;;) {
+        partPath = path + ".part-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+        const int fd = ::open(partPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+}
+
 }  // namespace
 
 InFile::~InFile() { close(); }
@@ -22,13 +37,19 @@ InFile::~InFile() { close(); }
 bool InFile::open(const std::string& path)
 {
     close();
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return false;
+    // Non-blocking, so that opening a FIFO cannot wait for a writer.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        noteFileFailure(path, errno);
+        return false;
+    }
     struct stat st {};
-    if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        noteFileFailure(path, "not a regular file");
         close();
         return false;
     }
+    path_ = path;
     buf_.resize(kBufferSize);
     pos_ = end_ = 0;
     bufStart_ = 0;
@@ -54,7 +75,10 @@ int InFile::refillAndGet()
     do {
         n = ::read(fd_, buf_.data() + keep, buf_.size() - keep);
     } while (n < 0 && errno == EINTR);
-    if (n < 0) failed_ = true;
+    if (n < 0) {
+        failed_ = true;
+        noteFileFailure(path_, errno);
+    }
     if (n <= 0) return kEof;
     end_ = keep + static_cast<std::size_t>(n);
     return static_cast<unsigned char>(buf_[pos_++]);
@@ -87,25 +111,16 @@ bool InFile::readHeaderWord(std::string& word)
     return true;
 }
 
-bool InFile::readLine(std::string& line)
-{
-    line.clear();
-    int c = get();
-    if (c == kEof) return false;
-    while (c != kEof && c != '\n') {
-        line.push_back(static_cast<char>(c));
-        c = get();
-    }
-    return true;
-}
-
-OutFile::~OutFile() { close(); }
-
 bool OutFile::open(const std::string& path)
 {
-    close();
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd_ < 0) return false;
+    discard();
+    fd_ = createPartFile(path, partPath_);
+    failed_ = fd_ < 0;
+    if (failed_) {
+        noteFileFailure(path, errno);
+        return false;
+    }
+    path_ = path;
     buf_.resize(kBufferSize);
     pos_ = 0;
     failed_ = false;
@@ -118,7 +133,7 @@ void OutFile::writeDirect(std::string_view s)
         ssize_t n = ::write(fd_, s.data(), s.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            failed_ = true;
+            fail(n < 0 ? errno : ENOSPC);
             break;
         }
         s.remove_prefix(static_cast<std::size_t>(n));
@@ -131,13 +146,29 @@ void OutFile::flush()
     pos_ = 0;
 }
 
+void OutFile::fail(int error)
+{
+    if (!failed_) noteFileFailure(path_, error);
+    failed_ = true;
+}
+
 bool OutFile::close()
 {
     if (fd_ < 0) return !failed_;
     flush();
-    if (::close(fd_) != 0) failed_ = true;
+    if (::close(fd_) != 0) fail(errno);
     fd_ = -1;
+    if (!failed_ && std::rename(partPath_.c_str(), path_.c_str()) != 0) fail(errno);
+    if (failed_) ::unlink(partPath_.c_str());
     return !failed_;
+}
+
+void OutFile::discard()
+{
+    if (fd_ < 0) return;
+    ::close(fd_);
+    fd_ = -1;
+    ::unlink(partPath_.c_str());
 }
 
 void OutFile::writeFixed(float value)

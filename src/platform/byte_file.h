@@ -21,6 +21,8 @@ public:
     InFile(const InFile&) = delete;
     InFile& operator=(const InFile&) = delete;
 
+    // Opens a regular file only: anything else (a FIFO, a device, a
+    // folder) could block or never end, so it is refused at once.
     bool open(const std::string& path);
     bool isOpen() const { return fd_ >= 0; }
     void close();
@@ -47,12 +49,11 @@ public:
     // Reads a whitespace-delimited word, then the rest of its line including
     // the newline. False when the stream ends before any word byte.
     bool readHeaderWord(std::string& word);
-    // Reads the rest of the current line (without its newline).
-    bool readLine(std::string& line);
 
 private:
     int refillAndGet();
 
+    std::string path_;
     int fd_ = -1;
     std::vector<char> buf_;
     std::size_t pos_ = 0;
@@ -61,19 +62,26 @@ private:
     bool failed_ = false;
 };
 
+// A file written whole or not at all: the bytes go to a new file beside the
+// target, which replaces the target (a link at that name too, not what it
+// points to) only when close() finds every write done. Until then, and for
+// ever if the writer fails, stops or is unwound, the old file stays as it was.
 class OutFile {
 public:
     OutFile() = default;
     explicit OutFile(const std::string& path) { open(path); }
-    ~OutFile();
+    // Discards what was written unless close() put it in place.
+    ~OutFile() { discard(); }
     OutFile(const OutFile&) = delete;
     OutFile& operator=(const OutFile&) = delete;
 
-    // Creates or truncates the file.
     bool open(const std::string& path);
     bool isOpen() const { return fd_ >= 0; }
-    // Flushes and closes; false when any write failed.
+    // Flushes, closes and puts the file in place under its name; false, with
+    // the old file left as it was, when any write failed.
     bool close();
+    // Closes and deletes what was written; the target stays as it was.
+    void discard();
 
     void put(char c)
     {
@@ -99,7 +107,10 @@ public:
 private:
     void flush();
     void writeDirect(std::string_view s);
+    void fail(int error);
 
+    std::string path_;
+    std::string partPath_;
     int fd_ = -1;
     std::vector<char> buf_;
     std::size_t pos_ = 0;

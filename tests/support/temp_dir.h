@@ -1,10 +1,12 @@
 #pragma once
 // A fresh directory for one test, removed with everything in it afterwards.
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace sprig::testing {
 
@@ -30,6 +32,15 @@ public:
         std::ofstream out(file(name), std::ios::binary);
         out << content;
         return file(name);
+    }
+
+    // The names of the files in the directory, sorted.
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) found.push_back(entry.path().filename());
+        std::sort(found.begin(), found.end());
+        return found;
     }
 
     static std::string read(const std::string& path)

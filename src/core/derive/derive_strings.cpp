@@ -8,12 +8,19 @@
 #include "core/derive/string_file_name.h"
 #include "core/lsystem/definition_parser.h"
 #include "platform/byte_file.h"
+#include "platform/file_failure.h"
 #include "platform/job.h"
 #include "platform/random_source.h"
 
 namespace sprig {
 
 namespace {
+
+// The cut file lives only for its step, whatever ends the step.
+struct RemovedOnExit {
+    const std::string& path;
+    ~RemovedOnExit() { removeFile(path); }
+};
 
 class Derivation {
 public:
@@ -29,7 +36,7 @@ public:
     int homomorphismOf(int step);
 
 private:
-    int rewrite(InFile& in, OutFile& out);
+    int rewrite(const std::string& input, InFile& in, OutFile& out);
     void log(const std::string& line) { services_.job.appendLog(line); }
 
     const DeriveRequest& request_;
@@ -51,14 +58,21 @@ int Derivation::writeStepZero()
     return kDone;
 }
 
-int Derivation::rewrite(InFile& in, OutFile& out)
+// Writes the output file whole or not at all: a pass that fails or is
+// stopped leaves no partial string under the output's name.
+// A failure that no file operation explains lies in what the input holds.
+int Derivation::rewrite(const std::string& input, InFile& in, OutFile& out)
 {
-    if (!readHeader(in)) return kIoError;
-    writeHeader(out, system_);
-    RewritingPass pass(system_, services_.random, services_.job);
-    const int result = pass.run(in, out, request_.symbolCount);
-    const bool closed = out.close();
-    return result == kDone && !closed ? kIoError : result;
+    forgetFileFailure();
+    int result = readHeader(in) ? kDone : kIoError;
+    if (result == kDone) {
+        writeHeader(out, system_);
+        RewritingPass pass(system_, services_.random, services_.job);
+        result = pass.run(in, out, request_.symbolCount);
+    }
+    if (result == kDone && !out.close()) return kIoError;
+    if (result == kIoError && !lastFileFailure()) noteFileFailure(input, "unreadable string or parameter value");
+    return result;
 }
 
 int Derivation::rewriteStep(int step)
@@ -66,29 +80,17 @@ int Derivation::rewriteStep(int step)
     const std::string input = StringFileName(base_, step, kStepExt);
     const std::string cut = StringFileName(base_, step, kCutExt);
     const std::string output = StringFileName(base_, step + 1, kStepExt);
-    if (const int result = CutBranches(input, cut, system_); result != kDone) {
-        removeFile(cut);
-        return result;
-    }
+    const RemovedOnExit cutFile{cut};
+    if (const int result = CutBranches(input, cut, system_); result != kDone) return result;
     log("Step " + std::to_string(step + 1));
     log("String rewriting");
     log("Input file: " + input);
     log("Output file: " + output);
     InFile in;
-    if (!in.open(cut)) {
-        removeFile(cut);
-        return kIoError;
-    }
     OutFile out;
-    if (!out.open(output)) {
-        in.close();
-        removeFile(cut);
-        return kIoError;
-    }
-    const int result = rewrite(in, out);
-    in.close();
-    createdFiles_.push_back(output);
-    removeFile(cut);
+    if (!in.open(cut) || !out.open(output)) return kIoError;
+    const int result = rewrite(input, in, out);
+    if (result == kDone) createdFiles_.push_back(output);
     return result;
 }
 
@@ -103,7 +105,8 @@ int Derivation::homomorphismOf(int step)
     log("Output file: " + output);
     OutFile out;
     if (!out.open(output)) return kIoError;
-    const int result = rewrite(in, out);
+    // The file to draw of a pass that failed is no file to draw.
+    const int result = rewrite(input, in, out);
     if (result != kDone) removeFile(output);
     return result;
 }
@@ -116,8 +119,10 @@ int derive(const DeriveRequest& request, const Settings& settings, DeriveService
     LSystem system;
     const ParseMode mode = request.homomorphism ? ParseMode::Homomorphism : ParseMode::Rules;
     if (const int parsed = ParseLSystem(*request.definitionLines, mode, settings, services.random, system, report);
-        parsed != kDone)
+        parsed != kDone) {
+        if (parsed == kIoError) noteFileFailure(request.definitionPath, "a line cannot be read");
         return parsed;
+    }
     job.showProgress(ProgressBar::Rewriting, 50);
     Derivation derivation(request, system, services, createdFiles);
     if (request.stepsDone == 0 && !request.homomorphism) {

@@ -35,7 +35,8 @@ struct DeriveServices {
 };
 
 // Returns 0, a parse code (1, 2, 4, 111), 1, 2 or 20. Step files written
-// (also partial ones) are appended to createdFiles.
+// are appended to createdFiles; a step that fails or is stopped leaves no
+// file of its own, and the cut file is always deleted.
 int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,
                   ParseReport& report, std::vector<std::string>& createdFiles);
 

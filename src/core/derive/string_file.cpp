@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/lsystem/expression.h"
+#include "platform/file_failure.h"
 #include "platform/fixed_format.h"
 
 namespace sprig {
@@ -149,11 +150,16 @@ int ReadStringStatistics(const std::string& path, StringStatistics& stats)
     InFile in;
     if (!in.open(path)) return kIoError;
     std::string word;
-    if (!in.readHeaderWord(word)) return kIoError;
+    if (!in.readHeaderWord(word)) {
+        if (!in.failed()) noteFileFailure(path, "no string file header");
+        return kIoError;
+    }
     stats.isParametric = word != "n";
     if (!stats.isParametric) in.readHeaderWord(word);
     stats.symbolCount = 0;
-    return countSymbols(in, stats.symbolCount);
+    const int result = countSymbols(in, stats.symbolCount);
+    if (result != kDone && !in.failed()) noteFileFailure(path, "a parameter list is not closed");
+    return result;
 }
 
 bool CopyStringFile(const std::string& from, const std::string& to)

@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
-#include <QString>
 
+#include "platform/bmp_writer.h"
 #include "platform/qt/line_clip.h"
 
 namespace sprig {
@@ -126,7 +126,8 @@ bool QImageCanvas::saveBmp(const std::string& path) const { return saveBmp(path,
 
 bool QImageCanvas::saveBmp(const std::string& path, int width, int height) const
 {
-    return image().copy(0, 0, width, height).save(QString::fromStdString(path), "BMP");
+    const QImage rgb = image().copy(0, 0, width, height).convertToFormat(QImage::Format_RGB888);
+    return writeBmp(path, RgbRows{rgb.constBits(), rgb.width(), rgb.height(), rgb.bytesPerLine()});
 }
 
 }  // namespace sprig

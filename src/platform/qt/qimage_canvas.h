@@ -37,7 +37,7 @@ public:
     // The whole bitmap, every line drawn so far included.
     const QImage& image() const;
     // Writes the top-left width x height part (all of it when not given) as
-    // a .bmp file; false when it cannot be written.
+    // a 24-bit .bmp file, whole or not at all; false when it cannot be written.
     bool saveBmp(const std::string& path) const;
     bool saveBmp(const std::string& path, int width, int height) const;
 

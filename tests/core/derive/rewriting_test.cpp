@@ -101,23 +101,27 @@ TEST_F(Rewriting, CutBranchesDropEverythingAfterThePercentSign)
     EXPECT_EQ(step(1), "n\n90.000000\nA[B]F");
 }
 
-TEST_F(Rewriting, FailuresAndStopsLeaveEarlierStepsAndListThePartialFile)
+// A step appears under its name only when it is complete: a failed or
+// stopped one leaves an earlier file of that name as it was, and nothing else.
+TEST_F(Rewriting, FailuresAndStopsLeaveEarlierStepsAndNoPartialFile)
 {
-    define("axiom A(1)\n#A(x)->A(x/0)\n");
+    define("axiom A(1)B\n#A(x)->A(x/0)\n");
     ASSERT_EQ(call(0, false), 0);
-    EXPECT_EQ(call(1, false), 2);  // division by zero in a successor argument
     const std::string base = basePath(path);
-    EXPECT_EQ(step(0), "p\nA(1)\n");
-    EXPECT_FALSE(fileExists(StringFileName(base, 0, kCutExt)));
-    EXPECT_EQ(created.back(), StringFileName(base, 1, kStepExt));
+    const std::string older = dir.write("plant_001.stt", "users\n");
+    created.clear();
+    EXPECT_EQ(call(1, false), 2);  // division by zero in a successor argument
+    EXPECT_EQ(step(0), "p\nA(1)B\n");
+    EXPECT_EQ(TempDir::read(older), "users\n");
+    EXPECT_TRUE(created.empty());
 
     job.requestStop();
-    created.clear();
     EXPECT_EQ(call(1, false), 20);
-    EXPECT_EQ(created, std::vector<std::string>{StringFileName(base, 1, kStepExt)});
-    EXPECT_FALSE(fileExists(StringFileName(base, 0, kCutExt)));
+    EXPECT_EQ(TempDir::read(older), "users\n");
+    EXPECT_TRUE(created.empty());
 
     EXPECT_EQ(call(7, false), 2);  // no step file 6 to read
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"plant.ls", "plant_000.stt", "plant_001.stt"}));
 }
 
 TEST_F(Rewriting, ParseErrorsTouchNoFile)
