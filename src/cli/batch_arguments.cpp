@@ -32,9 +32,11 @@ bool parseNumber(std::string_view text, T& value)
 
 std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArguments& out)
 {
+    std::optional<std::string_view> derivingOption;  // one that means nothing to --draw
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool hasValue = i + 1 < argc;
+        if (arg == "--clean" || arg == "--steps" || arg == "--seed" || arg == "--mode") derivingOption = arg;
         if (arg == "--help" || arg == "-h") {
             out.help = true;
         } else if (arg == "--clean") {
@@ -56,8 +58,15 @@ std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArgum
             return "only one definition file may be given";
         }
     }
-    if (!out.help && out.definitionPath.empty() && out.drawing.stringPath.empty()) return "no definition file given";
-    return std::nullopt;
+    if (out.help) return std::nullopt;
+    if (out.drawing.stringPath.empty()) {
+        if (!out.drawing.optionsPath.empty()) return "--options is read only with --draw";
+        if (out.definitionPath.empty()) return "no definition file given";
+        return std::nullopt;
+    }
+    if (!out.definitionPath.empty()) return "--draw takes no definition file";
+    if (derivingOption) return std::string(*derivingOption) + " cannot be used with --draw";
+    return checkSavedStringPicture(out.drawing);
 }
 
 }  // namespace sprig

@@ -8,6 +8,7 @@
 #include "core/derive/string_file_name.h"
 #include "core/lsystem/lsystem.h"
 #include "platform/byte_file.h"
+#include "platform/file_failure.h"
 #include "platform/job.h"
 #include "platform/text_lines.h"
 #include "settings/options_file.h"
@@ -74,7 +75,8 @@ BatchDrawing::~BatchDrawing() = default;
 
 int BatchDrawing::show(const ShownString& shown, Settings& settings, const std::string& picturePath)
 {
-    // As in the step driver, a string that cannot be counted is still drawn.
+    // As in the step driver, a string that cannot be counted is still drawn:
+    // the drawing then fails on it and says so.
     StringStatistics stats;
     ReadStringStatistics(shown.fileName, stats);
     if (!targets_) targets_ = std::make_unique<Targets>(arguments_.width, arguments_.height);
@@ -87,7 +89,10 @@ int BatchDrawing::show(const ShownString& shown, Settings& settings, const std::
     request.areaWidth = arguments_.width;
     request.areaHeight = arguments_.height;
     request.scene = &targets_->scene;
+    forgetFileFailure();
     const InterpretResult drawn = interpretString(request);
+    if (drawn.code == kIoError && !lastFileFailure())
+        noteFileFailure(shown.fileName, "unreadable string or parameter value");
     appendStatistics(job_, lengthKB(fileSize(shown.lengthFile)), stats.symbolCount, &drawn);
     int code = drawn.code;
     if (code == kDone && !picturePath.empty()) code = writePicture(picturePath, settings);
@@ -123,7 +128,7 @@ BatchOutcome drawSavedString(const DrawingArguments& arguments, Job& job)
     if (const int result = ReadOptions({}, optionsLines, settings, errorRow, job)) return {result, errorRow};
     BatchDrawing drawing(arguments, job);
     const ShownString shown{arguments.stringPath, arguments.stringPath, false};
-    return {drawing.show(shown, settings, basePath(arguments.stringPath) + ".bmp"), 0};
+    return {drawing.show(shown, settings, savedStringPicturePath(arguments)), 0};
 }
 
 }  // namespace sprig

@@ -21,6 +21,8 @@ BatchOutcome BatchRun::run()
     int code = open();
     for (int step = 0; code == kDone && step <= arguments_.steps; ++step) code = forward();
     if (code == kDone && settings_.hasHomomorphism && !arguments_.drawing.drawSteps) code = derive(true);
+    // A stop that comes between passes ends the run as one within a pass does.
+    if (code == kDone && job_.stopRequested()) code = kStopped;
     if (arguments_.clean) deleteCreatedFiles();
     return {code, code == kOptionsSyntaxError || code == kDefinitionLineError ? report_.ErrorRow : 0};
 }
@@ -41,8 +43,7 @@ int BatchRun::forward()
     ++stepsDone_;
     const std::string stepFile = StringFileName(basePath(arguments_.definitionPath), stepsDone_ - 1, kStepExt);
     if (arguments_.drawing.drawSteps) return drawStep(stepFile);
-    showStatistics(stepFile);
-    return kDone;
+    return showStatistics(stepFile);
 }
 
 // Run mode LSR&D: the homomorphism file, when there are rules, is drawn
@@ -52,7 +53,9 @@ int BatchRun::drawStep(const std::string& stepFile)
     const std::string base = basePath(arguments_.definitionPath);
     const int step = stepsDone_ - 1;
     const bool homomorphism = settings_.hasHomomorphism;
-    if (homomorphism) derive(true);
+    if (homomorphism) {
+        if (const int result = derive(true)) return result;
+    }
     const ShownString shown{homomorphism ? StringFileName(base, step, kHomomorphismExt) : stepFile, stepFile,
                             homomorphism};
     return drawing_.show(shown, settings_, step == arguments_.steps ? StringFileName(base, step, ".bmp") : "");
@@ -73,23 +76,28 @@ int BatchRun::derive(bool homomorphismSwitch)
                                 return seed ? *seed + static_cast<std::uint32_t>(step)
                                             : static_cast<std::uint32_t>(clock.nowSeconds());
                             }};
-    return DeriveStrings(request, settings_, services, report_, createdFiles_);
+    const int result = DeriveStrings(request, settings_, services, report_, createdFiles_);
+    // The homomorphism file is this run's too, to delete with the steps.
+    if (homomorphismSwitch && result == kDone)
+        createdFiles_.push_back(StringFileName(basePath(arguments_.definitionPath), stepsDone_ - 1, kHomomorphismExt));
+    return result;
 }
 
-void BatchRun::showStatistics(const std::string& shownFile)
+// A string that cannot be counted has no statistics to show: a failure.
+int BatchRun::showStatistics(const std::string& shownFile)
 {
     StringStatistics stats;
-    if (ReadStringStatistics(shownFile, stats) == kDone || stats.symbolCount > 0) symbolCount_ = stats.symbolCount;
+    if (const int result = ReadStringStatistics(shownFile, stats)) return result;
+    symbolCount_ = stats.symbolCount;
     report_.IsParametric = stats.isParametric;
     appendStatistics(job_, lengthKB(fileSize(shownFile)), symbolCount_, nullptr);
+    return kDone;
 }
 
 void BatchRun::deleteCreatedFiles()
 {
     for (const std::string& name : createdFiles_) removeFile(name);
     createdFiles_.clear();
-    if (stepsDone_ > 0)
-        removeFile(StringFileName(basePath(arguments_.definitionPath), stepsDone_ - 1, kHomomorphismExt));
 }
 
 }  // namespace sprig

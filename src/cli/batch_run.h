@@ -29,8 +29,7 @@ public:
 private:
     int open();
     int forward();
-    int homomorphism();
-    void showStatistics(const std::string& shownFile);
+    int showStatistics(const std::string& shownFile);
     int drawStep(const std::string& stepFile);
     int derive(bool homomorphismSwitch);
     void deleteCreatedFiles();

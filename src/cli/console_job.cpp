@@ -15,17 +15,29 @@ extern "C" void onInterrupt(int)
     if (interruptible) interruptible->requestStop();
 }
 
+// Ctrl-C and a polite kill both stop the running pass, which then cleans up
+// after itself. No restart: a blocking call returns, so the stop is seen.
+void handleStopSignals(void (*handler)(int))
+{
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
 }  // namespace
 
 ConsoleJob::ConsoleJob()
 {
     interruptible = this;
-    std::signal(SIGINT, onInterrupt);
+    handleStopSignals(onInterrupt);
 }
 
 ConsoleJob::~ConsoleJob()
 {
-    std::signal(SIGINT, SIG_DFL);
+    handleStopSignals(SIG_DFL);
     interruptible = nullptr;
 }
 

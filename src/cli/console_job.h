@@ -1,6 +1,6 @@
 #pragma once
 // The batch command's Job: log lines go to standard output as they come,
-// progress is not shown, and Ctrl-C asks the running pass to stop.
+// progress is not shown, and Ctrl-C or SIGTERM asks the running pass to stop.
 
 #include "platform/job.h"
 

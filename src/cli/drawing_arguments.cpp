@@ -1,7 +1,10 @@
 #include "cli/drawing_arguments.h"
 
 #include <charconv>
+#include <filesystem>
 #include <string_view>
+
+#include "core/derive/string_file_name.h"
 
 namespace sprig {
 
@@ -21,6 +24,19 @@ const char* const kDrawingUsage =
 namespace {
 
 constexpr int kMaxPictureSide = 16384;
+
+// Two names of one file: the same file on disk, or the same path once
+// resolved when the picture does not exist yet.
+bool sameFile(const std::string& a, const std::string& b)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::equivalent(a, b, error)) return true;
+    const fs::path left = fs::weakly_canonical(a, error);
+    if (error) return a == b;
+    const fs::path right = fs::weakly_canonical(b, error);
+    return error ? a == b : left == right;
+}
 
 bool parseSide(std::string_view text, int& value)
 {
@@ -62,6 +78,21 @@ DrawingOption readDrawingOption(int argc, char** argv, int& i, DrawingArguments&
     if (option != "--mode" && option != "--draw" && option != "--options" && option != "--size") return {};
     if (i + 1 >= argc) return {true, std::string(option) + " needs a value"};
     return {true, applyOption(option, argv[++i], out)};
+}
+
+std::string savedStringPicturePath(const DrawingArguments& arguments)
+{
+    return basePath(arguments.stringPath) + ".bmp";
+}
+
+std::optional<std::string> checkSavedStringPicture(const DrawingArguments& arguments)
+{
+    const std::string picture = savedStringPicturePath(arguments);
+    for (const std::string& read : {arguments.stringPath, arguments.optionsPath}) {
+        if (!read.empty() && sameFile(picture, read))
+            return "the picture " + picture + " would be written over " + read + ", which the command reads";
+    }
+    return std::nullopt;
 }
 
 }  // namespace sprig

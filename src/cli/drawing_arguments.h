@@ -33,6 +33,13 @@ struct DrawingOption {
 // moves i on.
 DrawingOption readDrawingOption(int argc, char** argv, int& i, DrawingArguments& out);
 
+// Where --draw writes its picture: FILE.bmp beside FILE.str.
+std::string savedStringPicturePath(const DrawingArguments& arguments);
+
+// An error when the picture of --draw would be written over a file the
+// command reads (the string or the options), else nothing.
+std::optional<std::string> checkSavedStringPicture(const DrawingArguments& arguments);
+
 extern const char* const kDrawingUsage;
 
 }  // namespace sprig

@@ -8,15 +8,20 @@
 #include "cli/batch_drawing.h"
 #include "cli/batch_run.h"
 #include "cli/console_job.h"
+#include "platform/file_failure.h"
 #include "platform/random_source.h"
 
 namespace {
 
 constexpr int kUsageError = 64;
 
+// The dialog text and log line, then which file failed and why, when a file
+// operation or the file's content explains the failure.
 void printError(const sprig::ResultMessage& message)
 {
     std::fprintf(stderr, "%s\n%s\n", message.dialog.c_str(), message.logLine.c_str());
+    if (const auto failure = sprig::lastFileFailure())
+        std::fprintf(stderr, "reason: %s: %s\n", failure->path.c_str(), failure->reason.c_str());
 }
 
 }  // namespace

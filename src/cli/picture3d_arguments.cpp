@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string_view>
 
 namespace sprig {
@@ -16,11 +17,13 @@ const char* const kPicture3dUsage =
 
 namespace {
 
+// A number that stays finite as the float the camera holds.
 bool parseReal(const char* text, double& value)
 {
     char* end = nullptr;
     value = std::strtod(text, &end);
-    return end != text && *end == '\0' && std::isfinite(value);
+    return end != text && *end == '\0' && std::isfinite(value) &&
+           std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
 }  // namespace
@@ -30,8 +33,9 @@ bool readPicture3dOption(int argc, char** argv, int& i, Picture3dCamera& out, st
     const std::string_view option = argv[i];
     if (option != "--azimuth" && option != "--elevation" && option != "--distance") return false;
     double value = 0.0;
-    if (i + 1 >= argc || !parseReal(argv[++i], value)) {
-        error = std::string(option) + " needs a number";
+    const bool distance = option == "--distance";
+    if (i + 1 >= argc || !parseReal(argv[++i], value) || (distance && value <= 0.0)) {
+        error = std::string(option) + (distance ? " needs a positive number" : " needs a number");
         return true;
     }
     if (option == "--azimuth") out.azimuth = static_cast<float>(value);

@@ -20,7 +20,7 @@ struct Picture3dCamera {
 
 // Reads --azimuth, --elevation or --distance at argv[i] with its value,
 // which moves i on. False when argv[i] is none of them; error is set for a
-// value that is not a finite number.
+// value that is no finite float, or a distance that is not positive.
 bool readPicture3dOption(int argc, char** argv, int& i, Picture3dCamera& out, std::optional<std::string>& error);
 
 extern const char* const kPicture3dUsage;

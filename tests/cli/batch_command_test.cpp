@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "batch_runner.h"
+#include "core/derive/string_file.h"
 #include "platform/byte_file.h"
 
 namespace sprig::testing {
@@ -36,7 +37,8 @@ TEST(BatchCommand, ReportsFailuresWithTheirCodesAndTexts)
     BatchResult r = runBatch(dir, dir.file("missing.ls"));
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém\n"
-                     "Error: I/O error or syntax error in L-system file\n");
+                     "Error: I/O error or syntax error in L-system file\n"
+                     "reason: " + dir.file("missing.ls") + ": No such file or directory\n");
 
     r = runBatch(dir, dir.write("bad.ls", "axiom F\n\nignore\n"));
     EXPECT_EQ(r.status, 111);
@@ -78,23 +80,47 @@ TEST(BatchCommand, HomomorphismFileOfTheLastStep)
     EXPECT_FALSE(fileExists(dir.file("h_000.sth")));
 }
 
-}  // namespace
-}  // namespace sprig::testing
-
-namespace sprig::testing {
-namespace {
-
-TEST(BatchCommand, InterruptStopsTheRunningStepAndKeepsTheEarlierOnes)
+// Step n of the bracketed plant F->F[+F]F[-F]F has (2 * 5^(n+1) - 6) / 4 symbols.
+std::int64_t plantSymbols(int step)
 {
-    TempDir dir;
-    const std::string ls = dir.write("big.ls", "axiom F\nangle 25.7\n#F->F[+F]F[-F]F\n");
-    // Step 12 has 6.1e8 symbols: the run is still deriving when Ctrl-C comes.
-    const BatchResult r = runBatch(dir, "--steps 12 " + ls, "timeout --preserve-status -s INT 0.5");
-    EXPECT_EQ(r.status, 20);
-    EXPECT_EQ(r.err, "Stopped.\n");
-    EXPECT_EQ(TempDir::read(dir.file("big_000.stt")), "n\n25.700001\nF\n");
-    EXPECT_EQ(TempDir::read(dir.file("big_001.stt")), "n\n25.700001\nF[+F]F[-F]F");
-    EXPECT_EQ(r.out.find("Number of symbols: 610351561"), std::string::npos);  // step 12 never finished
+    std::int64_t power = 5;
+    for (int i = 0; i < step; ++i) power *= 5;
+    return (2 * power - 6) / 4;
+}
+
+// Every step file left is complete, and no partial or cut file is left.
+void expectOnlyCompleteSteps(const TempDir& dir)
+{
+    for (const std::string& name : dir.names()) {
+        EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+        EXPECT_EQ(name.find(".st1"), std::string::npos) << name;
+        if (!name.ends_with(".stt")) continue;
+        StringStatistics stats;
+        ASSERT_EQ(ReadStringStatistics(dir.file(name), stats), 0) << name;
+        EXPECT_EQ(stats.symbolCount, plantSymbols(std::stoi(name.substr(name.size() - 7, 3)))) << name;
+    }
+}
+
+// Step 12 has 6.1e8 symbols: the run is still deriving when the signal comes.
+TEST(BatchCommand, InterruptAndTerminateStopTheRunningStepAndKeepTheEarlierOnes)
+{
+    for (const std::string signal : {"INT", "TERM"}) {
+        SCOPED_TRACE(signal);
+        TempDir dir;
+        const std::string ls = dir.write("big.ls", "axiom F\nangle 25.7\n#F->F[+F]F[-F]F\n");
+        const std::string timeout = "timeout --preserve-status -s " + signal + " 0.5";
+        BatchResult r = runBatch(dir, "--steps 12 " + ls, timeout);
+        EXPECT_EQ(r.status, 20);
+        EXPECT_EQ(r.err, "Stopped.\n");
+        EXPECT_EQ(TempDir::read(dir.file("big_001.stt")), "n\n25.700001\nF[+F]F[-F]F");
+        EXPECT_FALSE(fileExists(dir.file("big_012.stt")));
+        expectOnlyCompleteSteps(dir);
+
+        // With --clean a stopped run leaves only what was there before it.
+        r = runBatch(dir, "--clean --steps 12 " + dir.write("again.ls", "axiom F\n#F->F[+F]F[-F]F\n"), timeout);
+        EXPECT_EQ(r.status, 20);
+        for (const std::string& name : dir.names()) EXPECT_FALSE(name.starts_with("again_")) << name;
+    }
 }
 
 }  // namespace

@@ -76,7 +76,8 @@ TEST(BatchDrawing, DrawingFailuresKeepTheUsersFile)
     const std::string str = dir.write("bad.str", "p\nF]F");
     BatchResult r = runBatch(dir, "--draw " + str + " --options " + op);
     EXPECT_EQ(r.status, 102);
-    EXPECT_EQ(r.err, "Chyba kreslenia : I/O chyba\nError: I/O error\n");
+    EXPECT_EQ(r.err, "Chyba kreslenia : I/O chyba\nError: I/O error\nreason: " + str +
+                         ": unreadable string or parameter value\n");
     EXPECT_TRUE(fileExists(str));
     EXPECT_FALSE(fileExists(dir.file("bad.bmp")));
 
@@ -88,7 +89,8 @@ TEST(BatchDrawing, DrawingFailuresKeepTheUsersFile)
     std::filesystem::create_directory(dir.file("good.bmp"));
     r = runBatch(dir, "--draw " + good + " --options " + op);
     EXPECT_EQ(r.status, 103);
-    EXPECT_EQ(r.err, "Chyba kreslenia : chyba grafiky\nError: graphics error\n");
+    EXPECT_EQ(r.err, "Chyba kreslenia : chyba grafiky\nError: graphics error\nreason: " + dir.file("good.bmp") +
+                         ": Is a directory\n");
     EXPECT_TRUE(fileExists(good));
 
     const std::string badOptions = dir.write("bad.op", "draw_dimensions=4\n");

@@ -1,6 +1,5 @@
 #pragma once
-// A Job for tests: keeps the log lines and the last progress of each bar, and
-// can ask for a stop after a given number of polls of the log.
+// A Job for tests: keeps the log lines and the last progress of each bar.
 
 #include <string>
 #include <string_view>

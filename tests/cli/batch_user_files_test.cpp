@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "batch_runner.h"
+#include "platform/byte_file.h"
+
+namespace sprig::testing {
+namespace {
+
+// Runs the command with writes limited to 64 blocks, as on a full disk: a
+// write past the limit fails instead of killing the process.
+BatchResult runOnFullDisk(const TempDir& dir, const std::string& arguments)
+{
+    return runBatch(dir, arguments, "trap '' XFSZ; ulimit -f 64;");
+}
+
+TEST(BatchUserFiles, PicturesAreNeverWrittenOverWhatTheCommandReads)
+{
+    TempDir dir;
+    const std::string str = dir.write("s.bmp", "n\n90.000000\nF\n");
+    BatchResult r = runBatch(dir, "--draw " + str);
+    EXPECT_EQ(r.status, 64);
+    EXPECT_NE(r.err.find("would be written over " + str), std::string::npos) << r.err;
+    EXPECT_EQ(TempDir::read(str), "n\n90.000000\nF\n");
+
+    const std::string options = dir.write("o.bmp", "draw_dimensions=2\n");
+    r = runBatch(dir, "--draw " + dir.write("o.str", "n\n90.000000\nF\n") + " --options " + options);
+    EXPECT_EQ(r.status, 64);
+    EXPECT_EQ(TempDir::read(options), "draw_dimensions=2\n");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"o.bmp", "o.str", "s.bmp", "stderr.txt", "stdout.txt"}));
+}
+
+TEST(BatchUserFiles, CleanDeletesExactlyWhatTheRunCreated)
+{
+    TempDir dir;
+    const std::string users = dir.write("p_001.sth", "mine\n");
+    EXPECT_EQ(runBatch(dir, "--clean --steps 1 " + dir.write("p.ls", "axiom F\n#F->FF\n")).status, 0);
+    EXPECT_EQ(TempDir::read(users), "mine\n");
+
+    EXPECT_EQ(runBatch(dir, "--clean --steps 1 " + dir.write("h.ls", "axiom A\n#A->AB\nhomomorphism\n#B->F\n")).status,
+              0);
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"h.ls", "p.ls", "p_001.sth", "stderr.txt", "stdout.txt"}));
+}
+
+TEST(BatchUserFiles, AFullDiskLeavesEarlierFilesWholeAndSaysWhy)
+{
+    TempDir dir;
+    const std::string ls = dir.write("big.ls", "axiom F\n#F->F[+F]F[-F]F\n");
+    BatchResult r = runOnFullDisk(dir, "--steps 7 " + ls);
+    EXPECT_EQ(r.status, 2);
+    // Step 5 has 7811 symbols, step 6 39061: one of steps 6 and 7 meets the limit.
+    EXPECT_NE(r.err.find("reason: " + dir.file("big_00")), std::string::npos) << r.err;
+    EXPECT_TRUE(r.err.ends_with(".stt: File too large\n")) << r.err;
+    EXPECT_EQ(TempDir::read(dir.file("big_001.stt")), "n\n90.000000\nF[+F]F[-F]F");
+    EXPECT_TRUE(fileExists(dir.file("big_005.stt")));
+    EXPECT_FALSE(fileExists(dir.file("big_007.stt")));
+    for (const std::string& name : dir.names()) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+
+    // The old picture stays when the new one cannot be written whole.
+    const std::string picture = dir.write("plant.bmp", "old picture");
+    const std::string options = dir.write("2d.op", "draw_dimensions=2\n");
+    r = runOnFullDisk(dir, "--draw " + dir.write("plant.str", "n\n90.000000\nF\n") + " --options " + options);
+    EXPECT_EQ(r.status, 103);
+    EXPECT_NE(r.err.find("reason: " + picture + ": File too large\n"), std::string::npos) << r.err;
+    EXPECT_EQ(TempDir::read(picture), "old picture");
+    for (const std::string& name : dir.names()) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+}
+
+TEST(BatchUserFiles, ALinkAtAStepNameIsReplacedNotFollowed)
+{
+    TempDir dir;
+    const std::string users = dir.write("notes.txt", "mine\n");
+    std::filesystem::create_symlink(users, dir.file("l_001.stt"));
+    EXPECT_EQ(runBatch(dir, "--steps 1 " + dir.write("l.ls", "axiom F\n#F->FF\n")).status, 0);
+    EXPECT_EQ(TempDir::read(users), "mine\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("l_001.stt")));
+    EXPECT_EQ(TempDir::read(dir.file("l_001.stt")), "n\n90.000000\nFF");
+}
+
+}  // namespace
+}  // namespace sprig::testing
