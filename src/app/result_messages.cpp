@@ -1,23 +1,25 @@
 #include "app/result_messages.h"
 
+#include "core/result_codes.h"
+
 namespace sprig {
 
 ResultMessage jobErrorMessage(int code, int errorRow)
 {
     const std::string row = std::to_string(errorRow);
     switch (code) {
-    case 1:
+    case kOutOfMemory:
         return {"Chyba : nedostatok pamäte alebo syntaxtická chyba\nv súbore definujúcom L-systém",
                 "Error: not enough memory or syntax error in L-system file"};
-    case 2:
+    case kIoError:
         return {"Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém",
                 "Error: I/O error or syntax error in L-system file"};
-    case 4:
+    case kSyntaxError:
         return {"Chyba : syntaxtická chyba v súbore\ndefinujúcom L-systém", "Error: syntax error in L-system file"};
-    case 155:
+    case kOptionsSyntaxError:
         return {"Chyba : Syntaxtická chyba v súbore nastavení na riadku " + row,
                 "Error: syntax error in options file, row " + row};
-    case 111:
+    case kDefinitionLineError:
         return {"Chyba : Syntaxtická chyba v súbore\ndefinujúcom L-systém na riadku " + row,
                 "Error: syntax error in L-system file, row " + row};
     default:
@@ -28,9 +30,9 @@ ResultMessage jobErrorMessage(int code, int errorRow)
 ResultMessage drawErrorMessage(int drawResult)
 {
     switch (drawResult) {
-    case 1: return {"Chyba kreslenia : nedostatok pamate", "Error: not enough memory"};
-    case 2: return {"Chyba kreslenia : I/O chyba", "Error: I/O error"};
-    case 3: return {"Chyba kreslenia : chyba grafiky", "Error: graphics error"};
+    case kOutOfMemory: return {"Chyba kreslenia : nedostatok pamate", "Error: not enough memory"};
+    case kIoError: return {"Chyba kreslenia : I/O chyba", "Error: I/O error"};
+    case kGraphicsError: return {"Chyba kreslenia : chyba grafiky", "Error: graphics error"};
     default: return {std::to_string(drawResult), "Error: error number " + std::to_string(drawResult)};
     }
 }

@@ -9,6 +9,7 @@
 
 #include "app/result_messages.h"
 #include "cli/drawing_arguments.h"
+#include "core/result_codes.h"
 #include "core/turtle/interpret_string.h"
 
 namespace sprig {
@@ -16,9 +17,6 @@ namespace sprig {
 struct BatchOutcome;
 class Job;
 struct Settings;
-
-// Exit status of a failed drawing: this plus the drawing result.
-inline constexpr int kDrawingFailureBase = 100;
 
 // The message of an exit status that stands for a failed drawing.
 std::optional<ResultMessage> drawingFailureMessage(int exitCode);

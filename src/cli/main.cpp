@@ -8,12 +8,11 @@
 #include "cli/batch_drawing.h"
 #include "cli/batch_run.h"
 #include "cli/console_job.h"
+#include "core/result_codes.h"
 #include "platform/file_failure.h"
 #include "platform/random_source.h"
 
 namespace {
-
-constexpr int kUsageError = 64;
 
 // The dialog text and log line, then which file failed and why, when a file
 // operation or the file's content explains the failure.
@@ -31,7 +30,7 @@ int main(int argc, char** argv)
     sprig::BatchArguments arguments;
     if (const auto error = sprig::parseBatchArguments(argc, argv, arguments)) {
         std::fprintf(stderr, "sprigwork-batch: %s\n\n%s", error->c_str(), sprig::kBatchUsage);
-        return kUsageError;
+        return sprig::kUsageError;
     }
     if (arguments.help) {
         std::fputs(sprig::kBatchUsage, stdout);

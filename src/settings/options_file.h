@@ -5,13 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "core/result_codes.h"
 #include "settings/settings.h"
 
 namespace sprig {
 
 class Job;
-
-inline constexpr int kOptionsSyntaxError = 155;
 
 // Longest definition or options line that is looked at; longer lines are cut.
 inline constexpr std::size_t kMaxLineLength = 254;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/result_codes.h"
+
 namespace sprig {
 
 // A context symbol: text[0] is the symbol, the further characters are its
@@ -66,14 +68,6 @@ struct ParseReport {
     int ErrorRow = 0;
     std::string ErrorDetail;
 };
-
-// Result codes shared by the parser and the passes.
-inline constexpr int kDone = 0;
-inline constexpr int kOutOfMemory = 1;
-inline constexpr int kIoError = 2;
-inline constexpr int kSyntaxError = 4;
-inline constexpr int kStopped = 20;
-inline constexpr int kDefinitionLineError = 111;
 
 // Limits of the definition language.
 inline constexpr std::size_t kMaxIgnoreSymbols = 99;

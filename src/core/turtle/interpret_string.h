@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "core/result_codes.h"
 #include "core/turtle/scene_record.h"
 #include "core/turtle/turtle.h"
 #include "platform/canvas.h"
@@ -15,9 +16,6 @@
 #include "settings/settings.h"
 
 namespace sprig {
-
-// A drawing result beside 0, 1, 2 and 20: nothing to draw on.
-inline constexpr int kGraphicsError = 3;
 
 struct InterpretRequest {
     InterpretRequest(Settings& settings, Job& job, std::string fileName)
