@@ -1,6 +1,7 @@
 #include "platform/fixed_format.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace sprig {
@@ -28,8 +29,9 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Length of the leading number in text, 0 when it holds no digit.
-std::size_t numberExtent(std::string_view text, bool withExponent)
+}  // namespace
+
+std::size_t leadingNumberLength(std::string_view text, bool withExponent)
 {
     std::size_t i = 0;
     const std::size_t n = text.size();
@@ -52,19 +54,21 @@ std::size_t numberExtent(std::string_view text, bool withExponent)
     return i;
 }
 
-}  // namespace
-
 bool readLeadingNumber(std::string_view text, float& value, bool withExponent)
 {
-    const std::size_t len = numberExtent(text, withExponent);
+    const std::size_t len = leadingNumberLength(text, withExponent);
     if (len == 0) return false;
     std::string_view number = text.substr(0, len);
     if (number.front() == '+') number.remove_prefix(1);
-    auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    float read = 0.0f;
+    auto result = std::from_chars(number.data(), number.data() + number.size(), read);
     if (result.ec == std::errc::result_out_of_range) {
-        // Overflow and underflow give what strtof gives: infinity or zero.
-        value = std::strtof(std::string(number).c_str(), nullptr);
+        // Out of range both ways: strtof tells overflow (infinity) from
+        // underflow (zero or a subnormal, which is kept).
+        read = std::strtof(std::string(number).c_str(), nullptr);
+        if (std::isinf(read)) return false;
     }
+    value = read;
     return true;
 }
 

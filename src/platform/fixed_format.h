@@ -18,9 +18,15 @@ std::size_t formatFixed(float value, char* out);
 std::string formatFixed(float value);
 void appendFixed(std::string& text, float value);
 
-// Reads an optional sign, digits, an optional point and fraction, and, when
-// withExponent is set, an optional exponent, from the start of text. Returns
-// false when no digit can be read.
+// Characters taken by the leading number of text: an optional sign, digits,
+// an optional point and fraction, and, when withExponent is set, an optional
+// exponent. 0 when text holds no digit there.
+std::size_t leadingNumberLength(std::string_view text, bool withExponent = false);
+
+// Reads the leading number of text into value. Returns false when no digit
+// can be read, or when the number is too large for a float: that would be
+// infinity, which no reader of this program can use. A number too small for
+// a float reads as zero or a subnormal, as strtof gives it.
 bool readLeadingNumber(std::string_view text, float& value, bool withExponent = false);
 
 }  // namespace sprig

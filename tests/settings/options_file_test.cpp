@@ -72,7 +72,8 @@ TEST(OptionsFile, SwitchAndDimensionLinesMustMatchWhole)
 {
     for (const char* line : {"Draw_ground=on", "draw_ground=onx", "draw_ground=", "draw_ground=ON",
                              "draw_dimensions=4", "draw_dimensions=2x", "/ comment", "distance=abc",
-                             "distance", "width_decrement=-"}) {
+                             "distance", "width_decrement=-",
+                             "width_decrement=1e39", "distance=-4e38"}) {  // beyond the largest float
         Settings settings;
         const Outcome outcome = readOptions(settings, {"// first", "", line});
         EXPECT_EQ(outcome.code, kOptionsSyntaxError) << line;

@@ -128,7 +128,7 @@ EvalResult TextEvaluator::plain(std::string_view text)
 {
     if (text.empty()) return succeed(1.0f);
     if (text.size() > kMaxExpressionText) return fail();
-    if (isNumberText(text)) return succeed(readNumber(text));
+    if (isNumberText(text)) return numberValue(readNumber(text));
     float value = 0.0f;
     if (lookup(text, value)) return succeed(value);
     const int level = loosestLevel(text);
@@ -172,7 +172,9 @@ EvalResult TextEvaluator::function(std::string_view text)
 {
     const FunctionMatch match = matchFunction(text);
     if (match.function == Function::None) return failUnknownWord();
-    return applyFunction(match.function, readNumber(text.substr(match.nameLength)), random_);
+    const std::optional<float> argument = readNumber(text.substr(match.nameLength));
+    if (!argument) return fail();
+    return applyFunction(match.function, *argument, random_);
 }
 
 }  // namespace

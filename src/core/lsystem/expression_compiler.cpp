@@ -44,6 +44,8 @@ private:
     std::uint32_t add(const Node& node);
     std::uint32_t constant(float value) { return add({NodeKind::Constant, 0, Function::None, value}); }
     std::uint32_t failure(float value) { return add({NodeKind::Failure, 0, Function::None, value}); }
+    // A number too large for a float fails.
+    std::uint32_t number(std::optional<float> value) { return value ? constant(*value) : failure(0.0f); }
     std::uint32_t parameter(int index) { return add({NodeKind::Parameter, 0, Function::None, 0.0f, std::uint32_t(index)}); }
     std::uint32_t slotNode(NodeKind kind, std::uint32_t slot) { return add({kind, 0, Function::None, 0.0f, slot}); }
 
@@ -146,7 +148,7 @@ std::uint32_t Compiler::plainNode(const Template& pieces)
 {
     if (pieces.empty()) return constant(1.0f);
     if (!anyLiteralChar(pieces, [](char c) { return !isNumberChar(c); })) {
-        if (pieces.size() == 1 && isLiteral(pieces[0])) return constant(readNumber(literal(pieces[0])));
+        if (pieces.size() == 1 && isLiteral(pieces[0])) return number(readNumber(literal(pieces[0])));
         if (pieces.size() == 1) return slotNode(NodeKind::GroupText, pieces[0].slot);
         return substitute(pieces);
     }
@@ -235,7 +237,9 @@ std::uint32_t Compiler::call(const Template& pieces)
     const std::string_view rest = head.substr(match.nameLength);
     std::uint32_t argument = 0;
     if (pieces.size() == 1) {
-        argument = constant(readNumber(rest));
+        const std::optional<float> value = readNumber(rest);
+        if (!value) return failure(0.0f);
+        argument = constant(*value);
     } else if (rest.empty() && (pieces.size() == 2 || (isLiteral(pieces[2]) && !isDigit(literal(pieces[2])[0])))) {
         argument = slotNode(NodeKind::GroupNumber, pieces[1].slot);
     } else {

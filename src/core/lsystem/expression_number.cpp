@@ -12,10 +12,12 @@ bool isNumberText(std::string_view text)
     return std::all_of(text.begin(), text.end(), isNumberChar);
 }
 
-float readNumber(std::string_view text)
+std::optional<float> readNumber(std::string_view text)
 {
     float value = 0.0f;
-    return readLeadingNumber(text, value) ? value : 0.0f;
+    if (readLeadingNumber(text, value)) return value;
+    if (leadingNumberLength(text) == 0) return 0.0f;
+    return std::nullopt;
 }
 
 namespace {
@@ -23,7 +25,8 @@ namespace {
 float roundThroughWriting(float value)
 {
     char buf[kFixedTextMax];
-    return readNumber(std::string_view(buf, formatFixed(value, buf)));
+    // The exact decimal of a finite float always fits a float again.
+    return readNumber(std::string_view(buf, formatFixed(value, buf))).value_or(0.0f);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // number is read, and how a group's value is carried on as "%f" text.
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace sprig {
@@ -21,8 +22,9 @@ inline bool isNumberChar(char c)
 bool isNumberText(std::string_view text);
 
 // The leading decimal number of text (optional sign, digits, optional point
-// and fraction); 0 when nothing can be read.
-float readNumber(std::string_view text);
+// and fraction); 0 when text holds no number. Nothing when the number is too
+// large for a float: such a text has no value, and its evaluation fails.
+std::optional<float> readNumber(std::string_view text);
 
 // The value a group carries on: value written with "%f" and read back.
 // Meaningful for finite values only ("inf" and "nan" texts read as nothing).

@@ -3,6 +3,7 @@
 // text evaluator and the compiled form so both compute bit-identical values.
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "core/lsystem/expression.h"
@@ -22,6 +23,8 @@ int operatorLevel(char c);
 inline EvalResult succeed(float value) { return {value, true}; }
 inline EvalResult fail() { return {0.0f, false}; }
 inline EvalResult failUnknownWord() { return {1.0f, false}; }
+// A number read from the text; one too large for a float fails.
+inline EvalResult numberValue(std::optional<float> number) { return number ? succeed(*number) : fail(); }
 
 // l code r for a binary operator code; division and remainder by 0 fail.
 EvalResult applyBinary(char code, float l, float r);

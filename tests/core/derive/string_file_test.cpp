@@ -65,9 +65,11 @@ TEST_F(SymbolReading, ParametersAreEvaluatedAndBadListsFail)
     readAll(twenty + ",1)", last);
     EXPECT_EQ(last, SymbolRead::Failure);
 
-    readAll("F(" + std::string(255, '1') + ")", last);
+    readAll("F(" + std::string(255, '1').replace(0, 2, "0.") + ")", last);
     EXPECT_EQ(last, SymbolRead::End);
-    readAll("F(" + std::string(256, '1') + ")", last);
+    readAll("F(" + std::string(256, '1').replace(0, 2, "0.") + ")", last);
+    EXPECT_EQ(last, SymbolRead::Failure);
+    readAll("F(" + std::string(39, '9') + ")", last);  // too large for a float
     EXPECT_EQ(last, SymbolRead::Failure);
 }
 

@@ -76,7 +76,8 @@ private:
         switch (pick(6)) {
         case 0: return std::to_string(pick(100));
         case 1: return std::to_string(pick(1000)) + "." + std::to_string(pick(1000));
-        case 2: return pickFrom({".5", "5.", "0.0000001", "1.2.3", "100000000000", "0", "-2", "3.4e5"});
+        case 2: return pickFrom({".5", "5.", "0.0000001", "1.2.3", "100000000000", "0", "-2", "3.4e5",
+                                 "1000000000000000000000000000000000000000"});
         case 3: return std::to_string(pick(10));
         default: return std::to_string(pick(20)) + ".5";
         }
@@ -162,7 +163,9 @@ TEST(CompiledExpression, MatchesTheTextEvaluatorOnChosenShapes)
                             "(x)(y)", "(x)5", "SIN(x)", "SIN(x)5", "SIN5(x)", "SIN(x)(y)", "SIN(y)(x)", "SIN(x).5",
                             "RND(x)+(RND(1))", "RND", "RNDRND(1)", "LN(x-x)", "x/(y-y)", "(x", "x)", ")(", "((x)",
                             "!(x>1)", "!x!y", "*x", "x**y", "--x", "+-x", "-(2^128)", "(2^128)", "SIN(2^128)",
-                            "(0*(2^128))", "x(2^128)", "2^127*(2)", "ROUND(x*10)", "t>77.8+10&&(k==1||m<=23.8+k)"}) {
+                            "(0*(2^128))", "x(2^128)", "2^127*(2)", "ROUND(x*10)", "t>77.8+10&&(k==1||m<=23.8+k)",
+                            "1000000000000000000000000000000000000000", "SIN1000000000000000000000000000000000000000",
+                            "SIN(1000000000000000000000000000000000000000)", "100000000000000000000000000000000000000(0)"}) {
         for (bool normalize : {true, false}) {
             std::string text = raw;
             if (normalize) NormalizeExpression(text);

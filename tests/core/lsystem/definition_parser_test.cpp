@@ -49,6 +49,9 @@ TEST(DefinitionLines, KeywordLineErrorsGiveTheirRowAndDetail)
         {{"define ="}, 1, "Chýba číselná hodnota konštanty"},
         {{"angle"}, 1, "Za angle chýba číselná hodnota"},
         {{"axiom F", "angle=30"}, 2, "Chybný zápis číselnej hodnoty"},
+        // Beyond the largest float (about 3.4e38) there is no angle.
+        {{"axiom F", "angle 30", "angle 1e39"}, 3, "Chybný zápis číselnej hodnoty"},
+        {{"angle -4e38"}, 1, "Chybný zápis číselnej hodnoty"},
     };
     for (const Case& c : cases) {
         const Parsed parsed = parseLines(c.lines);
@@ -98,7 +101,8 @@ TEST(DefinitionLines, AngleReadsALeadingNumberElseKeepsTheSetting)
     Settings settings;
     settings.defaultAngle = 45.0f;
     const std::tuple<Lines, float, bool> cases[] = {{{"axiom F"}, 45.0f, false},      {{"angle 25.7deg"}, 25.7f, true},
-                                                    {{"angle -1.5e1"}, -15.0f, true}, {{"angle 30", "angle .5"}, 0.5f, true}};
+                                                    {{"angle -1.5e1"}, -15.0f, true}, {{"angle 30", "angle .5"}, 0.5f, true},
+                                                    {{"angle 1e-50"}, 0.0f, true}};  // below the smallest float
     for (const auto& [lines, angle, given] : cases) {
         const Parsed parsed = parseLines(lines, ParseMode::Rules, settings);
         EXPECT_FLOAT_EQ(parsed.model.angle, angle) << lines.back();

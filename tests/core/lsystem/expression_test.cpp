@@ -174,10 +174,13 @@ TEST(EvaluateExpression, ParameterNames)
 
 TEST(EvaluateExpression, FailuresAndTextsLeftOpen)
 {
+    const std::string kTooLarge = "1" + std::string(39, '0');
     expectFailures({"1/0", "1%0",
                     "1/(0.0000001)",  // the group is carried as 0.000000
                     "(1+2", "1+2)", ")(", "(2))",
                     "(2^128)",  // a lone "inf" is no number
+                    // 10^39 is too large for a float, alone, as an operand or an argument
+                    kTooLarge, "1+" + kTooLarge, "-" + kTooLarge, "SIN" + kTooLarge, "SIN(" + kTooLarge + ")",
                     "*3", "==3", "&&1", "2!3", "!!1"});
     expectValues({{"2**3", 6},  // 2 * (empty = 1) * 3
                   {"+", 1}, {"!", 0}});

@@ -125,10 +125,10 @@ TEST_F(Draw2D, BranchesAndPolygons)
 
 TEST_F(Draw2D, FarAndInfiniteCoordinates)
 {
-    // 1e31 pixels to the right is clamped to 2^30; 1e39 overflows to
-    // infinity, which cannot be drawn to: the pen only moves. A width of
-    // 1e39 is capped.
-    expectDrawing("[-F(1e30)][F(1e39)F]F(1,1e39)",
+    // 1e31 pixels to the right is clamped to 2^30; 1e38 steps of 10
+    // overflow to infinity, which cannot be drawn to: the pen only moves. A
+    // width of 1e38 is capped.
+    expectDrawing("[-F(1e30)][F(1e38)F]F(1,1e38)",
                   {"line 1073741824 100", "colour 0000FF00", "width 1", "move 100 100", "move -1073741824 -1073741824",
                    "move -1073741824 -1073741824", "colour 0000FF00", "width 1", "move 100 100", "width 10000",
                    "line 100 90"});

@@ -193,8 +193,9 @@ TEST_F(Draw3D, NormalsPointUpAndEmptyPolygonsTakeNoNumber)
 
 TEST_F(Draw3D, InfiniteMovesAreNotRecorded)
 {
-    // The move to infinity is not a drawable element; the finite far one is.
-    const InterpretResult r = t.run("[F(1e39)]F(1e30)");
+    // The move to infinity (1e30 units of 1e30) is not a drawable element;
+    // the finite far one is.
+    const InterpretResult r = t.run("[\"(1e30)F(1e30)]F(1e30)");
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.segmentTotal, 2);
     ASSERT_EQ(t.scene.elementCount(), 1);

@@ -32,8 +32,9 @@ std::string params(int count, const std::string& value)
 TEST_F(InterpretPass, MalformedStringsAreIOErrors)
 {
     // ']' without '['; a line feed or the end of the file inside a list;
-    // parameters that are not plain numbers, or spaces only.
-    const char* malformed[] = {"F]", "F(1,2\nF", "F(1", "F(a)", "F((1.5))", "F(nan)", "F(inf)", "F( )", "F(-)"};
+    // parameters that are not plain numbers or too large for a float, or
+    // spaces only.
+    const char* malformed[] = {"F]", "F(1,2\nF", "F(1", "F(a)", "F((1.5))", "F(nan)", "F(inf)", "F(1e39)", "F( )", "F(-)"};
     for (const char* string : malformed) {
         SCOPED_TRACE(string);
         const InterpretResult r = t.run(string);
