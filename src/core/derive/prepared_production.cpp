@@ -1,5 +1,7 @@
 #include "core/derive/prepared_production.h"
 
+#include <cmath>
+
 #include "platform/byte_file.h"
 
 namespace sprig {
@@ -94,7 +96,9 @@ bool writeSuccessor(const PreparedProduction& p, const float* values, RandomSour
         char separator = '(';
         for (const CompiledExpression& arg : piece.arguments) {
             const EvalResult r = arg.evaluate(values, random);
-            if (!r.ok) return false;
+            // A value beyond the float range would be written as "inf" or
+            // "nan", which no later step and no drawing can read.
+            if (!r.ok || !std::isfinite(r.value)) return false;
             out.put(separator);
             out.writeFixed(r.value);
             separator = ',';

@@ -39,7 +39,7 @@ struct PreparedProduction {
 PreparedProduction prepareProduction(const Production& rule);
 
 // Writes the successor with parameters bound to values. False when an
-// argument cannot be evaluated.
+// argument cannot be evaluated or its value is not finite.
 bool writeSuccessor(const PreparedProduction& p, const float* values, RandomSource& random, OutFile& out);
 
 }  // namespace sprig

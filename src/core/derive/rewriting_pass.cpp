@@ -1,11 +1,25 @@
 #include "core/derive/rewriting_pass.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/derive/right_context_scan.h"
 #include "platform/byte_file.h"
 #include "platform/job.h"
 #include "platform/random_source.h"
 
 namespace sprig {
+
+namespace {
+
+// A value read from the string that lies beyond the float range (A(2^128))
+// could only be copied as "inf" or "nan", which no later step can read.
+bool finiteValues(const Symbol& s)
+{
+    return std::all_of(s.values.begin(), s.values.begin() + s.count, [](float v) { return std::isfinite(v); });
+}
+
+}  // namespace
 
 RewritingPass::RewritingPass(const LSystem& system, RandomSource& random, Job& job)
     : system_(system), random_(random), job_(job)
@@ -28,7 +42,7 @@ int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
         if (symbols % 100 == 0) reportProgress(symbols, symbolCount);
         if (c == kEof || c == '\n') break;
         s.symbol = static_cast<char>(c);
-        if (!readParameters(in, s, random_)) return kIoError;
+        if (!readParameters(in, s, random_) || !finiteValues(s)) return kIoError;
         if (const int result = rewriteSymbol(in, out, s); result != kDone) return result;
         if (system_.maxLeftContextSymbols > 0) updateHistory(s);
     }

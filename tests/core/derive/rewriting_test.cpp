@@ -124,6 +124,21 @@ TEST_F(Rewriting, FailuresAndStopsLeaveEarlierStepsAndNoPartialFile)
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"plant.ls", "plant_000.stt", "plant_001.stt"}));
 }
 
+TEST_F(Rewriting, ValuesBeyondTheFloatRangeStopTheStep)
+{
+    // 10^7 is written; its 7th power, 10^49, lies beyond the largest float
+    // (about 3.4 * 10^38) and has no text a later step could read.
+    define("axiom A(10)\n#A(x)->A(x^7)\n");
+    EXPECT_EQ(derive(2), 2);
+    EXPECT_EQ(step(1), "p\nA(10000000.000000)");
+    // Infinity minus infinity is no number; an infinite value read from the
+    // string is not copied either.
+    for (const char* definition : {"axiom A(1000000)\n#A(x)->A(x^7-x^7)\n", "axiom A(2^128)\n#B(x)->C\n"}) {
+        define(definition);
+        EXPECT_EQ(derive(1), 2) << definition;
+    }
+}
+
 TEST_F(Rewriting, ParseErrorsTouchNoFile)
 {
     define("axiom\n#F->G\n");
