@@ -76,7 +76,6 @@ PreparedProduction prepareProduction(const Production& rule)
     p.rule = &rule;
     p.leftParamCounts = paramCounts(rule.leftSymbols);
     p.rightParamCounts = paramCounts(rule.rightSymbols);
-    p.unconditional = !rule.hasCondition && rule.probabilityIsConstant && rule.probability >= 1.0f;
     p.erases = rule.successor == "*";
     if (rule.hasCondition) p.condition = compileNormalized(rule.condition, rule.formalParams);
     if (!rule.probabilityIsConstant) {

@@ -26,8 +26,6 @@ struct PreparedProduction {
     // Parameter-name counts of each context symbol, in written order.
     std::vector<int> leftParamCounts;
     std::vector<int> rightParamCounts;
-    // Applied whenever predecessor, parameter count and contexts fit.
-    bool unconditional = false;
     bool erases = false;  // the successor "*"
     bool successorBroken = false;  // a parameter list without its ")"
     CompiledExpression condition;
