@@ -8,10 +8,10 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-const DefaultSpec* defaultFor(char symbol, const std::vector<DefaultSpec>& defaults)
+const DefaultEntry* defaultFor(char symbol, const std::vector<DefaultEntry>& defaults)
 {
-    for (const DefaultSpec& spec : defaults)
-        if (!spec.empty() && spec[0] == symbol) return &spec;
+    for (const DefaultEntry& entry : defaults)
+        if (!entry.empty() && entry[0] == symbol) return &entry;
     return nullptr;
 }
 
@@ -39,22 +39,22 @@ std::size_t countValues(std::string_view list)
     return commas + 1;
 }
 
-// Index of the n-th ',' (n >= 1) of spec.
-std::size_t nthComma(std::string_view spec, std::size_t n)
+// Index of the n-th ',' (n >= 1) of entry.
+std::size_t nthComma(std::string_view entry, std::size_t n)
 {
-    std::size_t at = spec.find(',');
-    for (std::size_t found = 1; found < n; ++found) at = spec.find(',', at + 1);
+    std::size_t at = entry.find(',');
+    for (std::size_t found = 1; found < n; ++found) at = entry.find(',', at + 1);
     return at;
 }
 
 // written is a symbol with its explicit list, without the closing ')'.
-void completeList(std::string_view written, std::string_view spec, std::string& out)
+void completeList(std::string_view written, std::string_view entry, std::string& out)
 {
     out.append(written);
     const std::size_t given = countValues(written.substr(2));
-    const std::size_t wanted = static_cast<std::size_t>(std::count(spec.begin(), spec.end(), ',')) + 1;
+    const std::size_t wanted = static_cast<std::size_t>(std::count(entry.begin(), entry.end(), ',')) + 1;
     if (given < wanted)
-        out.append(spec.substr(nthComma(spec, given)));
+        out.append(entry.substr(nthComma(entry, given)));
     else
         out.push_back(')');
 }
@@ -63,7 +63,7 @@ int withinLimit(const std::string& out) { return out.size() > kMaxExpandedText ?
 
 }  // namespace
 
-int ApplyDefaults(std::string_view text, const std::vector<DefaultSpec>& defaults, std::string& out)
+int ApplyDefaults(std::string_view text, const std::vector<DefaultEntry>& defaults, std::string& out)
 {
     out.clear();
     int depth = 0;
@@ -71,15 +71,15 @@ int ApplyDefaults(std::string_view text, const std::vector<DefaultSpec>& default
         const char c = text[i];
         if (c == '(') ++depth;
         if (c == ')') --depth;
-        const DefaultSpec* spec = depth == 0 ? defaultFor(c, defaults) : nullptr;
-        if (!spec) {
+        const DefaultEntry* entry = depth == 0 ? defaultFor(c, defaults) : nullptr;
+        if (!entry) {
             out.push_back(c);
         } else if (i + 1 == text.size() || text[i + 1] != '(') {
-            out.append(*spec);
+            out.append(*entry);
         } else {
             const std::size_t close = matchingParen(text, i + 1);
             if (close == npos) return kIoError;
-            completeList(text.substr(i, close - i), *spec, out);
+            completeList(text.substr(i, close - i), *entry, out);
             i = close;
         }
     }

@@ -16,7 +16,7 @@ namespace sprig {
 // the entry's trailing values when its own list is shorter: with U(1.67,7),
 // U gives U(1.67,7) and U(5) gives U(5,7). Returns 0 with out set, or 2 for
 // a list without its ')' or a result longer than kMaxExpandedText.
-int ApplyDefaults(std::string_view text, const std::vector<DefaultSpec>& defaults, std::string& out);
+int ApplyDefaults(std::string_view text, const std::vector<DefaultEntry>& defaults, std::string& out);
 
 // Replaces every occurrence of a constant name, wherever its letters stand,
 // by the value; a value is not searched again. Returns 0 with out set, or 2

@@ -19,7 +19,7 @@ struct Constant {
 };
 
 // One "symbol(values)" text such as U(1.67,7); its first character is the symbol.
-using DefaultSpec = std::string;
+using DefaultEntry = std::string;
 
 struct Production {
     char predecessor = 0;
@@ -49,7 +49,7 @@ struct LSystem {
     std::string axiom;
     std::vector<Production> productions;
     std::vector<Constant> constants;
-    std::vector<DefaultSpec> defaults;
+    std::vector<DefaultEntry> defaults;
     std::string ignoreSet;
     float angle = 90.0f;
     bool angleGiven = false;

@@ -14,10 +14,10 @@ namespace {
 void appendAngleDefaults(LSystem& model)
 {
     for (char symbol : std::string_view("-+^&/\\")) {
-        DefaultSpec spec{symbol, '('};
-        appendFixed(spec, model.angle);
-        spec.push_back(')');
-        model.defaults.push_back(std::move(spec));
+        DefaultEntry entry{symbol, '('};
+        appendFixed(entry, model.angle);
+        entry.push_back(')');
+        model.defaults.push_back(std::move(entry));
     }
 }
 

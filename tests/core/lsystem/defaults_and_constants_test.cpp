@@ -17,10 +17,10 @@ TEST(ApplyDefaults, MissingParametersComeFromTheFirstEntryForTheSymbol)
 {
     struct Case {
         std::string text;
-        std::vector<DefaultSpec> defaults;
+        std::vector<DefaultEntry> defaults;
         const char* filled;
     };
-    const std::vector<DefaultSpec> u{"U(1.67,7)"};
+    const std::vector<DefaultEntry> u{"U(1.67,7)"};
     const Case cases[] = {
         {"U(5)", u, "U(5,7)"},         {"U", u, "U(1.67,7)"},  {"U(1,2,3)", u, "U(1,2,3)"}, {"U(1,2)", u, "U(1,2)"},
         {"F(U)", u, "F(U)"},           {"U(ABS(1),2)", u, "U(ABS(1),2)"},
@@ -71,7 +71,7 @@ TEST(DefinitionDefaults, AngleEntriesFollowTheDefaultLinesInParametricSystems)
     ASSERT_EQ(parametric.code, kDone);
     EXPECT_EQ(parametric.model.axiom, "+(18.000000)F(1)");
     EXPECT_EQ(successors(parametric.model), Lines{"F(x)+(18.000000)F(x)"});
-    EXPECT_EQ(parametric.model.defaults, (std::vector<DefaultSpec>{"-(18.000000)", "+(18.000000)", "^(18.000000)",
+    EXPECT_EQ(parametric.model.defaults, (std::vector<DefaultEntry>{"-(18.000000)", "+(18.000000)", "^(18.000000)",
                                                                    "&(18.000000)", "/(18.000000)", "\\(18.000000)"}));
 
     const Parsed plain = parseLines({"angle 18", "axiom +F", "#F->F+F"});

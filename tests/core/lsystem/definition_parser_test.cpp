@@ -84,7 +84,7 @@ TEST(DefinitionLines, DefineSplitsAtTheFirstEquals)
 TEST(DefinitionLines, DefaultNeedsSymbolAndParenthesesAndStoresNoDetail)
 {
     EXPECT_EQ(parseLines({"default U(1.67, 7)", "default +(30)"}).model.defaults,
-              (std::vector<DefaultSpec>{"U(1.67,7)", "+(30)"}));
+              (std::vector<DefaultEntry>{"U(1.67,7)", "+(30)"}));
     for (const char* line : {"default", "default U", "defaultU(1", "defaultU1)", "default(", "default()"}) {
         Parsed bad;
         bad.report.ErrorDetail = "earlier";
