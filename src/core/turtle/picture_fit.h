@@ -1,6 +1,5 @@
 #pragma once
-// Fitting a measured 2D picture into the drawable area, and turning turtle
-// coordinates into pixels.
+// Fitting a measured 2D picture into the drawable area.
 
 namespace sprig {
 
@@ -34,16 +33,5 @@ struct FitPlacement {
 // or starts at the bottom centre; a fixed segment length draws one pixel per
 // turtle unit.
 FitResult fitPicture(const PictureBox& box, const FitPlacement& placement);
-
-// Pixels farther out than this are clamped to it; NaN goes to its negative.
-inline constexpr float kPixelLimit = 1073741824.0f;  // 2^30
-
-// The integer part of value, clamped to the pixel limit.
-inline int toPixelCoordinate(float value)
-{
-    if (!(value > -kPixelLimit)) return -static_cast<int>(kPixelLimit);
-    if (value > kPixelLimit) return static_cast<int>(kPixelLimit);
-    return static_cast<int>(value);
-}
 
 }  // namespace sprig

@@ -2,7 +2,16 @@
 
 #include <cmath>
 
+#include "platform/line_clip.h"
+
 namespace sprig {
+
+namespace {
+
+// The integer part, toward zero, of a value within the pixel limit.
+int wholePixel(double value) { return static_cast<int>(value); }
+
+}  // namespace
 
 void PlaneDrawing::start(const Turtle& turtle)
 {
@@ -19,21 +28,36 @@ int PlaneDrawing::penWidthFor(float width) const
     return static_cast<int>(pixels);
 }
 
-void PlaneDrawing::moveTo(const Vec3& point)
+PlaneDrawing::PixelPoint PlaneDrawing::pixelPoint(const Vec3& point) const
 {
-    canvas_.moveTo(toPixelCoordinate(point.x * fit_.scale + fit_.originX),
-                   toPixelCoordinate(point.y * fit_.scale + fit_.originY));
+    return {point.x * fit_.scale + fit_.originX, point.y * fit_.scale + fit_.originY};
 }
 
+// A point beyond the pixel limit, or not finite, is not handed to the canvas;
+// a line drawn on from it starts where it crosses the limit.
+void PlaneDrawing::moveTo(const Vec3& point)
+{
+    pen_ = pixelPoint(point);
+    if (!(std::fabs(pen_.x) <= kPixelLimit && std::fabs(pen_.y) <= kPixelLimit)) return;
+    const Pixel at{wholePixel(pen_.x), wholePixel(pen_.y)};
+    canvas_.moveTo(at.x, at.y);
+    canvasPen_ = at;
+}
+
+// Only the part of the line within the pixel limit is drawn, cut in floating
+// point. A line to or from a point that is not finite has no direction and
+// draws nothing; the pen still goes there.
 void PlaneDrawing::lineTo(const Vec3& point)
 {
-    const float x = point.x * fit_.scale + fit_.originX;
-    const float y = point.y * fit_.scale + fit_.originY;
-    // A point that is not finite cannot be drawn to: the pen only goes there.
-    if (std::isfinite(x) && std::isfinite(y))
-        canvas_.lineTo(toPixelCoordinate(x), toPixelCoordinate(y));
-    else
-        canvas_.moveTo(toPixelCoordinate(x), toPixelCoordinate(y));
+    const PixelPoint from = pen_;
+    pen_ = pixelPoint(point);
+    LineEnds line{from.x, from.y, pen_.x, pen_.y};
+    if (!clipLine(line, {-kPixelLimit, -kPixelLimit, kPixelLimit, kPixelLimit})) return;
+    const Pixel start{wholePixel(line.x0), wholePixel(line.y0)};
+    const Pixel end{wholePixel(line.x1), wholePixel(line.y1)};
+    if (canvasPen_ != start) canvas_.moveTo(start.x, start.y);
+    canvas_.lineTo(end.x, end.y);
+    canvasPen_ = end;
 }
 
 void PlaneDrawing::segment(Turtle& turtle, const Vec3&, bool isE)

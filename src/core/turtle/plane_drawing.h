@@ -3,6 +3,7 @@
 // the canvas pen follows the turtle's colour and width.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "core/turtle/motion.h"
@@ -20,6 +21,11 @@ struct PenOptions {
 
 // Widest pen handed to the canvas; wider widths draw at this one.
 inline constexpr int kMaxPenWidth = 10000;
+
+// Lines are cut where they pass this far from the pixel origin, in floating
+// point, before their ends become whole pixels: every end handed to the
+// canvas is an int, and a line toward a point far beyond keeps its direction.
+inline constexpr double kPixelLimit = 1073741824.0;  // 2^30
 
 class PlaneDrawing {
 public:
@@ -48,12 +54,26 @@ public:
     int penWidthFor(float width) const;
 
 private:
+    // A turtle point in pixels before it is cut to whole ones: x * scale +
+    // originX, y * scale + originY. It may lie far out or not be finite.
+    struct PixelPoint {
+        float x, y;
+    };
+    struct Pixel {
+        int x, y;
+        bool operator==(const Pixel&) const = default;
+    };
+
+    PixelPoint pixelPoint(const Vec3& point) const;
     void moveTo(const Vec3& point);
     void lineTo(const Vec3& point);
 
     Canvas& canvas_;
     FitResult fit_;
     PenOptions options_;
+    PixelPoint pen_{0.0f, 0.0f};
+    // Where the canvas pen is; empty until it is first placed.
+    std::optional<Pixel> canvasPen_;
 };
 
 }  // namespace sprig

@@ -1,11 +1,13 @@
 #include "platform/qt/qimage_canvas.h"
 
+#include <cmath>
+
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 
 #include "platform/bmp_writer.h"
-#include "platform/qt/line_clip.h"
+#include "platform/line_clip.h"
 
 namespace sprig {
 
@@ -15,6 +17,24 @@ QRgb toRgb(std::uint32_t colour)
 {
     return qRgb(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                 static_cast<int>((colour >> 16) & 0xFF));
+}
+
+struct PixelLine {
+    int x0, y0, x1, y1;
+};
+
+// Cuts line to [left, right] x [top, bottom], the cut ends rounded to the
+// nearest pixel; false when no part of it lies inside.
+bool clipPixels(PixelLine& line, int left, int top, int right, int bottom)
+{
+    LineEnds ends{static_cast<double>(line.x0), static_cast<double>(line.y0), static_cast<double>(line.x1),
+                  static_cast<double>(line.y1)};
+    if (!clipLine(ends, {static_cast<double>(left), static_cast<double>(top), static_cast<double>(right),
+                         static_cast<double>(bottom)}))
+        return false;
+    line = {static_cast<int>(std::lround(ends.x0)), static_cast<int>(std::lround(ends.y0)),
+            static_cast<int>(std::lround(ends.x1)), static_cast<int>(std::lround(ends.y1))};
+    return true;
 }
 
 }  // namespace
@@ -45,8 +65,8 @@ struct QImageCanvas::Impl {
 void QImageCanvas::Impl::thinLine(int x0, int y0, int x1, int y1)
 {
     endPainting();
-    ClippedLine line{x0, y0, x1, y1};
-    if (!clipLine(line, 0, 0, image.width() - 1, image.height() - 1)) return;
+    PixelLine line{x0, y0, x1, y1};
+    if (!clipPixels(line, 0, 0, image.width() - 1, image.height() - 1)) return;
     QRgb* bits = reinterpret_cast<QRgb*>(image.bits());
     const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     int x = line.x0, y = line.y0;
@@ -65,8 +85,8 @@ void QImageCanvas::Impl::thinLine(int x0, int y0, int x1, int y1)
 void QImageCanvas::Impl::wideLine(int x0, int y0, int x1, int y1)
 {
     const int margin = penWidth + 2;
-    ClippedLine line{x0, y0, x1, y1};
-    if (!clipLine(line, -margin, -margin, image.width() - 1 + margin, image.height() - 1 + margin)) return;
+    PixelLine line{x0, y0, x1, y1};
+    if (!clipPixels(line, -margin, -margin, image.width() - 1 + margin, image.height() - 1 + margin)) return;
     if (!painter.isActive()) {
         painter.begin(&image);
         painter.setRenderHint(QPainter::Antialiasing, false);

@@ -125,13 +125,14 @@ TEST_F(Draw2D, BranchesAndPolygons)
 
 TEST_F(Draw2D, FarAndInfiniteCoordinates)
 {
-    // 1e31 pixels to the right is clamped to 2^30; 1e38 steps of 10
-    // overflow to infinity, which cannot be drawn to: the pen only moves. A
+    // 1e31 pixels to the right is cut at 2^30. 1e38 steps of 10 overflow to
+    // infinity: no line leads there or back, so the outline of {.F(1e38).}
+    // draws nothing from v0 on, and the pen is not placed at infinity. A
     // width of 1e38 is capped.
-    expectDrawing("[-F(1e30)][F(1e38)F]F(1,1e38)",
-                  {"line 1073741824 100", "colour 0000FF00", "width 1", "move 100 100", "move -1073741824 -1073741824",
-                   "move -1073741824 -1073741824", "colour 0000FF00", "width 1", "move 100 100", "width 10000",
-                   "line 100 90"});
+    expectDrawing("[-F(1e30)][{.F(1e38).}]F(1,1e38)",
+                  {"line 1073741824 100", "colour 0000FF00", "width 1", "move 100 100",  // [-F(1e30)]
+                   "move 100 100",                                                        // the outline's v0
+                   "colour 0000FF00", "width 1", "move 100 100", "width 10000", "line 100 90"});
 }
 
 TEST_F(Draw2D, ColourEffectFollowsThePositionInTheString)

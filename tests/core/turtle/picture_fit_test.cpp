@@ -1,10 +1,12 @@
-// Fitting the measured picture into the drawable area, and pixel
-// coordinates.
+// Fitting the measured picture into the drawable area, and the pixels the
+// fitted picture draws.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/turtle/picture_fit.h"
 #include "core/turtle/plane_drawing.h"
@@ -46,11 +48,37 @@ TEST(PictureFit, PlacementsAndDegenerateBoxes)
     EXPECT_FLOAT_EQ(infinite.originY, 55.0f);
 }
 
-TEST(PictureFit, PixelCoordinatesTruncateAndClamp)
+TEST(PictureFit, LinesAreCutAtTheLimitBeforeTheirEndsBecomePixels)
 {
-    const std::pair<float, int> cases[] = {{12.9f, 12},          {-12.9f, -12},       {3e9f, 1 << 30},
-                                           {-3e9f, -(1 << 30)}, {NAN, -(1 << 30)}, {INFINITY, 1 << 30}};
-    for (const auto& [value, pixel] : cases) EXPECT_EQ(toPixelCoordinate(value), pixel) << value;
+    // One pixel per unit from the origin; each row is a polygon outline
+    // v0 -> ... -> v0, after which the pen goes back to the turtle.
+    constexpr float kFar = 2147483648.0f;  // 2^31, twice the pixel limit
+    struct Case {
+        std::vector<Vec3> vertices;
+        Vec3 turtle;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        // Pixels are integer parts, toward zero.
+        {{{12.9f, -12.9f}}, {}, {"move 12 -12", "line 12 -12", "move 0 0"}},
+        // Toward (2^31, 2^29) the line is cut at x = 2^30, where y is 2^28,
+        // not 2^29; the way back starts where the canvas pen already is.
+        {{{}, {kFar, kFar / 4}}, {}, {"move 0 0", "line 1073741824 268435456", "line 0 0", "move 0 0"}},
+        // The edge along x = 3e9 lies wholly beyond the limit; the way back
+        // from (3e9, 10) enters at y = 10 * 2^30 / 3e9 = 3.58.
+        {{{}, {3e9f, 0}, {3e9f, 10}}, {}, {"move 0 0", "line 1073741824 0", "move 1073741824 3", "line 0 0", "move 0 0"}},
+        // No line leads to or from a point that is not finite, and the pen
+        // is not placed there: the next line starts where it is drawn from.
+        {{{}, {INFINITY, 5}, {10, 20}}, {NAN, NAN}, {"move 0 0", "move 10 20", "line 0 0"}},
+    };
+    for (const Case& c : cases) {
+        testing::RecordingCanvas canvas;
+        PlaneDrawing drawing(canvas, {1.0f, 0.0f, 0.0f}, {});
+        Turtle turtle;
+        turtle.position = c.turtle;
+        drawing.polygon(c.vertices, turtle);
+        EXPECT_EQ(canvas.calls, c.calls) << c.vertices.size() << " vertices";
+    }
 }
 
 TEST(PictureFit, PenWidthInPixelsOrRelative)
