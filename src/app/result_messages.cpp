@@ -37,4 +37,10 @@ ResultMessage drawErrorMessage(int drawResult)
     }
 }
 
+ResultMessage saveErrorMessage(const std::string& path, const std::optional<FileFailure>& failure)
+{
+    const std::string reason = failure ? ": " + failure->reason : "";
+    return {"Chyba : súbor sa nepodarilo uložiť\n" + path, "Error: file not saved: " + path + reason};
+}
+
 }  // namespace sprig

@@ -2,7 +2,10 @@
 // What the user is told about a failed job: one text for the error dialog
 // and one English line for the information log, per result code.
 
+#include <optional>
 #include <string>
+
+#include "platform/file_failure.h"
 
 namespace sprig {
 
@@ -17,5 +20,8 @@ ResultMessage jobErrorMessage(int code, int errorRow);
 
 // For a drawing result other than 0 and 20.
 ResultMessage drawErrorMessage(int drawResult);
+
+// For a file that could not be saved, with the system's reason when known.
+ResultMessage saveErrorMessage(const std::string& path, const std::optional<FileFailure>& failure);
 
 }  // namespace sprig

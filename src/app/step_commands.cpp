@@ -1,0 +1,139 @@
+// The step commands, run on the user-interface thread.
+
+#include "app/my_thread.h"
+#include "app/step_driver.h"
+#include "app/user_interface.h"
+#include "core/derive/string_file_name.h"
+#include "core/turtle/scene_record.h"
+#include "settings/settings.h"
+
+namespace sprig {
+
+StepDriver::StepDriver(RunState& state, Settings& settings, DrawingTargets& targets, DriverServices services)
+    : state_(state), settings_(settings), targets_(targets), services_(std::move(services)), ui_(services_.ui)
+{
+}
+
+// A worker that still runs waits here for its routine to end.
+StepDriver::~StepDriver() = default;
+
+void StepDriver::disableMainWindows()
+{
+    for (Window window : {Window::Main, Window::Picture2d, Window::Picture3d, Window::ControlPanel, Window::Camera})
+        ui_.setEnabled(window, false);
+}
+
+void StepDriver::startJob(StepJob job)
+{
+    disableMainWindows();
+    state_.stepJob = job;
+    ui_.setProgress(ProgressBar::Rewriting, 0);
+    ui_.setProgress(ProgressBar::Interpretation, 0);
+    ui_.setVisible(Window::Progress, true);
+    StartWorker();
+}
+
+void StepDriver::StartWorker()
+{
+    if (state_.threadRunning) return;
+    worker_.reset();
+    state_.threadRunning = true;
+    worker_ = std::make_unique<MyThread>(ui_, [this](MyThread& worker) { runJob(worker); });
+}
+
+int StepDriver::drawResult() const { return worker_ ? worker_->DrawResult : 0; }
+
+void StepDriver::BDalejClick()
+{
+    if (state_.definitionPath.empty() || state_.StepsDone > kMaxStep) return;
+    targets_.scene->sceneComplete = false;
+    state_.StepsToRun = state_.StepsDone == 0 ? 0 : 1;
+    state_.LastResult = kDone;
+    startJob(StepJob::Forward);
+}
+
+// No file is written: the earlier step's files are shown again.
+void StepDriver::BSpatClick()
+{
+    if (state_.definitionPath.empty()) return;
+    targets_.scene->sceneComplete = false;
+    --state_.StepsDone;
+    startJob(StepJob::Back);
+    if (state_.StepsDone == 1) ui_.setEnabled(Control::Back, false);
+}
+
+// The next forward command writes step 0 afresh; no file is deleted.
+void StepDriver::BResetClick()
+{
+    targets_.scene->reset();
+    ui_.setSceneReady(false);
+    ui_.setStepLabel("");
+    ui_.setEnabled(Control::CameraButtons, false);
+    ui_.setEnabled(Control::Back, false);
+    ui_.setEnabled(Control::Redraw, false);
+    ui_.setEnabled(Control::Forward, true);
+    ui_.setEnabled(Control::Repeat, true);
+    ui_.setEnabled(Control::SaveStringButton, false);
+    ui_.setEnabled(Control::SaveStringItems, false);
+    ui_.setStatus(StatusPanel::Symbols, "Počet symbolov : ");
+    ui_.setStatus(StatusPanel::Length, "Dĺžka reťazca : ");
+    ui_.setStatus(StatusPanel::Parametric, "");
+    ui_.setText(TextView::String, "");
+    ui_.setEnabled(Control::SavePicture2dItems, false);
+    ui_.setEnabled(Control::SavePicture3dItems, false);
+    if (state_.runMode != RunMode::LSR && settings_.effective.drawDimensions == 3) {
+        ui_.setVisible(Window::Picture3d, false);
+        ui_.setVisible(Window::Picture3d, true);
+    }
+    state_.StepsDone = 0;
+    state_.report.IsParametric = true;
+}
+
+void StepDriver::BXDalejClick()
+{
+    targets_.scene->sceneComplete = false;
+    state_.repeatStop = false;
+    state_.repeatRemaining = settings_.stepCount;
+    ui_.setTimerEnabled(true);
+}
+
+void StepDriver::OnTimerEvent()
+{
+    if (!state_.threadRunning && state_.repeatRemaining >= 1 && !state_.repeatStop) {
+        BDalejClick();
+        --state_.repeatRemaining;
+    }
+    if (state_.repeatRemaining == 0) ui_.setTimerEnabled(false);
+    if (state_.repeatStop) state_.repeatRemaining = 0;
+}
+
+void StepDriver::BPrekresliClick()
+{
+    ui_.restore(Window::Picture2d);
+    ui_.restore(Window::Picture3d);
+    startJob(StepJob::Redraw);
+}
+
+// The worker stops at its next check; the windows are usable at once.
+void StepDriver::BitBtn1Click()
+{
+    state_.repeatStop = true;
+    if (worker_) worker_->requestStop();
+    for (Window window : {Window::Main, Window::ControlPanel, Window::Camera, Window::Picture2d, Window::Picture3d})
+        ui_.setEnabled(window, true);
+}
+
+void StepDriver::errorDismissed()
+{
+    for (Window window : {Window::ControlPanel, Window::Main, Window::Camera, Window::Picture2d, Window::Picture3d})
+        ui_.setEnabled(window, true);
+    state_.errorShowing = false;
+}
+
+std::string StepDriver::stepFile() const
+{
+    if (state_.runMode == RunMode::LSDr) return state_.stringPath;
+    return StringFileName(basePath(state_.definitionPath), state_.StepsDone - 1, kStepExt);
+}
+
+}  // namespace sprig

@@ -1,0 +1,104 @@
+#pragma once
+// The step driver: the control panel's step commands, the worker that each
+// of them starts, and the routines that show a step's string, statistics,
+// picture and errors. The commands run on the user-interface thread; the
+// worker reaches the windows only through the interface's synchronous calls.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/drawing_targets.h"
+#include "app/run_state.h"
+#include "app/user_interface.h"
+
+namespace sprig {
+
+class Job;
+class MyThread;
+class RandomSource;
+struct Settings;
+
+struct DriverServices {
+    UserInterface& ui;
+    RandomSource& random;
+    // Seed of the rewriting pass that starts at the given step: the clock in
+    // seconds unless a repeatable run asks otherwise.
+    std::function<std::uint32_t(int step)> seedFor;
+};
+
+class StepDriver {
+public:
+    StepDriver(RunState& state, Settings& settings, DrawingTargets& targets, DriverServices services);
+    ~StepDriver();
+    StepDriver(const StepDriver&) = delete;
+    StepDriver& operator=(const StepDriver&) = delete;
+
+    // ">>", "<<", "Reset", "10 >>" and "Prekresli".
+    void BDalejClick();
+    void BSpatClick();
+    void BResetClick();
+    void BXDalejClick();
+    void BPrekresliClick();
+    // The progress window's "Stop".
+    void BitBtn1Click();
+    // The main window's 500 ms timer: one forward command of a repeat.
+    void OnTimerEvent();
+    // The error dialog went away, by its OK button or by the window system.
+    void errorDismissed();
+
+    // Disables the five main windows, shows the progress window with both
+    // bars at 0 and starts a worker for the job.
+    void startJob(StepJob job);
+    void StartWorker();
+    // The drawing result of the last worker (0 before any).
+    int drawResult() const;
+
+    // Shows a failure that is no step's: the error dialog and the log line.
+    void showFailure(const std::string& dialog, const std::string& logLine);
+
+    // Writes the homomorphism file of the step shown, as showing the step
+    // in LSR&D does; on the calling thread.
+    int deriveHomomorphism(Job& job);
+
+    // The step file of the step shown: <base>_NNN.stt, or in LSDr the string file.
+    std::string stepFile() const;
+
+private:
+    struct JobTexts {
+        std::vector<std::string> definition;
+        std::vector<std::string> options;
+    };
+
+    // The worker's routines.
+    void runJob(MyThread& worker);
+    void forward(MyThread& worker, const JobTexts& texts);
+    void endFailedJob();
+    void DisplayStep(MyThread& worker, const JobTexts& texts);
+    void drawShownString(MyThread& worker, const std::string& shown);
+    void logStatistics(MyThread& worker);
+    int deriveStrings(Job& job, const std::vector<std::string>& definition, bool homomorphism);
+
+    // The user-interface routines.
+    void showJobError(int code);
+    void ShowStepResult();
+    void ShowDrawResult();
+    void endForward();
+    void endView(Window focused);
+    void disableMainWindows();
+    void enablePictureWindow();
+    void checkSegmentLength();
+    Window pictureWindow() const;
+    void onUi(const std::function<void()>& routine);
+
+    RunState& state_;
+    Settings& settings_;
+    DrawingTargets& targets_;
+    DriverServices services_;
+    UserInterface& ui_;
+    std::unique_ptr<MyThread> worker_;
+};
+
+}  // namespace sprig

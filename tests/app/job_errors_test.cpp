@@ -1,0 +1,75 @@
+#include "driver_fixture.h"
+
+#include "platform/byte_file.h"
+
+namespace sprig::testing {
+namespace {
+
+struct ErrorCase {
+    const char* name;
+    const char* definition;
+    const char* options;
+    int steps;  // forward presses
+    int code;   // LastResult, or 100 + the drawing result
+    const char* dialog;
+    const char* logLine;
+};
+
+const ErrorCase kErrorCases[] = {
+    {"definition row", "axiom F\n\nignore\n", "", 1, 111,
+     "Chyba : Syntaxtická chyba v súbore\ndefinujúcom L-systém na riadku 3",
+     "Error: syntax error in L-system file, row 3"},
+    {"options row", "axiom F\n", "draw_dimensions=2\nDraw_ground=on\n", 1, 155,
+     "Chyba : Syntaxtická chyba v súbore nastavení na riadku 2", "Error: syntax error in options file, row 2"},
+    {"expression", "axiom A(1)\n#A(x)->A(x/0)\n", "draw_dimensions=2\n", 2, 2,
+     "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém",
+     "Error: I/O error or syntax error in L-system file"},
+    {"drawing", "axiom F]F\n", "draw_dimensions=2\n", 1, 102, "Chyba kreslenia : I/O chyba", "Error: I/O error"},
+    // The homomorphism pass's own failure, not the drawing's that would follow.
+    {"homomorphism", "axiom F\nhomomorphism\n#F->G(\n", "draw_dimensions=2\n", 1, 2,
+     "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém",
+     "Error: I/O error or syntax error in L-system file"},
+};
+
+TEST_F(DriverTest, EachFailureShowsItsTextsAndKeepsTheWindowsDisabledUntilDismissed)
+{
+    for (const ErrorCase& c : kErrorCases) {
+        SCOPED_TRACE(c.name);
+        ui.errors.clear();
+        open(c.definition, c.options);
+        forward(c.steps);
+        EXPECT_EQ(state.LastResult ? state.LastResult : 100 + driver.drawResult(), c.code);
+        ASSERT_EQ(ui.errors.size(), 1u);
+        EXPECT_EQ(ui.errors[0], c.dialog);
+        EXPECT_EQ(ui.log.back(), c.logLine);
+        EXPECT_FALSE(ui.enabled(Window::Main));
+        EXPECT_FALSE(ui.enabled(Window::ControlPanel));
+        EXPECT_FALSE(ui.windowVisible[Window::Progress]);
+        driver.errorDismissed();
+        EXPECT_TRUE(ui.enabled(Window::Main));
+        EXPECT_FALSE(state.errorShowing);
+        std::filesystem::remove(path("p.op"));
+    }
+}
+
+// An options error aborts every kind of job before anything is rewritten or drawn.
+TEST_F(DriverTest, AnOptionsErrorAbortsEveryJob)
+{
+    open("axiom F\n#F->FF\n", "draw_dimensions=2\n");
+    forward(2);
+    ui.texts[TextView::Options] = "draw_dimensions=2\nbad\n";
+    for (void (StepDriver::*command)() : {&StepDriver::BDalejClick, &StepDriver::BPrekresliClick,
+                                          &StepDriver::BSpatClick}) {
+        const std::size_t logged = ui.log.size();
+        canvas.calls.clear();
+        press(command);
+        driver.errorDismissed();
+        EXPECT_EQ(state.LastResult, kOptionsSyntaxError);
+        EXPECT_EQ(ui.log.size(), logged + 2);  // the job separator and the error line
+        EXPECT_TRUE(canvas.calls.empty());
+    }
+    EXPECT_FALSE(fileExists(path("p_002.stt")));
+}
+
+}  // namespace
+}  // namespace sprig::testing

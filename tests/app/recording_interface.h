@@ -1,0 +1,82 @@
+#pragma once
+// A user interface for driver tests: keeps the state of every window and
+// control the driver set, answers file dialogs from a script, and runs the
+// worker's synchronous calls on the test's thread while it waits for a job.
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/ui_thread_calls.h"
+#include "app/user_interface.h"
+#include "platform/text_lines.h"
+
+namespace sprig::testing {
+
+class RecordingInterface final : public UserInterface {
+public:
+    void setEnabled(Window window, bool enabled) override { windowEnabled[window] = enabled; }
+    void setEnabled(Control control, bool enabled) override { controlEnabled[control] = enabled; }
+    void setVisible(Window window, bool visible) override { windowVisible[window] = visible; }
+    void restore(Window) override {}
+    void focus(Window window) override { focused = window; }
+    void repaint(Window) override {}
+    void setCaption(const std::string& text) override { caption = text; }
+    void setStatus(StatusPanel panel, const std::string& text) override { status[panel] = text; }
+    void setStepLabel(const std::string& text) override { stepLabel = text; }
+    void setTabVisible(TextView, bool) override {}
+    void setViewVisible(TextView, bool) override {}
+    void setEditable(TextView, bool) override {}
+    void setText(TextView view, const std::string& text) override { texts[view] = text; }
+    std::vector<std::string> lines(TextView view) override { return splitLines(texts[view]); }
+    void appendLog(std::string_view line) override { log.emplace_back(line); }
+    void setProgress(ProgressBar bar, int percent) override { progress[bar] = percent; }
+    void showError(const std::string& text) override { errors.push_back(text); }
+    std::optional<std::string> chooseFile(FileDialog) override
+    {
+        if (answers.empty()) return std::nullopt;
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void beep() override { ++beeps; }
+    void setTimerEnabled(bool enabled) override { timerEnabled = enabled; }
+    void clearPicture2d() override {}
+    void setPicture2dShown(bool) override {}
+    void setSceneReady(bool ready) override { sceneReady = ready; }
+    void sceneDrawn() override { sceneReady = true; }
+    void resetCamera() override {}
+    void runOnUiThread(const std::function<void()>& routine) override { calls.call(routine); }
+
+    // Runs the worker's calls until it has ended; `during` runs on this
+    // thread every few milliseconds meanwhile.
+    void waitForJob(const std::atomic<bool>& running, const std::function<void()>& during = [] {})
+    {
+        calls.runUntil([&] { return !running; }, std::chrono::milliseconds(5), during);
+    }
+
+    bool enabled(Window window) { return windowEnabled[window]; }
+    bool enabled(Control control) { return controlEnabled[control]; }
+
+    std::map<Window, bool> windowEnabled;
+    std::map<Control, bool> controlEnabled;
+    std::map<Window, bool> windowVisible;
+    std::map<StatusPanel, std::string> status;
+    std::map<TextView, std::string> texts;
+    std::map<ProgressBar, int> progress;
+    std::optional<Window> focused;
+    std::string caption;
+    std::string stepLabel;
+    std::vector<std::string> log;
+    std::vector<std::string> errors;
+    std::deque<std::string> answers;
+    int beeps = 0;
+    bool timerEnabled = false;
+    bool sceneReady = false;
+
+private:
+    UiThreadCalls calls;
+};
+
+}  // namespace sprig::testing

@@ -1,0 +1,138 @@
+#include "driver_fixture.h"
+
+#include "platform/byte_file.h"
+
+namespace sprig::testing {
+namespace {
+
+// Each row presses one command and states what the control panel and the
+// string view show afterwards.
+TEST_F(DriverTest, StepCommandsWalkTheDerivationForwardBackAndFromTheStart)
+{
+    state.runMode = RunMode::LSR;
+    open("axiom F\n#F->FG\n");
+    EXPECT_EQ(ui.caption, "Sprigwork   " + path("p.ls"));
+    EXPECT_EQ(ui.log.front(), "L-system file opened: " + path("p.ls"));
+    EXPECT_TRUE(ui.enabled(Control::Forward));
+    EXPECT_FALSE(ui.enabled(Control::Back));
+    struct Row {
+        void (StepDriver::*command)();
+        int stepsDone;
+        const char* label;
+        bool backEnabled;
+        const char* string;
+    };
+    const Row rows[] = {
+        {&StepDriver::BDalejClick, 1, "0", false, "F"},    // the first >> shows the axiom
+        {&StepDriver::BDalejClick, 2, "1", true, "FG"},
+        {&StepDriver::BDalejClick, 3, "2", true, "FGG"},
+        {&StepDriver::BSpatClick, 2, "1", true, "FG"},
+        {&StepDriver::BSpatClick, 1, "0", false, "F"},     // << at step 1 shows step 0 and disables itself
+        {&StepDriver::BDalejClick, 2, "1", true, "FG"},
+        {&StepDriver::BResetClick, 0, "", false, ""},
+        {&StepDriver::BDalejClick, 1, "0", false, "F"},    // Reset: the next >> writes step 0 afresh
+    };
+    for (const Row& row : rows) {
+        press(row.command);
+        SCOPED_TRACE(row.label);
+        EXPECT_EQ(state.StepsDone, row.stepsDone);
+        EXPECT_EQ(ui.stepLabel, row.label);
+        EXPECT_EQ(ui.enabled(Control::Back), row.backEnabled);
+        EXPECT_EQ(ui.texts[TextView::String], row.string);
+        EXPECT_FALSE(ui.windowVisible[Window::Progress]);
+    }
+    EXPECT_TRUE(ui.enabled(Window::Main));
+    EXPECT_TRUE(ui.enabled(Control::Reset));
+    EXPECT_EQ(ui.status[StatusPanel::Parametric], "neparametrický");
+    EXPECT_EQ(ui.status[StatusPanel::Symbols], "Počet symbolov : 1");
+    // LSR: statistics without segments and polygons, and nothing drawn.
+    const std::vector<std::string> tail(ui.log.end() - 3, ui.log.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"Statistics", "String length: 1 KB", "Number of symbols: 1"}));
+    EXPECT_EQ(driver.drawResult(), 0);
+}
+
+TEST_F(DriverTest, RepeatRunsStepCountJobsAndStopCancelsTheRest)
+{
+    state.runMode = RunMode::LSR;
+    settings.stepCount = 3;
+    open("axiom F\n#F->FF\n");
+    driver.BXDalejClick();
+    EXPECT_TRUE(ui.timerEnabled);
+    for (int tick = 0; tick < 5; ++tick) {
+        driver.OnTimerEvent();
+        ui.waitForJob(state.threadRunning);
+    }
+    EXPECT_FALSE(ui.timerEnabled);
+    EXPECT_EQ(state.StepsDone, 3);
+
+    // Stop in the second job of a series: that job ends, the rest never start.
+    settings.stepCount = 10;
+    driver.BXDalejClick();
+    driver.OnTimerEvent();
+    ui.waitForJob(state.threadRunning);
+    driver.OnTimerEvent();
+    driver.BitBtn1Click();
+    ui.waitForJob(state.threadRunning);
+    EXPECT_EQ(state.LastResult, kStopped);
+    for (int tick = 0; tick < 3; ++tick) driver.OnTimerEvent();
+    EXPECT_FALSE(ui.timerEnabled);
+    EXPECT_EQ(state.StepsDone, 4);
+    EXPECT_FALSE(fileExists(path("p_004.stt")));
+}
+
+// Stop is pressed before the worker's pass has read a symbol, so the pass
+// stops at its first check whatever the machine's speed.
+TEST_F(DriverTest, StopEndsARewriteOrADrawingAndHandsTheWindowsBack)
+{
+    open("axiom F\n#F->F[+F]F[-F]F\n", "draw_dimensions=2\n");
+    forward(2);
+    driver.BDalejClick();
+    driver.BitBtn1Click();
+    ui.waitForJob(state.threadRunning);
+    EXPECT_EQ(state.LastResult, kStopped);
+    EXPECT_EQ(state.StepsDone, 2);
+    EXPECT_FALSE(fileExists(path("p_002.stt")));
+    EXPECT_EQ(ui.stepLabel, "1");
+
+    driver.BPrekresliClick();
+    driver.BitBtn1Click();
+    ui.waitForJob(state.threadRunning);
+    EXPECT_EQ(driver.drawResult(), kStopped);
+    EXPECT_TRUE(ui.errors.empty());
+    for (Window window : {Window::Main, Window::ControlPanel, Window::Camera, Window::Picture2d})
+        EXPECT_TRUE(ui.enabled(window));
+    EXPECT_FALSE(ui.windowVisible[Window::Progress]);
+}
+
+TEST_F(DriverTest, ForwardDoesNothingPastStep999OrWithoutADefinition)
+{
+    state.runMode = RunMode::LSR;
+    driver.BDalejClick();
+    EXPECT_FALSE(state.threadRunning);
+    open("axiom F\n");
+    state.StepsDone = 1000;
+    driver.BDalejClick();
+    EXPECT_FALSE(state.threadRunning);
+    EXPECT_EQ(ui.log.size(), 1u);  // only the open line
+}
+
+TEST_F(DriverTest, DrawnStepsLogSegmentsAndTheShownStringFollowsTheSizeLimit)
+{
+    open("axiom F\n#F->FFFFFFFFFF\n", "draw_dimensions=2\n");
+    forward(5);
+    // 12 header bytes and 10^4 symbols: 10012 bytes, 9 KB and 1.
+    EXPECT_EQ(ui.status[StatusPanel::Length], "Dĺžka reťazca : 10 KB");
+    EXPECT_EQ(ui.texts[TextView::String], std::string(10000, 'F'));
+    EXPECT_EQ(ui.log.back(), "Number of polygons: 0");
+    EXPECT_EQ(ui.log[ui.log.size() - 2], "Number of segments: 10000");
+    EXPECT_EQ(ui.focused, Window::ControlPanel);
+    EXPECT_TRUE(ui.enabled(Control::Redraw));
+    forward(1);
+    // 100012 bytes: counted and drawn, but too long for the view.
+    EXPECT_EQ(ui.status[StatusPanel::Length], "Dĺžka reťazca : 98 KB");
+    EXPECT_EQ(ui.texts[TextView::String], "");
+    EXPECT_EQ(ui.status[StatusPanel::Symbols], "Počet symbolov : 100000");
+}
+
+}  // namespace
+}  // namespace sprig::testing
