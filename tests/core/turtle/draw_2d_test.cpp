@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "interpretation_fixture.h"
 
 namespace sprig::testing {
@@ -175,6 +177,43 @@ TEST_F(Draw2D, MeasuredAndCentredPicturesAreFittedIntoTheArea)
     t.settings.segmentLength = 1.0f;
     t.run("F(50)");
     EXPECT_EQ(t.canvas.calls, (Calls{"colour 0000FF00", "width 1", "move 90 112", "line 90 62"}));
+}
+
+TEST_F(Draw2D, TheMeasuringPassFollowsThePathTheDrawingTakes)
+{
+    // Centred with one pixel per unit: each picture first goes 30 to the
+    // right and faces up again, so x spans 0 .. 30 and originX = 201 / 62 +
+    // 10.05 = 13.29. originY follows the measured y extent a .. b:
+    // fy = 0.5 + (a + b) / (2 (a - b - 1)), and originY = 120 fy - 6 when
+    // fy > 0.5, else 120 fy + 6.
+    t.settings.placeAtBottom = false;
+    struct Case {
+        std::string string;
+        bool interpretEF;
+        int code;
+        std::vector<std::string> startCalls;
+    };
+    const std::string right = "-f(3)+";
+    const Calls start = Interpretation::startCalls();
+    const auto startAt = [&](const std::string& move) { return Calls{start[0], start[1], move}; };
+    const Case cases[] = {
+        {right + "|F", false, 0, startAt("move 13 11")},              // y 0 .. 10: 120/22 + 6
+        {right + "-$F", false, 0, startAt("move 13 108")},            // y -10 .. 0: 120 * 21/22 - 6
+        {right + "\"\"F", false, 0, startAt("move 13 109")},         // 10 * 1.1 * 1.1 up: 109.42
+        {right + "''F", false, 0, startAt("move 13 107")},            // 10 * 0.9 * 0.9 up: 107.41
+        {right + "EF", true, 0, startAt("move 13 111")},              // y -20 .. 0: 120 * 41/42 - 6
+        {right + "EF", false, 0, startAt("move 13 108")},             // E is no move
+        {right + "F(2,1,1,1)", false, 0, startAt("move 13 111")},     // measured though not drawn
+        {right + "[F(2)]|F", false, 0, startAt("move 13 73")},        // y -20 .. 10: 120 * 20.5/31 - 6
+        {"F]", false, 2, {}},                                          // nothing is drawn
+    };
+    for (const Case& c : cases) {
+        t.settings.effective.interpretEF = c.interpretEF;
+        EXPECT_EQ(t.run(c.string).code, c.code) << c.string;
+        const std::size_t shown = std::min(t.canvas.calls.size(), std::size_t{3});
+        EXPECT_EQ(Calls(t.canvas.calls.begin(), t.canvas.calls.begin() + static_cast<long>(shown)), c.startCalls)
+            << c.string << (c.interpretEF ? " with E as F" : "");
+    }
 }
 
 }  // namespace
