@@ -1,11 +1,13 @@
 #include "cli/batch_picture3d.h"
 
+#include <cstdio>
 #include <exception>
-#include <optional>
+#include <new>
 
+#include "core/result_codes.h"
 #include "platform/bmp_writer.h"
 #include "views/fit_view.h"
-#include "views/offscreen/parallel_scene_painter.h"
+#include "views/offscreen/offscreen_picture.h"
 
 namespace sprig {
 
@@ -18,31 +20,42 @@ void applyCamera(CameraState& camera, const Picture3dCamera& options)
     if (options.distance) camera.distance = *options.distance;
 }
 
-}  // namespace
-
-bool writePicture3d(const std::string& path, const Picture3dRequest& request)
+int drawAndWrite(const std::string& path, const Picture3dRequest& request)
 {
-    const auto painter = ParallelScenePainter::create(request.width, request.height,
-                                                      ParallelScenePainter::partsForThisMachine());
-    if (!painter) return false;
+    const auto offscreen = OffscreenPicture::create(request.width, request.height);
+    if (!offscreen) return kGraphicsError;
     SceneView view;
     fitView(view, request.scene, request.settings);
     applyCamera(view.camera, request.camera);
-    const std::optional<RgbImage> picture =
-        painter->paint(view, request.scene, request.settings.effective, request.background);
-    return picture && writeBmp(path, picture->rows());
+    RgbImage picture;
+    const Painted painted =
+        offscreen->paint(view, request.scene, request.settings.effective, request.background, picture, request.job);
+    if (painted == Painted::kStopped) return kStopped;
+    return painted == Painted::kPicture && writeBmp(path, picture.rows()) ? kDone : kGraphicsError;
+}
+
+}  // namespace
+
+int writePicture3d(const std::string& path, const Picture3dRequest& request)
+{
+    try {
+        return drawAndWrite(path, request);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "sprigwork-batch: no memory for a 3D picture of %dx%d pixels\n", request.width,
+                     request.height);
+        return kOutOfMemory;
+    }
 }
 
 }  // namespace sprig
 
-// The entry the batch command looks up after loading this module. A
-// picture that cannot be drawn, for want of memory or of a thread, is one
-// that cannot be written.
-extern "C" bool sprigWritePicture3d(const char* path, const sprig::Picture3dRequest* request)
+// The entry the batch command looks up after loading this module. A picture
+// that cannot be drawn for any other reason is one that cannot be written.
+extern "C" int sprigWritePicture3d(const char* path, const sprig::Picture3dRequest* request)
 {
     try {
         return sprig::writePicture3d(path, *request);
     } catch (const std::exception&) {
-        return false;
+        return sprig::kGraphicsError;
     }
 }

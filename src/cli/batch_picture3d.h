@@ -11,6 +11,8 @@
 
 namespace sprig {
 
+class Job;
+
 struct Picture3dRequest {
     const SceneRecord& scene;
     const Settings& settings;
@@ -18,10 +20,13 @@ struct Picture3dRequest {
     int height = kPicture3dHeight;
     Picture3dCamera camera;
     std::uint32_t background = 0;  // 0x00BBGGRR
+    const Job* job = nullptr;      // polled for a stop request while drawing
 };
 
-// Renders the scene off-screen and writes the picture; false when no
-// off-screen context can be made or the file cannot be written.
-bool writePicture3d(const std::string& path, const Picture3dRequest& request);
+// Renders the scene off-screen and writes the picture. Returns kDone,
+// kStopped (nothing written), kOutOfMemory when the buffers of that size
+// cannot be allocated, or kGraphicsError when no off-screen context can be
+// made or the file cannot be written.
+int writePicture3d(const std::string& path, const Picture3dRequest& request);
 
 }  // namespace sprig

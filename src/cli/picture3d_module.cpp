@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "core/result_codes.h"
+
 namespace sprig {
 
 namespace {
 
-using WritePicture = bool (*)(const char*, const Picture3dRequest*);
+using WritePicture = int (*)(const char*, const Picture3dRequest*);
 
 WritePicture loadWriter()
 {
@@ -29,10 +31,10 @@ WritePicture loadWriter()
 
 }  // namespace
 
-bool writePicture3dThroughModule(const std::string& path, const Picture3dRequest& request)
+int writePicture3dThroughModule(const std::string& path, const Picture3dRequest& request)
 {
     static const WritePicture write = loadWriter();
-    return write && write(path.c_str(), &request);
+    return write ? write(path.c_str(), &request) : kGraphicsError;
 }
 
 }  // namespace sprig

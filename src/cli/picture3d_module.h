@@ -9,8 +9,9 @@
 
 namespace sprig {
 
-// Loads the module beside the batch command and writes the picture; false
-// when the module cannot be loaded or the picture cannot be made.
-bool writePicture3dThroughModule(const std::string& path, const Picture3dRequest& request);
+// Loads the module beside the batch command and writes the picture; the
+// codes of writePicture3d, and kGraphicsError when the module cannot be
+// loaded.
+int writePicture3dThroughModule(const std::string& path, const Picture3dRequest& request);
 
 }  // namespace sprig

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "views/cylinder_frame.h"
-#include "views/direction_cells.h"
 
 namespace sprig {
 
@@ -81,38 +79,6 @@ bool startInside(const CylinderRecord& previous, const Vec3& previousEnd, const 
            fitsInside(previous, c, sameColour);
 }
 
-// Rounding moves where the GL draws a cylinder's end by about 1e-7 of its
-// coordinates; a cap's joined filter leaves room for 1 % of its radius.
-constexpr double kJoinedRounding = 1e-4;
-
-double magnitude(const CylinderRecord& c)
-{
-    return std::abs(static_cast<double>(c.startX)) + std::abs(static_cast<double>(c.startY)) +
-           std::abs(static_cast<double>(c.startZ)) + static_cast<double>(c.length);
-}
-
-CapFilterKind joinedKind(float capRadius, const CylinderRecord& joined)
-{
-    if (joined.baseRadius >= capRadius) return CapFilterKind::kOutsideWideJoined;
-    if (joined.baseRadius >= kNarrowJoinedRatio * capRadius) return CapFilterKind::kOutsideNarrowJoined;
-    return CapFilterKind::kWhole;
-}
-
-// The filter for a cap of `cap`, of the given radius, whose centre is where
-// the straight cylinder `joined` starts or ends, running away from the cap
-// along the world direction `away`.
-CapFilter joinedFilter(const CylinderRecord& cap, float capRadius, const CylinderRecord& joined, const Vector3d& away)
-{
-    if (!(capRadius > 0.0f) || joined.length < capRadius ||
-        static_cast<double>(capRadius) < kJoinedRounding * std::max(magnitude(cap), magnitude(joined)))
-        return {};
-    const CapFilterKind kind = joinedKind(capRadius, joined);
-    const Vector3d d = intoCylinderFrame(away, cap);
-    const int cell = DirectionCells::cellOf(d.x, d.y, d.z, 0.0);
-    if (kind == CapFilterKind::kWhole || cell == DirectionCells::kUnknown) return {};
-    return {kind, cell};
-}
-
 }  // namespace
 
 CylinderAngles cylinderAngles(double dx, double dy, double dz)
@@ -124,9 +90,7 @@ CylinderTable::CylinderTable()
     : records_(std::make_unique<CylinderRecord[]>(kCapacity)),
       ends_(std::make_unique<Vec3[]>(kCapacity)),
       colours_(std::make_unique<std::uint32_t[]>(kCapacity)),
-      startInside_(std::make_unique<bool[]>(kCapacity)),
-      startJoined_(std::make_unique<CapFilter[]>(kCapacity)),
-      endJoined_(std::make_unique<CapFilter[]>(kCapacity))
+      startInside_(std::make_unique<bool[]>(kCapacity))
 {
 }
 
@@ -143,25 +107,9 @@ void CylinderTable::build(const SceneRecord& scene, bool segmentActiveWidth)
         colours_[at] = e.colour;
         startInside_[at] = count_ > 0 && startInside(records_[at - 1], previousEnd, records_[at], e.start,
                                                       colours_[at - 1] == e.colour);
-        startJoined_[at] = {};
-        endJoined_[at] = {};
-        if (count_ > 0 && previousEnd == e.start) joinCaps(at - 1, at);
         previousEnd = e.end;
         ++count_;
     }
-}
-
-// The end cap of `before` and the start cap of `after`, which meet where
-// one cylinder ends and the other starts.
-void CylinderTable::joinCaps(std::size_t before, std::size_t after)
-{
-    const CylinderRecord& first = records_[before];
-    const CylinderRecord& second = records_[after];
-    if (!straight(first) || !straight(second)) return;
-    const Vector3d ahead = cylinderAxis(second);
-    const Vector3d back = cylinderAxis(first);
-    endJoined_[before] = joinedFilter(first, first.topRadius, second, ahead);
-    startJoined_[after] = joinedFilter(second, second.baseRadius, first, {-back.x, -back.y, -back.z});
 }
 
 }  // namespace sprig

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "core/turtle/scene_record.h"
-#include "views/cap_filter.h"
 
 namespace sprig {
 
@@ -50,22 +49,12 @@ public:
     // that sphere in shape and colour): with spheres at both ends, record i's
     // start sphere can never be seen.
     bool startInsidePrevious(int i) const { return startInside_[static_cast<std::size_t>(i)]; }
-    // Where record i is joined straight on to the record before or after it,
-    // the filter that leaves out the faces of its start or end cap that lie
-    // inside that neighbour (drawn with spheres at both ends); else the
-    // whole cap.
-    const CapFilter& startJoined(int i) const { return startJoined_[static_cast<std::size_t>(i)]; }
-    const CapFilter& endJoined(int i) const { return endJoined_[static_cast<std::size_t>(i)]; }
 
 private:
     std::unique_ptr<CylinderRecord[]> records_;
     std::unique_ptr<Vec3[]> ends_;
     std::unique_ptr<std::uint32_t[]> colours_;
-    void joinCaps(std::size_t before, std::size_t after);
-
     std::unique_ptr<bool[]> startInside_;
-    std::unique_ptr<CapFilter[]> startJoined_;
-    std::unique_ptr<CapFilter[]> endJoined_;
     int count_ = 0;
 };
 

@@ -16,10 +16,15 @@ class ElementPass {
 public:
     explicit ElementPass(const SceneRecord& scene) : scene_(scene) {}
 
-    void draw()
+    bool draw(FramePacing& pacing)
     {
-        for (int i = 0; i < scene_.elementCount(); ++i) drawElement(scene_.element(i));
+        bool going = true;
+        for (int i = 0; going && i < scene_.elementCount(); ++i) {
+            drawElement(scene_.element(i));
+            going = pacing.next(openPolygon_ != 0);
+        }
         closePolygon();
+        return going;
     }
 
 private:
@@ -85,9 +90,9 @@ private:
 
 }  // namespace
 
-void drawElements(const SceneRecord& scene)
+bool drawElements(const SceneRecord& scene, FramePacing& pacing)
 {
-    ElementPass(scene).draw();
+    return ElementPass(scene).draw(pacing);
 }
 
 }  // namespace sprig

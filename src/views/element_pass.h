@@ -3,9 +3,11 @@
 // filled polygon per run of edges with the same polygon number.
 
 #include "core/turtle/scene_record.h"
+#include "views/frame_pacing.h"
 
 namespace sprig {
 
-void drawElements(const SceneRecord& scene);
+// False when stopped; a polygon cut short by the stop is closed.
+bool drawElements(const SceneRecord& scene, FramePacing& pacing);
 
 }  // namespace sprig

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "views/element_pass.h"
-#include "views/cylinder_frame.h"
-#include "views/direction_cells.h"
 #include "views/gl_colour.h"
+#include "views/sphere_bands.h"
 
 namespace sprig {
 
@@ -17,6 +17,7 @@ namespace {
 
 constexpr GLint kSlices = 20;
 constexpr GLint kCylinderStacks = 2;
+constexpr GLint kDiskLoops = 2;
 constexpr double kNearPlane = 1.0;
 constexpr double kFarPlane = 10000000.0;
 
@@ -69,31 +70,62 @@ void drawAxes(float s)
     glEnd();
 }
 
-double depthAlong(const Vector3d& forward, const Vector3d& eye, float x, float y, float z)
-{
-    return forward.x * (static_cast<double>(x) - eye.x) + forward.y * (static_cast<double>(y) - eye.y) +
-           forward.z * (static_cast<double>(z) - eye.z);
-}
-
-// Every cylinder and its caps lie beyond the near plane or wholly behind the
-// eye. Otherwise clipping may cut a closed chain of cylinders open, and what
-// lies inside it could be seen.
-bool clearOfNearPlane(const CylinderTable& table, const CameraState& camera, const Vector3d& eye)
-{
-    if (!(camera.distance > 0.0)) return false;
-    const Vector3d forward{(static_cast<double>(camera.translationX) - eye.x) / camera.distance,
-                          (static_cast<double>(camera.translationY) - eye.y) / camera.distance,
-                          (static_cast<double>(camera.translationZ) - eye.z) / camera.distance};
-    for (int i = 0; i < table.count(); ++i) {
-        const CylinderRecord& c = table.record(i);
-        const Vec3& end = table.end(i);
-        const double start = depthAlong(forward, eye, c.startX, c.startY, c.startZ);
-        const double finish = depthAlong(forward, eye, end.x, end.y, end.z);
-        const double reach = static_cast<double>(std::max(c.baseRadius, c.topRadius)) * 1.01;
-        const bool behind = std::max(start, finish) + reach < 0.0;
-        if (!behind && std::min(start, finish) - reach <= kNearPlane * 1.001) return false;
+// How far in front of the eye a world point lies, as the camera turns and
+// moves the scene: the distance along the line of sight, which the near
+// plane cuts at 1.
+class EyeDepth {
+public:
+    explicit EyeDepth(const CameraState& camera)
+    {
+        constexpr double kRadians = std::numbers::pi / 180.0;
+        const double elevation = static_cast<double>(camera.elevation) * kRadians;
+        const double azimuth = static_cast<double>(camera.azimuth) * kRadians;
+        along_[0] = std::sin(elevation) * std::sin(azimuth);
+        along_[1] = std::sin(elevation) * std::cos(azimuth);
+        along_[2] = -std::cos(elevation);
+        centre_[0] = camera.translationX;
+        centre_[1] = camera.translationY;
+        centre_[2] = camera.translationZ;
+        distance_ = camera.distance;
+        size_ = std::abs(distance_) + std::abs(centre_[0]) + std::abs(centre_[1]) + std::abs(centre_[2]);
     }
-    return true;
+
+    double operator()(const Vec3& p) const
+    {
+        return along_[0] * (static_cast<double>(p.x) - centre_[0]) +
+               along_[1] * (static_cast<double>(p.y) - centre_[1]) +
+               along_[2] * (static_cast<double>(p.z) - centre_[2]) + distance_;
+    }
+
+    // The cylinder and both caps lie wholly beyond the near plane, with room
+    // for the GL's single-precision rounding, so the eye is outside them and
+    // no clipping opens them. Only then may what they hide be left out.
+    bool clearOfNearPlane(const CylinderRecord& c, const Vec3& end) const
+    {
+        const Vec3 start{c.startX, c.startY, c.startZ};
+        const double reach = std::max({static_cast<double>(c.baseRadius), static_cast<double>(c.topRadius), 0.0});
+        const double size = size_ + magnitude(start) + magnitude(end) + reach;
+        return std::min((*this)(start), (*this)(end)) - reach * 1.001 - size * 1e-5 > kNearPlane;
+    }
+
+private:
+    static double magnitude(const Vec3& p)
+    {
+        return std::abs(static_cast<double>(p.x)) + std::abs(static_cast<double>(p.y)) +
+               std::abs(static_cast<double>(p.z));
+    }
+
+    double along_[3] = {};
+    double centre_[3] = {};
+    double distance_ = 0.0;
+    double size_ = 0.0;
+};
+
+// Half of each sphere lies inside a straight cylinder at least as long as
+// the radius, shut in by the wall and the other end's cap.
+bool hidesInnerHalves(const CylinderRecord& c)
+{
+    return c.baseRadius == c.topRadius && c.baseRadius > 0.0f && c.length >= c.baseRadius;
 }
 
 void setBackground(std::uint32_t colour)
@@ -104,11 +136,11 @@ void setBackground(std::uint32_t colour)
 
 }  // namespace
 
-SceneRenderer::SceneRenderer() : cylinderQuadric_(gluNewQuadric()) {}
+SceneRenderer::SceneRenderer() : quadric_(gluNewQuadric()) {}
 
 SceneRenderer::~SceneRenderer()
 {
-    if (cylinderQuadric_ != nullptr) gluDeleteQuadric(cylinderQuadric_);
+    if (quadric_ != nullptr) gluDeleteQuadric(quadric_);
 }
 
 void SceneRenderer::initialise()
@@ -140,154 +172,112 @@ void SceneRenderer::resize(int width, int height)
     glLoadIdentity();
 }
 
-bool SceneRenderer::paint(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
-                          std::uint32_t backgroundColour, const PaintShare& share)
+Painted SceneRenderer::paint(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
+                             std::uint32_t backgroundColour, const Job* job)
 {
-    if (!view.sceneReady.load(std::memory_order_acquire)) return false;
+    if (!view.sceneReady.load(std::memory_order_acquire)) return Painted::kNothing;
     setBackground(backgroundColour);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawScene(view, scene, options, share);
+    FramePacing pacing(job);
+    const bool finished = drawScene(view, scene, options, pacing);
     glFlush();
-    return true;
+    return finished ? Painted::kPicture : Painted::kStopped;
 }
 
-void SceneRenderer::drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
-                              const PaintShare& share)
+bool SceneRenderer::drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
+                              FramePacing& pacing)
 {
-    if (scene.elementCount() == 0) return;
+    if (scene.elementCount() == 0) return true;
     const CameraState& camera = view.camera;
     glPushMatrix();
     placeCamera(camera);
     glTranslatef(-camera.translationX, -camera.translationY, -camera.translationZ);
-    if (share.withElements) {
-        if (options.drawGround) drawGround(camera.groundHalfSize);
-        if (camera.axesVisible) drawAxes(camera.groundHalfSize);
-        drawElements(scene);
-    }
-    const int count = view.cylinders.count();
-    const int end = share.cylinderEnd < 0 ? count : std::min(share.cylinderEnd, count);
-    const Vector3d eye = eyePosition(camera);
-    const bool closed = options.segmentBeginSphere && options.segmentEndSphere;
-    const bool joinedHidden = closed && clearOfNearPlane(view.cylinders, camera, eye);
-    drawCylinders(view.cylinders, {share.firstCylinder, end}, options, {eye, joinedHidden});
+    if (options.drawGround) drawGround(camera.groundHalfSize);
+    if (camera.axesVisible) drawAxes(camera.groundHalfSize);
+    const bool finished = drawElements(scene, pacing) && drawCylinders(view, options, pacing);
     glPopMatrix();
+    return finished;
 }
 
-// Straight cylinders and the caps are unit shapes scaled to their size, so
-// their normals need renormalising. A sphere is closed: only its outer faces
-// can be seen, and with the clockwise front faces chosen at initialise those
-// are the back faces, so the front ones are culled while spheres are drawn.
-// Both states are off again for the rest of the picture.
-void SceneRenderer::drawCylinders(const CylinderTable& table, CylinderRange range, const OptionValues& options,
-                                  const CapSight& sight)
+// A shape clear of the near plane is seen from outside, so with spheres at
+// both ends its back faces are hidden by its front ones and are culled
+// (with the clockwise front faces chosen at initialise, the outer faces are
+// the back ones), and the inner halves of its spheres are left out. Its
+// successor's start sphere, when it lies inside it, cannot be seen. Any
+// other shape is drawn whole with culling off, and so is the last one, so
+// that the normal left current for the next paint's lines is the one the
+// rules leave.
+bool SceneRenderer::drawCylinders(const SceneView& view, const OptionValues& options, FramePacing& pacing)
 {
-    if (cylinderQuadric_ == nullptr) return;
-    gluQuadricOrientation(cylinderQuadric_, GLU_OUTSIDE);
+    if (quadric_ == nullptr) return true;
+    const CylinderTable& table = view.cylinders;
+    const EyeDepth depth(view.camera);
+    const bool closed = options.segmentBeginSphere && options.segmentEndSphere;
     glEnable(GL_NORMALIZE);
     glCullFace(GL_FRONT);
-    for (int i = range.first; i < range.end; ++i) {
+    bool previousClear = false;
+    bool going = true;
+    for (int i = 0; going && i < table.count(); ++i) {
+        const bool clear = depth.clearOfNearPlane(table.record(i), table.end(i));
+        const Shape shape{clear && i + 1 < table.count(), closed && previousClear && table.startInsidePrevious(i)};
+        cullHiddenFaces(closed && shape.reduced);
         glPushMatrix();
         setGlColour(table.colour(i));
-        drawCylinder(table, i, options, sight);
+        drawCylinder(table.record(i), options, shape);
         glPopMatrix();
+        previousClear = clear;
+        going = pacing.next();
     }
-    cullInnerFaces(false);
+    cullHiddenFaces(false);
     glCullFace(GL_BACK);
     glDisable(GL_NORMALIZE);
+    return going;
 }
 
 // Built along +z from the start point, then turned onto the segment; the
-// start disk faces -z and the end disk +z. The end cap is always drawn, so
-// leaving out the start cap does not change the normal left current. With
-// spheres at both ends every cylinder is closed: a start sphere that the
-// table finds inside the previous cylinder and its end sphere is left out,
-// as in branches that go straight on or narrow.
-void SceneRenderer::drawCylinder(const CylinderTable& table, int i, const OptionValues& options,
-                                 const CapSight& sight)
+// start disk faces -z and the end disk +z.
+void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& options, Shape shape)
 {
-    const CylinderRecord& c = table.record(i);
-    const bool closed = options.segmentBeginSphere && options.segmentEndSphere;
     glTranslatef(c.startX, c.startY, c.startZ);
     glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
     glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
-    cullInnerFaces(closed);
-    drawWall(c);
-    const CapFilters filters = hidesInnerHalves(c) ? capFilters(table, i, sight) : CapFilters{};
-    if (!(closed && table.startInsidePrevious(i))) drawStartCap(c, options.segmentBeginSphere, filters.start);
-    glTranslatef(0.0f, 0.0f, c.length);
-    drawEndCap(c, options.segmentEndSphere, filters.end);
-}
-
-// A cap joined to a closed neighbour leaves out what lies inside it; any
-// other cap leaves out the faces that surely face away from the eye.
-SceneRenderer::CapFilters SceneRenderer::capFilters(const CylinderTable& table, int i, const CapSight& sight)
-{
-    CapFilters filters;
-    if (sight.joinedHidden) filters = {table.startJoined(i), table.endJoined(i)};
-    if (filters.start.kind != CapFilterKind::kWhole && filters.end.kind != CapFilterKind::kWhole) return filters;
-    const CylinderRecord& c = table.record(i);
-    const Vector3d& eye = sight.eye;
-    const Vector3d e = eyeInCylinderFrame(eye, c);
-    const double scale = std::abs(eye.x) + std::abs(eye.y) + std::abs(eye.z) + std::abs(c.startX) +
-                         std::abs(c.startY) + std::abs(c.startZ) + static_cast<double>(c.length);
-    if (filters.start.kind == CapFilterKind::kWhole)
-        filters.start = facingEye(DirectionCells::cellOf(e.x, e.y, e.z, scale));
-    if (filters.end.kind == CapFilterKind::kWhole)
-        filters.end = facingEye(DirectionCells::cellOf(e.x, e.y, e.z - static_cast<double>(c.length), scale));
-    return filters;
-}
-
-CapFilter SceneRenderer::facingEye(int cell)
-{
-    if (cell == DirectionCells::kUnknown) return {};
-    return {CapFilterKind::kFacingEye, cell};
-}
-
-// A tapering cylinder is not a scaled unit one: GLU builds it each time.
-void SceneRenderer::drawWall(const CylinderRecord& c)
-{
+    if (!shape.reduced) return drawWhole(c, options, shape.skipStart);
     if (c.baseRadius == c.topRadius)
         shapes_.drawCylinder(c.baseRadius, c.length);
     else
-        gluCylinder(cylinderQuadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
-}
-
-// Half of each sphere lies inside a straight cylinder that is at least as
-// long as the radius. Shut in by the wall, the other end's cap and the
-// sphere's outer half, that inner half can never be seen, so only the outer
-// half is drawn.
-bool SceneRenderer::hidesInnerHalves(const CylinderRecord& c)
-{
-    return c.baseRadius == c.topRadius && c.baseRadius > 0.0f && c.length >= c.baseRadius;
-}
-
-void SceneRenderer::drawStartCap(const CylinderRecord& c, bool sphere, const CapFilter& filter)
-{
-    cullInnerFaces(sphere);
-    if (!sphere)
+        gluCylinder(quadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
+    const bool halves = hidesInnerHalves(c);
+    if (!options.segmentBeginSphere)
         shapes_.drawStartDisk(c.baseRadius);
-    else if (hidesInnerHalves(c))
-        shapes_.drawHemisphere(SphereHalf::kLower, c.baseRadius, filter);
+    else if (!shape.skipStart)
+        shapes_.drawSphere(halves ? SpherePart::kStartOuter : SpherePart::kWhole, c.baseRadius);
+    glTranslatef(0.0f, 0.0f, c.length);
+    if (options.segmentEndSphere)
+        shapes_.drawSphere(halves ? SpherePart::kEndOuter : SpherePart::kWhole, c.topRadius);
     else
-        shapes_.drawSphere(c.baseRadius);
-}
-
-void SceneRenderer::drawEndCap(const CylinderRecord& c, bool sphere, const CapFilter& filter)
-{
-    cullInnerFaces(sphere);
-    if (!sphere)
         shapes_.drawEndDisk(c.topRadius);
-    else if (hidesInnerHalves(c))
-        shapes_.drawHemisphere(SphereHalf::kUpper, c.topRadius, filter);
-    else
-        shapes_.drawSphere(c.topRadius);
 }
 
-// Changes the culling only when it differs. A cylinder with a sphere of its
-// own end radius at each end is closed too, and then the culling stays on
-// for the whole pass. (Where a cylinder meets a disk, the rounding of the
-// scaled shapes may leave a crack that a culled inside would show through.)
-void SceneRenderer::cullInnerFaces(bool on)
+// One GLU call per shape, as in the rules: where the eye may see inside,
+// surfaces that meet at equal depth then keep the same one.
+void SceneRenderer::drawWhole(const CylinderRecord& c, const OptionValues& options, bool skipStart)
+{
+    gluCylinder(quadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
+    if (!options.segmentBeginSphere) {
+        gluQuadricOrientation(quadric_, GLU_INSIDE);
+        gluDisk(quadric_, 0.0, c.baseRadius, kSlices, kDiskLoops);
+        gluQuadricOrientation(quadric_, GLU_OUTSIDE);
+    } else if (!skipStart) {
+        gluSphere(quadric_, c.baseRadius, kSlices, kSphereStacks);
+    }
+    glTranslatef(0.0f, 0.0f, c.length);
+    if (options.segmentEndSphere)
+        gluSphere(quadric_, c.topRadius, kSlices, kSphereStacks);
+    else
+        gluDisk(quadric_, 0.0, c.topRadius, kSlices, kDiskLoops);
+}
+
+void SceneRenderer::cullHiddenFaces(bool on)
 {
     if (on == culling_) return;
     culling_ = on;

@@ -6,7 +6,6 @@
 #include <numbers>
 #include <vector>
 
-#include "views/direction_cells.h"
 
 namespace sprig {
 namespace {
@@ -140,67 +139,6 @@ TEST(CylinderTable, MarksStartSpheresInsideThePreviousSegment)
     table.build(scene, false);  // end widths ignored: 8 and 13 are straight
     EXPECT_TRUE(table.startInsidePrevious(9));
     EXPECT_TRUE(table.startInsidePrevious(13));
-}
-
-// Where a straight cylinder goes on from another, each cap at the joint
-// leaves out what lies inside the other: a wide filter when the other is at
-// least as wide as the cap, a narrow one down to 0.97 of its radius, none
-// below that, none where the other is shorter than the cap's radius,
-// tapers, or starts elsewhere. The cell is the other's direction in the
-// cap's frame: for a cylinder along +z that frame is the world's, for one
-// along +x (turned 0, tilted 90) the world's -z is its +x.
-TEST(CylinderTable, CapsAtJointsLeaveOutWhatLiesInsideTheOtherCylinder)
-{
-    SceneRecord scene;
-    scene.recordSegment({0, 0, 0}, {0, 0, 1}, 0.4f, 0u);          // 0
-    scene.recordSegment({0, 0, 1}, {0, 0, 2}, 0.4f, 0u);          // 1: straight on, as wide
-    scene.recordSegment({0, 0, 2}, {0, 0, 3}, 0.392f, 0u);        // 2: 2 % narrower
-    scene.recordSegment({0, 0, 3}, {0, 0, 4}, 0.35f, 0u);         // 3: 11 % narrower
-    scene.recordSegment({0, 0, 4}, {1, 0, 4}, 0.35f, 0u);         // 4: bent to +x
-    scene.recordSegment({1, 0, 4}, {1.1f, 0, 4}, 0.35f, 0u);      // 5: shorter than the radius
-    scene.recordSegment({5, 5, 5}, {5, 5, 6}, 0.35f, 0u);         // 6: starts elsewhere
-    const int tapered = *scene.recordSegment({5, 5, 6}, {5, 5, 7}, 0.35f, 0u);  // 7: tapers
-    scene.setEndWidth(tapered, 0.2f);
-    scene.recordSegment({5, 5, 7}, {5, 5, 8}, 0.35f, 0u);         // 8
-    scene.recordSegment({1e4f, 0, 0}, {1e4f, 0, 1}, 0.1f, 0u);    // 9: far out, thin
-    scene.recordSegment({1e4f, 0, 1}, {1e4f, 0, 2}, 0.1f, 0u);    // 10
-
-    CylinderTable table;
-    table.build(scene, true);
-    ASSERT_EQ(table.count(), 11);
-    using enum CapFilterKind;
-    const int up = DirectionCells::cellOf(0, 0, 1, 0);
-    const int down = DirectionCells::cellOf(0, 0, -1, 0);
-    struct Expected {
-        CapFilterKind start;
-        int startCell;
-        CapFilterKind end;
-        int endCell;
-    };
-    const Expected expected[] = {
-        {kWhole, 0, kOutsideWideJoined, up},
-        {kOutsideWideJoined, down, kOutsideNarrowJoined, up},
-        {kOutsideWideJoined, down, kWhole, 0},
-        {kOutsideWideJoined, down, kOutsideWideJoined, DirectionCells::cellOf(1, 0, 0, 0)},
-        {kOutsideWideJoined, DirectionCells::cellOf(1, 0, 0, 0), kWhole, 0},
-        {kOutsideWideJoined, DirectionCells::cellOf(0, 0, -1, 0), kWhole, 0},
-        {kWhole, 0, kWhole, 0},
-        {kWhole, 0, kWhole, 0},
-        {kWhole, 0, kWhole, 0},
-        {kWhole, 0, kWhole, 0},
-        {kWhole, 0, kWhole, 0},
-    };
-    for (int i = 0; i < table.count(); ++i) {
-        const Expected& e = expected[i];
-        EXPECT_EQ(table.startJoined(i).kind, e.start) << i;
-        EXPECT_EQ(table.endJoined(i).kind, e.end) << i;
-        if (e.start != kWhole) {
-            EXPECT_EQ(table.startJoined(i).cell, e.startCell) << i;
-        }
-        if (e.end != kWhole) {
-            EXPECT_EQ(table.endJoined(i).cell, e.endCell) << i;
-        }
-    }
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ protected:
 
     RgbImage paint(std::uint32_t background = 0)
     {
-        EXPECT_TRUE(renderer_.paint(view_, scene_, options_, background));
+        EXPECT_EQ(renderer_.paint(view_, scene_, options_, background), Painted::kPicture);
         context_->swapBuffers();
         return context_->readPixels();
     }

@@ -88,7 +88,7 @@ TEST_F(RenderTest, NothingIsDrawnWhileTheSceneIsNotReady)
     view_.cylinders.build(scene_, false);
     glClearColor(0.0f, 1.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    EXPECT_FALSE(renderer_.paint(view_, scene_, options_, 0x00FFFFFFu));
+    EXPECT_EQ(renderer_.paint(view_, scene_, options_, 0x00FFFFFFu), Painted::kNothing);
     const RgbImage image = context_->readPixels();
     const Rgb green{0, 255, 0};
     EXPECT_FALSE(anyIn(image, 0, 0, kSize - 1, kSize - 1, [&](const Rgb& p) { return p != green; }));

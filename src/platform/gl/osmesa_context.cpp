@@ -2,7 +2,8 @@
 
 #include <GL/osmesa.h>
 
-#include "platform/depth_layers.h"
+#include <cstdlib>
+#include <new>
 
 namespace sprig {
 
@@ -20,6 +21,17 @@ OSMesaContext createWithDepth(int depthBits)
 bool reachesMesa()
 {
     return glGetString(GL_RENDERER) != nullptr;
+}
+
+// Mesa keeps its own colour and depth buffers of 4 bytes a pixel each,
+// besides some tens of megabytes for drawing, and does not survive failing
+// to allocate them. So that much is first allocated and freed here.
+void ensureRoomForMesa(std::size_t pixels)
+{
+    constexpr std::size_t kDrawingBytes = std::size_t{64} << 20;
+    void* room = std::malloc(pixels * 8 + kDrawingBytes);
+    if (room == nullptr) throw std::bad_alloc();
+    std::free(room);
 }
 
 }  // namespace
@@ -51,9 +63,11 @@ OsMesaContext::~OsMesaContext()
 bool OsMesaContext::resize(int width, int height)
 {
     if (width <= 0 || height <= 0) return false;
+    const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    buffer_.assign(pixels * 4, 0);
     width_ = width;
     height_ = height;
-    buffer_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
+    ensureRoomForMesa(pixels);
     return makeCurrent();
 }
 
@@ -67,20 +81,23 @@ void OsMesaContext::swapBuffers()
     glFinish();
 }
 
+// The buffer holds RGBA rows bottom row first.
 RgbImage OsMesaContext::readPixels()
 {
     glFinish();
-    const DepthLayer layer{buffer_.data()};
-    return nearestPixels({&layer, 1}, width_, height_);
-}
-
-std::vector<std::uint32_t> OsMesaContext::readDepth()
-{
-    glFinish();
-    std::vector<std::uint32_t> depth(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, width_, height_, GL_DEPTH_COMPONENT, GL_UNSIGNED_INT, depth.data());
-    return depth;
+    const auto w = static_cast<std::size_t>(width_);
+    const auto h = static_cast<std::size_t>(height_);
+    RgbImage image{width_, height_, std::vector<std::uint8_t>(w * h * 3)};
+    for (std::size_t y = 0; y < h; ++y) {
+        const std::uint8_t* source = buffer_.data() + (h - 1 - y) * w * 4;
+        std::uint8_t* target = image.pixels.data() + y * w * 3;
+        for (std::size_t x = 0; x < w; ++x) {
+            target[x * 3] = source[x * 4];
+            target[x * 3 + 1] = source[x * 4 + 1];
+            target[x * 3 + 2] = source[x * 4 + 2];
+        }
+    }
+    return image;
 }
 
 }  // namespace sprig

@@ -14,7 +14,9 @@ namespace sprig {
 
 class OsMesaContext final : public GlContext {
 public:
-    // Nothing when Mesa cannot create the context or the size is not positive.
+    // Nothing when Mesa cannot create the context or the size is not
+    // positive. Throws std::bad_alloc when the buffers of that size cannot
+    // be allocated: Mesa itself would crash on it.
     static std::unique_ptr<OsMesaContext> create(int width, int height);
     ~OsMesaContext() override;
     OsMesaContext(const OsMesaContext&) = delete;
@@ -26,16 +28,11 @@ public:
     int height() const override { return height_; }
     RgbImage readPixels() override;
 
-    // New buffer size; makes the context current on it.
+    // New buffer size; makes the context current on it. Throws
+    // std::bad_alloc as create does.
     bool resize(int width, int height);
     // Depth bits of the buffer Mesa granted.
     int depthBits() const { return depthBits_; }
-    // Every pixel's depth scaled to the full 32-bit range, bottom row first;
-    // the context must be current. Waits until the drawing is finished.
-    std::vector<std::uint32_t> readDepth();
-    // The colour buffer, RGBA, bottom row first: what was drawn once the
-    // drawing is finished.
-    const std::uint8_t* rgba() const { return buffer_.data(); }
 
 private:
     explicit OsMesaContext(osmesa_context* context);

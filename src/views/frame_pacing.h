@@ -1,0 +1,34 @@
+#pragma once
+// The pace of one paint: between shapes the stop request is polled, and
+// every so many shapes what was sent so far is flushed to the GL, so that a
+// software GL draws the frame in parts instead of first storing all of it.
+
+#include <GL/gl.h>
+
+#include "platform/job.h"
+
+namespace sprig {
+
+class FramePacing {
+public:
+    explicit FramePacing(const Job* job) : job_(job) {}
+
+    // After each shape: flushes at the end of a batch when no primitive is
+    // open; false once a stop is requested.
+    bool next(bool primitiveOpen = false)
+    {
+        if (++sent_ >= kBatch && !primitiveOpen) {
+            glFlush();
+            sent_ = 0;
+        }
+        return job_ == nullptr || !job_->stopRequested();
+    }
+
+private:
+    static constexpr int kBatch = 512;
+
+    const Job* job_;
+    int sent_ = 0;
+};
+
+}  // namespace sprig
