@@ -8,6 +8,7 @@
 #include "core/derive/string_file.h"
 #include "core/derive/string_file_name.h"
 #include "core/turtle/interpret_string.h"
+#include "platform/file_failure.h"
 #include "settings/options_file.h"
 
 namespace sprig {
@@ -113,7 +114,10 @@ void StepDriver::drawShownString(MyThread& worker, const std::string& shown)
     request.areaWidth = targets_.areaWidth;
     request.areaHeight = targets_.areaHeight;
     request.scene = targets_.scene;
+    forgetFileFailure();
     const InterpretResult drawn = interpretString(request);
+    // A failure that no file operation explains lies in what the string holds.
+    if (drawn.code == kIoError && !lastFileFailure()) noteFileFailure(shown, "unreadable string or parameter value");
     worker.DrawResult = drawn.code;
     state_.segmentTotal = drawn.segmentTotal;
     state_.polygonTotal = drawn.polygonTotal;

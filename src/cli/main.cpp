@@ -5,12 +5,9 @@
 
 #include "app/result_messages.h"
 #include "cli/batch_arguments.h"
-#include "cli/batch_drawing.h"
-#include "cli/batch_run.h"
-#include "cli/console_job.h"
+#include "cli/batch_session.h"
 #include "core/result_codes.h"
 #include "platform/file_failure.h"
-#include "platform/random_source.h"
 
 namespace {
 
@@ -21,6 +18,20 @@ void printError(const sprig::ResultMessage& message)
     std::fprintf(stderr, "%s\n%s\n", message.dialog.c_str(), message.logLine.c_str());
     if (const auto failure = sprig::lastFileFailure())
         std::fprintf(stderr, "reason: %s: %s\n", failure->path.c_str(), failure->reason.c_str());
+}
+
+// The exit status is the result code, or the drawing failure base plus the
+// drawing result when a drawing failed.
+void printFailure(const sprig::BatchOutcome& outcome)
+{
+    using namespace sprig;
+    if (outcome.code == kStopped) {
+        std::fputs("Stopped.\n", stderr);
+        return;
+    }
+    const int drawResult = outcome.code - kDrawingFailureBase;
+    const bool drawing = drawResult == kOutOfMemory || drawResult == kIoError || drawResult == kGraphicsError;
+    printError(drawing ? drawErrorMessage(drawResult) : jobErrorMessage(outcome.code, outcome.errorRow));
 }
 
 }  // namespace
@@ -38,13 +49,8 @@ int main(int argc, char** argv)
         std::fputs(sprig::kPicture3dUsage, stdout);
         return 0;
     }
-    sprig::ConsoleJob job;
-    sprig::LcgRandom random;
-    sprig::BatchRun run(arguments, job, random);
-    const bool savedString = !arguments.drawing.stringPath.empty();
-    const sprig::BatchOutcome outcome = savedString ? sprig::drawSavedString(arguments.drawing, job) : run.run();
-    if (outcome.code == sprig::kStopped) std::fputs("Stopped.\n", stderr);
-    else if (const auto drawing = sprig::drawingFailureMessage(outcome.code)) printError(*drawing);
-    else if (outcome.code != 0) printError(sprig::jobErrorMessage(outcome.code, outcome.errorRow));
+    sprig::BatchSession session(arguments);
+    const sprig::BatchOutcome outcome = session.run();
+    if (outcome.code != sprig::kDone) printFailure(outcome);
     return outcome.code;
 }

@@ -1,12 +1,14 @@
 #include "platform/file_failure.h"
 
 #include <cstring>
+#include <mutex>
 
 namespace sprig {
 
 namespace {
 
-thread_local std::optional<FileFailure> lastFailure;
+std::mutex guard;
+std::optional<FileFailure> lastFailure;
 
 }  // namespace
 
@@ -14,11 +16,20 @@ void noteFileFailure(const std::string& path, int error) { noteFileFailure(path,
 
 void noteFileFailure(const std::string& path, std::string reason)
 {
+    const std::lock_guard lock(guard);
     lastFailure = FileFailure{path, std::move(reason)};
 }
 
-std::optional<FileFailure> lastFileFailure() { return lastFailure; }
+std::optional<FileFailure> lastFileFailure()
+{
+    const std::lock_guard lock(guard);
+    return lastFailure;
+}
 
-void forgetFileFailure() { lastFailure.reset(); }
+void forgetFileFailure()
+{
+    const std::lock_guard lock(guard);
+    lastFailure.reset();
+}
 
 }  // namespace sprig

@@ -15,6 +15,7 @@ TEST(BatchCommand, DerivesAndLogsEveryStep)
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string base = dir.file("koch");
     const std::string expected =
+        "L-system file opened: " + ls + "\n"
         "----------\nStep 0\nString rewriting\nOutput file: " + base + "_000.stt\n"
         "Statistics\nString length: 1 KB\nNumber of symbols: 1\n"
         "----------\nStep 1\nString rewriting\nInput file: " + base + "_000.stt\nOutput file: " + base + "_001.stt\n"
@@ -49,7 +50,7 @@ TEST(BatchCommand, ReportsFailuresWithTheirCodesAndTexts)
     dir.write("opt.op", "// comment\ndraw_ground=on\nDraw_ground=on\n");
     r = runBatch(dir, ls);
     EXPECT_EQ(r.status, 155);
-    EXPECT_EQ(r.out, "----------\n");
+    EXPECT_EQ(r.out, "L-system file opened: " + ls + "\n----------\nError: syntax error in options file, row 3\n");
     EXPECT_EQ(r.err, "Chyba : Syntaxtická chyba v súbore nastavení na riadku 3\n"
                      "Error: syntax error in options file, row 3\n");
     EXPECT_FALSE(fileExists(dir.file("opt_000.stt")));

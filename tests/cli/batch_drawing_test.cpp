@@ -20,7 +20,8 @@ TEST(BatchDrawing, DerivesAndDrawsEveryStep)
     const BatchResult r = runBatch(dir, "--mode 'LSR&D' --steps 1 --size 320x200 " + ls);
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string base = dir.file("koch");
-    EXPECT_EQ(r.out, "----------\nStep 0\nString rewriting\nOutput file: " + base + "_000.stt\n"
+    EXPECT_EQ(r.out, "L-system file opened: " + ls + "\n"
+                     "----------\nStep 0\nString rewriting\nOutput file: " + base + "_000.stt\n"
                      "String interpreting\nInput file: " + base + "_000.stt\n"
                      "Statistics\nString length: 1 KB\nNumber of symbols: 1\n"
                      "Number of segments: 1\nNumber of polygons: 0\n"

@@ -1,0 +1,73 @@
+#include "cli/batch_picture.h"
+
+#include "core/result_codes.h"
+#include "core/turtle/scene_record.h"
+#include "settings/settings.h"
+#ifdef SPRIG_HAVE_QT_CANVAS
+#include "platform/qt/qimage_canvas.h"
+#endif
+#ifdef SPRIG_HAVE_GL_PICTURE
+#include "cli/picture3d_module.h"
+#endif
+
+namespace sprig {
+
+namespace {
+
+#ifdef SPRIG_HAVE_QT_CANVAS
+using PictureCanvas = QImageCanvas;
+#else
+// Built without Qt: lines go nowhere and no picture can be written.
+class PictureCanvas final : public Canvas {
+public:
+    PictureCanvas(int, int) {}
+    void setPenColour(std::uint32_t) override {}
+    void setPenWidth(int) override {}
+    void moveTo(int, int) override {}
+    void lineTo(int, int) override {}
+    void fill(std::uint32_t) override {}
+    bool saveBmp(const std::string&) const { return false; }
+};
+#endif
+
+// The program's start-up background.
+constexpr std::uint32_t kBackgroundColour = 0x00000000;
+
+}  // namespace
+
+struct BatchPicture::Bitmap {
+    Bitmap(int width, int height) : canvas(width, height) {}
+    PictureCanvas canvas;
+};
+
+BatchPicture::BatchPicture(const DrawingArguments& arguments)
+    : arguments_(arguments), bitmap_(std::make_unique<Bitmap>(arguments.width, arguments.height))
+{
+}
+
+BatchPicture::~BatchPicture() = default;
+
+Canvas& BatchPicture::canvas() { return bitmap_->canvas; }
+
+int BatchPicture::write(const std::string& path, const SceneRecord& scene, const Settings& settings, const Job& job)
+{
+    if (settings.effective.drawDimensions == 3) return writeScene(path, scene, settings, job);
+    return bitmap_->canvas.saveBmp(path) ? kDone : kGraphicsError;
+}
+
+// Built without OpenGL, no 3D picture can be written: a graphics error.
+int BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_unused]] const SceneRecord& scene,
+                             [[maybe_unused]] const Settings& settings, [[maybe_unused]] const Job& job)
+{
+#ifdef SPRIG_HAVE_GL_PICTURE
+    const bool sized = arguments_.sizeGiven;
+    const Picture3dRequest request{scene,           settings, sized ? arguments_.width : kPicture3dWidth,
+                                   sized ? arguments_.height : kPicture3dHeight,
+                                   arguments_.camera, kBackgroundColour};
+    return writePicture3dThroughModule(path, request) ? kDone : kGraphicsError;
+#else
+    return kGraphicsError;
+#endif
+}
+
+}  // namespace sprig

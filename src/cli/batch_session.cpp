@@ -1,0 +1,99 @@
+#include "cli/batch_session.h"
+
+#include "core/derive/string_file_name.h"
+#include "platform/text_lines.h"
+
+namespace sprig {
+
+namespace {
+
+std::function<std::uint32_t(int)> seedsFor(const std::optional<std::uint32_t>& seed, Clock& clock)
+{
+    return [seed, &clock](int step) {
+        return seed ? *seed + static_cast<std::uint32_t>(step) : static_cast<std::uint32_t>(clock.nowSeconds());
+    };
+}
+
+bool drawsPictures(const BatchArguments& arguments)
+{
+    return arguments.drawing.drawSteps || !arguments.drawing.stringPath.empty();
+}
+
+}  // namespace
+
+BatchSession::BatchSession(const BatchArguments& arguments)
+    : arguments_(arguments), targets_{nullptr, arguments.drawing.width, arguments.drawing.height, &scene_},
+      ui_(targets_), driver_(state_, settings_, targets_, {ui_, random_, seedsFor(arguments.seed, clock_)}),
+      files_(state_, settings_, targets_, ui_, driver_)
+{
+    // Only drawing needs the bitmap, which is most of a derivation's memory.
+    if (drawsPictures(arguments)) {
+        picture_.emplace(arguments.drawing);
+        targets_.canvas = &picture_->canvas();
+    }
+}
+
+BatchOutcome BatchSession::run()
+{
+    int code = arguments_.drawing.stringPath.empty() ? deriveSteps() : drawSavedString();
+    // A stop that comes between jobs ends the run as one within a job does.
+    if (code == kDone && ui_.interrupted()) code = kStopped;
+    if (arguments_.clean) files_.DeleteCreatedFiles();
+    const bool rowCode = code == kOptionsSyntaxError || code == kDefinitionLineError;
+    return {code, rowCode ? state_.report.ErrorRow : 0};
+}
+
+int BatchSession::jobOutcome() const
+{
+    const int drawn = driver_.drawResult();
+    if (state_.LastResult == kStopped || drawn == kStopped) return kStopped;
+    if (drawn != kDone) return kDrawingFailureBase + drawn;
+    return state_.LastResult;
+}
+
+int BatchSession::forward()
+{
+    driver_.BDalejClick();
+    ui_.waitForJob(driver_, state_.threadRunning);
+    return jobOutcome();
+}
+
+int BatchSession::deriveSteps()
+{
+    state_.runMode = arguments_.drawing.drawSteps ? RunMode::LSRD : RunMode::LSR;
+    ui_.answerNextDialog(arguments_.definitionPath);
+    if (!files_.FileOpen()) return kIoError;
+    int code = kDone;
+    for (int step = 0; code == kDone && step <= arguments_.steps && !ui_.interrupted(); ++step) code = forward();
+    if (code != kDone) return code;
+    const std::string base = basePath(state_.definitionPath);
+    if (arguments_.drawing.drawSteps) return writePicture(StringFileName(base, arguments_.steps, ".bmp"));
+    if (!settings_.hasHomomorphism) return kDone;
+    // Deriving only, the string to draw of the last step is left beside it.
+    code = driver_.deriveHomomorphism(ui_.directJob());
+    if (code == kDone)
+        state_.createdFiles.push_back(StringFileName(base, state_.StepsDone - 1, kHomomorphismExt));
+    return code;
+}
+
+int BatchSession::drawSavedString()
+{
+    state_.runMode = RunMode::LSDr;
+    std::vector<std::string> options;
+    const std::string& optionsPath = arguments_.drawing.optionsPath;
+    if (!optionsPath.empty() && !readTextLines(optionsPath, options)) return kIoError;
+    ui_.pinOptions(options);
+    ui_.answerNextDialog(arguments_.drawing.stringPath);
+    files_.FileOpen();
+    ui_.waitForJob(driver_, state_.threadRunning);
+    const int code = jobOutcome();
+    return code == kDone ? writePicture(savedStringPicturePath(arguments_.drawing)) : code;
+}
+
+int BatchSession::writePicture(const std::string& path)
+{
+    const int drawn = picture_->write(path, scene_, settings_, ui_.directJob());
+    return drawn == kDone || drawn == kStopped ? drawn : kDrawingFailureBase + drawn;
+}
+
+}  // namespace sprig

@@ -1,0 +1,55 @@
+#pragma once
+// The batch command's work, done as a user would do it with the buttons:
+// open the definition and press forward step after step (or open a saved
+// string in LSDr), then write the picture of the last drawing and, with
+// --clean, delete the files the run created.
+
+#include <memory>
+#include <optional>
+
+#include "app/drawing_targets.h"
+#include "app/file_commands.h"
+#include "app/run_state.h"
+#include "app/step_driver.h"
+#include "cli/batch_arguments.h"
+#include "cli/batch_picture.h"
+#include "cli/console_interface.h"
+#include "core/turtle/scene_record.h"
+#include "platform/random_source.h"
+#include "settings/settings.h"
+
+namespace sprig {
+
+struct BatchOutcome {
+    int code = 0;
+    int errorRow = 0;
+};
+
+class BatchSession {
+public:
+    explicit BatchSession(const BatchArguments& arguments);
+
+    BatchOutcome run();
+
+private:
+    int deriveSteps();
+    int drawSavedString();
+    int forward();
+    // The result of the job that just ended, as the command's exit status.
+    int jobOutcome() const;
+    int writePicture(const std::string& path);
+
+    const BatchArguments& arguments_;
+    RunState state_;
+    Settings settings_;
+    SceneRecord scene_;
+    std::optional<BatchPicture> picture_;
+    DrawingTargets targets_;
+    ConsoleInterface ui_;
+    LcgRandom random_;
+    SystemClock clock_;
+    StepDriver driver_;
+    FileCommands files_;
+};
+
+}  // namespace sprig
