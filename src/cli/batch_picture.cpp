@@ -63,8 +63,8 @@ int BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_u
     const bool sized = arguments_.sizeGiven;
     const Picture3dRequest request{scene,           settings, sized ? arguments_.width : kPicture3dWidth,
                                    sized ? arguments_.height : kPicture3dHeight,
-                                   arguments_.camera, kBackgroundColour};
-    return writePicture3dThroughModule(path, request) ? kDone : kGraphicsError;
+                                   arguments_.camera, kBackgroundColour, &job};
+    return writePicture3dThroughModule(path, request);
 #else
     return kGraphicsError;
 #endif
