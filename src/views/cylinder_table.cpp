@@ -1,9 +1,7 @@
 #include "views/cylinder_table.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
-
 
 namespace sprig {
 
@@ -37,13 +35,8 @@ CylinderRecord makeRecord(const SceneElement& e, bool segmentActiveWidth)
     const CylinderAngles angles = cylinderAngles(dx, dy, dz);
     const float baseRadius = e.startWidth * 0.5f;
     const bool endWidthSet = segmentActiveWidth && e.endWidth >= 0.0f;
-    return {e.start.x,
-            e.start.y,
-            e.start.z,
-            static_cast<float>(angles.turn),
-            static_cast<float>(angles.tilt),
-            baseRadius,
-            static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz)),
+    return {e.start.x, e.start.y, e.start.z, static_cast<float>(angles.turn), static_cast<float>(angles.tilt),
+            baseRadius, static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz)),
             endWidthSet ? e.endWidth * 0.5f : baseRadius};
 }
 

@@ -13,7 +13,7 @@ class FramePacing {
 public:
     explicit FramePacing(const Job* job) : job_(job) {}
 
-    // After each shape: flushes at the end of a batch when no primitive is
+    // After each shape: at the end of a batch flushes, unless a primitive is
     // open; false once a stop is requested.
     bool next(bool primitiveOpen = false)
     {

@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -61,64 +62,47 @@ void drawAxes(float s)
 {
     glColor3f(1.0f, 1.0f, 1.0f);
     glBegin(GL_LINES);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(s, 0.0f, 0.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(0.0f, s, 0.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(0.0f, 0.0f, s);
+    for (const int axis : {0, 1, 2}) {
+        glVertex3f(0.0f, 0.0f, 0.0f);
+        glVertex3f(axis == 0 ? s : 0.0f, axis == 1 ? s : 0.0f, axis == 2 ? s : 0.0f);
+    }
     glEnd();
 }
 
-// How far in front of the eye a world point lies, as the camera turns and
-// moves the scene: the distance along the line of sight, which the near
-// plane cuts at 1.
-class EyeDepth {
+// Whether a cylinder and its caps lie wholly beyond the near plane, with
+// room for the GL's single-precision rounding: then the eye is outside them
+// and no clipping opens them, and only then may what they hide be left out.
+class NearPlaneTest {
 public:
-    explicit EyeDepth(const CameraState& camera)
+    explicit NearPlaneTest(const CameraState& camera)
+        : centre_{camera.translationX, camera.translationY, camera.translationZ}, distance_(camera.distance)
     {
-        constexpr double kRadians = std::numbers::pi / 180.0;
-        const double elevation = static_cast<double>(camera.elevation) * kRadians;
-        const double azimuth = static_cast<double>(camera.azimuth) * kRadians;
-        along_[0] = std::sin(elevation) * std::sin(azimuth);
-        along_[1] = std::sin(elevation) * std::cos(azimuth);
-        along_[2] = -std::cos(elevation);
-        centre_[0] = camera.translationX;
-        centre_[1] = camera.translationY;
-        centre_[2] = camera.translationZ;
-        distance_ = camera.distance;
-        size_ = std::abs(distance_) + std::abs(centre_[0]) + std::abs(centre_[1]) + std::abs(centre_[2]);
+        const double elevation = static_cast<double>(camera.elevation) * std::numbers::pi / 180.0;
+        const double azimuth = static_cast<double>(camera.azimuth) * std::numbers::pi / 180.0;
+        along_ = {std::sin(elevation) * std::sin(azimuth), std::sin(elevation) * std::cos(azimuth), -std::cos(elevation)};
     }
 
-    double operator()(const Vec3& p) const
-    {
-        return along_[0] * (static_cast<double>(p.x) - centre_[0]) +
-               along_[1] * (static_cast<double>(p.y) - centre_[1]) +
-               along_[2] * (static_cast<double>(p.z) - centre_[2]) + distance_;
-    }
-
-    // The cylinder and both caps lie wholly beyond the near plane, with room
-    // for the GL's single-precision rounding, so the eye is outside them and
-    // no clipping opens them. Only then may what they hide be left out.
-    bool clearOfNearPlane(const CylinderRecord& c, const Vec3& end) const
+    bool clear(const CylinderRecord& c, const Vec3& end) const
     {
         const Vec3 start{c.startX, c.startY, c.startZ};
         const double reach = std::max({static_cast<double>(c.baseRadius), static_cast<double>(c.topRadius), 0.0});
-        const double size = size_ + magnitude(start) + magnitude(end) + reach;
-        return std::min((*this)(start), (*this)(end)) - reach * 1.001 - size * 1e-5 > kNearPlane;
+        const double rounding = 1e-5 * (std::abs(distance_) + size(centre_) + size(start) + size(end) + reach);
+        return std::min(depth(start), depth(end)) - reach * 1.001 - rounding > kNearPlane;
     }
 
 private:
-    static double magnitude(const Vec3& p)
+    // Along the line of sight from the eye, which the near plane cuts at 1.
+    double depth(const Vec3& p) const
     {
-        return std::abs(static_cast<double>(p.x)) + std::abs(static_cast<double>(p.y)) +
-               std::abs(static_cast<double>(p.z));
+        return along_[0] * (static_cast<double>(p.x) - centre_.x) + along_[1] * (static_cast<double>(p.y) - centre_.y) +
+               along_[2] * (static_cast<double>(p.z) - centre_.z) + distance_;
     }
 
-    double along_[3] = {};
-    double centre_[3] = {};
-    double distance_ = 0.0;
-    double size_ = 0.0;
+    static double size(const Vec3& p) { return std::abs(p.x) + std::abs(p.y) + std::abs(p.z); }
+
+    std::array<double, 3> along_;
+    Vec3 centre_;
+    double distance_;
 };
 
 // Half of each sphere lies inside a straight cylinder at least as long as
@@ -211,14 +195,14 @@ bool SceneRenderer::drawCylinders(const SceneView& view, const OptionValues& opt
 {
     if (quadric_ == nullptr) return true;
     const CylinderTable& table = view.cylinders;
-    const EyeDepth depth(view.camera);
+    const NearPlaneTest nearPlane(view.camera);
     const bool closed = options.segmentBeginSphere && options.segmentEndSphere;
     glEnable(GL_NORMALIZE);
     glCullFace(GL_FRONT);
     bool previousClear = false;
     bool going = true;
     for (int i = 0; going && i < table.count(); ++i) {
-        const bool clear = depth.clearOfNearPlane(table.record(i), table.end(i));
+        const bool clear = nearPlane.clear(table.record(i), table.end(i));
         const Shape shape{clear && i + 1 < table.count(), closed && previousClear && table.startInsidePrevious(i)};
         cullHiddenFaces(closed && shape.reduced);
         glPushMatrix();
@@ -243,19 +227,21 @@ void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& op
     glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
     if (!shape.reduced) return drawWhole(c, options, shape.skipStart);
     if (c.baseRadius == c.topRadius)
-        shapes_.drawCylinder(c.baseRadius, c.length);
+        shapes_.draw(UnitShape::kCylinder, c.baseRadius, c.length);
     else
         gluCylinder(quadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
     const bool halves = hidesInnerHalves(c);
+    const float base = c.baseRadius;
+    const float top = c.topRadius;
     if (!options.segmentBeginSphere)
-        shapes_.drawStartDisk(c.baseRadius);
+        shapes_.draw(UnitShape::kStartDisk, base, base);
     else if (!shape.skipStart)
-        shapes_.drawSphere(halves ? SpherePart::kStartOuter : SpherePart::kWhole, c.baseRadius);
+        shapes_.draw(halves ? UnitShape::kStartOuter : UnitShape::kSphere, base, base);
     glTranslatef(0.0f, 0.0f, c.length);
     if (options.segmentEndSphere)
-        shapes_.drawSphere(halves ? SpherePart::kEndOuter : SpherePart::kWhole, c.topRadius);
+        shapes_.draw(halves ? UnitShape::kEndOuter : UnitShape::kSphere, top, top);
     else
-        shapes_.drawEndDisk(c.topRadius);
+        shapes_.draw(UnitShape::kEndDisk, top, top);
 }
 
 // One GLU call per shape, as in the rules: where the eye may see inside,
@@ -279,12 +265,8 @@ void SceneRenderer::drawWhole(const CylinderRecord& c, const OptionValues& optio
 
 void SceneRenderer::cullHiddenFaces(bool on)
 {
-    if (on == culling_) return;
+    if (on != culling_) (on ? glEnable : glDisable)(GL_CULL_FACE);
     culling_ = on;
-    if (on)
-        glEnable(GL_CULL_FACE);
-    else
-        glDisable(GL_CULL_FACE);
 }
 
 }  // namespace sprig

@@ -35,21 +35,13 @@ void send(int ring, int slice)
     glVertex3f(v.x, v.y, v.z);
 }
 
-// Stack 0 as a fan round +z, the ring's slices in descending order so that
-// its faces look outward like the strips'.
-void sendTopFan()
+// The fan round the pole of ring 0 or ring 20 and the ring next to it, in
+// the order that makes its faces look outward like the strips'.
+void sendFan(bool top)
 {
     glBegin(GL_TRIANGLE_FAN);
-    send(0, 0);
-    for (int slice = kSlices; slice >= 0; --slice) send(1, slice);
-    glEnd();
-}
-
-void sendBottomFan()
-{
-    glBegin(GL_TRIANGLE_FAN);
-    send(kSphereStacks, 0);
-    for (int slice = 0; slice <= kSlices; ++slice) send(kSphereStacks - 1, slice);
+    send(top ? 0 : kSphereStacks, 0);
+    for (int k = 0; k <= kSlices; ++k) send(top ? 1 : kSphereStacks - 1, top ? kSlices - k : k);
     glEnd();
 }
 
@@ -69,8 +61,8 @@ void sendBand(int stack)
 // The fans first, then the bands from +z down.
 void drawSphereBands(int first, int end)
 {
-    if (first == 0) sendTopFan();
-    if (end == kSphereStacks) sendBottomFan();
+    if (first == 0) sendFan(true);
+    if (end == kSphereStacks) sendFan(false);
     for (int stack = std::max(first, 1); stack < std::min(end, kSphereStacks - 1); ++stack) sendBand(stack);
 }
 

@@ -12,6 +12,7 @@ constexpr GLint kSlices = 20;
 constexpr GLint kDiskLoops = 2;
 constexpr GLint kCylinderStacks = 2;
 
+// In the order of UnitShape.
 enum ListOffset : GLuint { kSphere, kEndOuter, kStartOuter, kStartDisk, kEndDisk, kCylinder, kListCount };
 
 void compileQuadric(GLuint list, GLUquadric* quadric, GLenum orientation, ListOffset shape)
@@ -37,18 +38,7 @@ void compileBands(GLuint list, int first, int end)
     glEndList();
 }
 
-GLuint partOffset(SpherePart part)
-{
-    if (part == SpherePart::kEndOuter) return kEndOuter;
-    return part == SpherePart::kStartOuter ? kStartOuter : kSphere;
-}
-
 }  // namespace
-
-UnitShapes::~UnitShapes()
-{
-    release();
-}
 
 void UnitShapes::compile()
 {
@@ -74,32 +64,16 @@ void UnitShapes::release()
     base_ = 0;
 }
 
-void UnitShapes::drawSphere(SpherePart part, float radius) const
+// A shape of size 0 that GLU does draw is flat and shows nothing, but it
+// leaves its last normal current; scaling by 0 does the same.
+void UnitShapes::draw(UnitShape shape, float radius, float length) const
 {
-    if (radius >= 0.0f) drawScaled(partOffset(part), radius, radius);
-}
-
-void UnitShapes::drawStartDisk(float radius) const
-{
-    if (radius > 0.0f) drawScaled(kStartDisk, radius, radius);
-}
-
-void UnitShapes::drawEndDisk(float radius) const
-{
-    if (radius > 0.0f) drawScaled(kEndDisk, radius, radius);
-}
-
-void UnitShapes::drawCylinder(float radius, float length) const
-{
-    if (radius >= 0.0f && length > 0.0f) drawScaled(kCylinder, radius, length);
-}
-
-void UnitShapes::drawScaled(GLuint offset, float radius, float length) const
-{
-    if (base_ == 0) return;
+    const bool disk = shape == UnitShape::kStartDisk || shape == UnitShape::kEndDisk;
+    if (base_ == 0 || radius < 0.0f || (disk && radius == 0.0f) || (shape == UnitShape::kCylinder && length <= 0.0f))
+        return;
     glPushMatrix();
     glScalef(radius, radius, length);
-    glCallList(base_ + offset);
+    glCallList(base_ + static_cast<GLuint>(shape));
     glPopMatrix();
 }
 

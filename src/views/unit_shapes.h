@@ -10,16 +10,19 @@
 
 namespace sprig {
 
-enum class SpherePart {
-    kWhole,
-    kEndOuter,    // stacks 0 to 10 round +z: the half beyond the cylinder's end and one band inside
+enum class UnitShape {
+    kSphere,
+    kEndOuter,    // stacks 0 to 10 round +z: the half beyond a cylinder's end and one band inside
     kStartOuter,  // the same round -z
+    kStartDisk,   // faces -z
+    kEndDisk,     // faces +z
+    kCylinder,    // along +z from 0 to 1, open at both ends
 };
 
 class UnitShapes {
 public:
     UnitShapes() = default;
-    ~UnitShapes();
+    ~UnitShapes() { release(); }
     UnitShapes(const UnitShapes&) = delete;
     UnitShapes& operator=(const UnitShapes&) = delete;
 
@@ -28,19 +31,11 @@ public:
     // Deletes the lists; their context must be current.
     void release();
 
-    // GLU draws nothing for a negative radius, a disk of radius 0 or a
-    // cylinder of length 0. Any other shape of size 0 it draws flat, which
-    // shows nothing but leaves the shape's last normal current for the lines
-    // drawn next; scaling by 0 does the same.
-    void drawSphere(SpherePart part, float radius) const;
-    void drawStartDisk(float radius) const;  // faces -z
-    void drawEndDisk(float radius) const;    // faces +z
-    // Along +z from 0 to length, open at both ends.
-    void drawCylinder(float radius, float length) const;
+    // Scaled by radius across and by length along z. As GLU does, nothing
+    // for a negative radius, a disk of radius 0 or a cylinder of length 0.
+    void draw(UnitShape shape, float radius, float length) const;
 
 private:
-    void drawScaled(GLuint offset, float radius, float length) const;
-
     GLuint base_ = 0;  // 0: nothing compiled
 };
 

@@ -94,6 +94,16 @@ TEST_F(RenderTest, NothingIsDrawnWhileTheSceneIsNotReady)
     EXPECT_FALSE(anyIn(image, 0, 0, kSize - 1, kSize - 1, [&](const Rgb& p) { return p != green; }));
 }
 
+TEST_F(RenderTest, AStopRequestLeavesThePaintUnfinished)
+{
+    scene_.recordSegment({0, 0, 0}, {0, 0, 4}, 1.0f, kRed);
+    makeReady();
+    SilentJob job;
+    EXPECT_EQ(renderer_.paint(view_, scene_, options_, 0, &job), Painted::kPicture);
+    job.requestStop();
+    EXPECT_EQ(renderer_.paint(view_, scene_, options_, 0, &job), Painted::kStopped);
+}
+
 TEST_F(RenderTest, AnEmptySceneShowsOnlyTheBackground)
 {
     options_.drawGround = true;
