@@ -14,11 +14,11 @@ struct ResultMessage {
     std::string logLine;
 };
 
-// For a job's result code other than 0 and 20; errorRow completes the texts
+// For a job's result code other than kDone and kStopped; errorRow completes the texts
 // of the two codes that name a row.
 ResultMessage jobErrorMessage(int code, int errorRow);
 
-// For a drawing result other than 0 and 20.
+// For a drawing result other than kDone and kStopped.
 ResultMessage drawErrorMessage(int drawResult);
 
 // For a file that could not be saved, with the system's reason when known.

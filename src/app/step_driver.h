@@ -53,7 +53,7 @@ public:
     // bars at 0 and starts a worker for the job.
     void startJob(StepJob job);
     void StartWorker();
-    // The drawing result of the last worker (0 before any).
+    // The drawing result of the last worker (kDone before any).
     int drawResult() const;
 
     // Shows a failure that is no step's: the error dialog and the log line.

@@ -24,8 +24,8 @@ public:
     // The 2D bitmap, which the interpretation draws on.
     Canvas& canvas();
 
-    // Writes the picture of the drawing dimension in force. Returns 0, 20
-    // (stopped: nothing written), or the drawing result of the failure.
+    // Writes the picture of the drawing dimension in force. Returns kDone,
+    // kStopped (nothing written), or the drawing result of the failure.
     int write(const std::string& path, const SceneRecord& scene, const Settings& settings, const Job& job);
 
 private:

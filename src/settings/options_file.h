@@ -24,8 +24,8 @@ std::string prepareLine(std::string_view line);
 std::string optionsPathFor(const std::string& definitionPath);
 
 // Applies the options lines to settings.effective and the options-file values,
-// logs the job separator and recomputes settings.hasHomomorphism. Returns 0,
-// or 155 with errorRow set to the 1-based row of the first unrecognised line.
+// logs the job separator and recomputes settings.hasHomomorphism. Returns kDone,
+// or kOptionsSyntaxError with errorRow set to the 1-based row of the first unrecognised line.
 // Placing the picture windows for the dimension is left to the caller.
 int ReadOptions(const std::vector<std::string>& definitionLines,
                 const std::vector<std::string>& optionsLines, Settings& settings, int& errorRow,

@@ -1,5 +1,6 @@
 #include "driver_fixture.h"
 
+#include "app/result_messages.h"
 #include "platform/byte_file.h"
 
 namespace sprig::testing {
@@ -69,6 +70,37 @@ TEST_F(DriverTest, AnOptionsErrorAbortsEveryJob)
         EXPECT_TRUE(canvas.calls.empty());
     }
     EXPECT_FALSE(fileExists(path("p_002.stt")));
+}
+
+}  // namespace
+}  // namespace sprig::testing
+
+namespace sprig::testing {
+namespace {
+
+// The codes no job above reaches, and one the tables do not name.
+TEST(ResultMessages, EveryCodeHasItsDialogTextAndLogLine)
+{
+    const struct {
+        ResultMessage (*message)(int);
+        int code;
+        const char* dialog;
+        const char* logLine;
+    } rows[] = {
+        {[](int code) { return jobErrorMessage(code, 0); }, kOutOfMemory,
+         "Chyba : nedostatok pamäte alebo syntaxtická chyba\nv súbore definujúcom L-systém",
+         "Error: not enough memory or syntax error in L-system file"},
+        {[](int code) { return jobErrorMessage(code, 0); }, kSyntaxError,
+         "Chyba : syntaxtická chyba v súbore\ndefinujúcom L-systém", "Error: syntax error in L-system file"},
+        {[](int code) { return jobErrorMessage(code, 0); }, 7, "7", "Error: error number 7"},
+        {drawErrorMessage, kOutOfMemory, "Chyba kreslenia : nedostatok pamate", "Error: not enough memory"},
+        {drawErrorMessage, kGraphicsError, "Chyba kreslenia : chyba grafiky", "Error: graphics error"},
+    };
+    for (const auto& row : rows) {
+        const ResultMessage message = row.message(row.code);
+        EXPECT_EQ(message.dialog, row.dialog);
+        EXPECT_EQ(message.logLine, row.logLine);
+    }
 }
 
 }  // namespace

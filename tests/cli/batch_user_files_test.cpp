@@ -80,3 +80,23 @@ TEST(BatchUserFiles, ALinkAtAStepNameIsReplacedNotFollowed)
 
 }  // namespace
 }  // namespace sprig::testing
+
+namespace sprig::testing {
+namespace {
+
+// Nothing in a path is cut: long ones, spaces and letters beyond ASCII.
+TEST(BatchUserFiles, PathsOfAnyLengthWithSpacesAndAccentsWork)
+{
+    TempDir dir;
+    std::filesystem::path folder;
+    while (dir.file(folder.string()).size() < 520) folder /= "zložka s medzerou";
+    std::filesystem::create_directories(dir.file(folder.string()));
+    const std::string ls = dir.write((folder / "strom č.ls").string(), "axiom F\n#F->FF\n");
+    const BatchResult r = runBatch(dir, "--steps 1 '" + ls + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(TempDir::read(dir.file((folder / "strom č_001.stt").string())), "n\n90.000000\nFF");
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "L-system file opened: " + ls);
+}
+
+}  // namespace
+}  // namespace sprig::testing

@@ -9,7 +9,7 @@ struct LSystem;
 
 // Copies the string of `from` into `to` under the header of `system`,
 // leaving out every "%" and what follows it up to (not including) the "]"
-// that closes its branch. Returns 0, or 2 when a file cannot be opened,
+// that closes its branch. Returns kDone, or kIoError when a file cannot be opened,
 // read or written.
 int CutBranches(const std::string& from, const std::string& to, const LSystem& system);
 

@@ -34,7 +34,8 @@ struct DeriveServices {
     std::function<std::uint32_t(int step)> seedFor;
 };
 
-// Returns 0, a parse code (1, 2, 4, 111), 1, 2 or 20. Step files written
+// Returns kDone, a parse code of ParseLSystem, kOutOfMemory, kIoError or
+// kStopped. Step files written
 // are appended to createdFiles; a step that fails or is stopped leaves no
 // file of its own, and the cut file is always deleted.
 int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,

@@ -53,7 +53,7 @@ struct StringStatistics {
     bool isParametric = true;
 };
 
-// Counts the symbols of a string file. Returns 0, or 2 when the file cannot
+// Counts the symbols of a string file. Returns kDone, or kIoError when the file cannot
 // be read or a parameter list is not closed (the count so far is kept).
 int ReadStringStatistics(const std::string& path, StringStatistics& stats);
 

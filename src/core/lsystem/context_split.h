@@ -15,7 +15,7 @@ namespace sprig {
 std::size_t ReadParamNames(std::string_view text, std::size_t open, std::string& names);
 
 // Splits a context into its symbols, each followed by its parameter names,
-// and adds the number of names to paramTotal. Returns 0, or 2 for a list
+// and adds the number of names to paramTotal. Returns kDone, or kIoError for a list
 // without its ')', a '(' that follows no symbol, or more than kMaxParams
 // names on one symbol.
 int SplitContext(std::string_view context, std::vector<ContextSymbol>& symbols, int& paramTotal);

@@ -14,12 +14,12 @@ namespace sprig {
 // Outside parameter lists, a symbol that has a default entry (the first for
 // that symbol counts) becomes the whole entry when it has no list, and gets
 // the entry's trailing values when its own list is shorter: with U(1.67,7),
-// U gives U(1.67,7) and U(5) gives U(5,7). Returns 0 with out set, or 2 for
+// U gives U(1.67,7) and U(5) gives U(5,7). Returns kDone with out set, or kIoError for
 // a list without its ')' or a result longer than kMaxExpandedText.
 int ApplyDefaults(std::string_view text, const std::vector<DefaultEntry>& defaults, std::string& out);
 
 // Replaces every occurrence of a constant name, wherever its letters stand,
-// by the value; a value is not searched again. Returns 0 with out set, or 2
+// by the value; a value is not searched again. Returns kDone with out set, or kIoError
 // for a result longer than kMaxExpandedText.
 int SubstituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out);
 

@@ -13,7 +13,8 @@ struct Settings;
 
 // Parses every line of the definition text. In rules mode only the
 // production lines before the "homomorphism" line are kept, in homomorphism
-// mode only those after it. Returns 0 with out filled, or 1, 2, 4 or 111;
+// mode only those after it. Returns kDone with out filled, or kOutOfMemory,
+// kIoError, kSyntaxError or kDefinitionLineError;
 // report.ErrorRow, report.ErrorDetail and report.IsParametric are written as
 // the parse goes. random serves RND in constant probabilities.
 int ParseLSystem(const std::vector<std::string>& lines, ParseMode mode, const Settings& settings,

@@ -7,8 +7,8 @@
 
 namespace sprig {
 
-// Each reader gets the space-free line without its keyword and returns 0,
-// or 111 with report.ErrorDetail set (a malformed default line sets none).
+// Each reader gets the space-free line without its keyword and returns kDone,
+// or kDefinitionLineError with report.ErrorDetail set (a malformed default line sets none).
 int ReadAxiomLine(std::string_view rest, LSystem& model, ParseReport& report);
 int ReadIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report);
 int ReadDefineLine(std::string_view rest, LSystem& model, ParseReport& report);

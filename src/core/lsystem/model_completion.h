@@ -7,7 +7,7 @@ namespace sprig {
 
 // Adds the angle entries of a parametric system with an angle line, fills in
 // default parameters and substitutes constants, binds the formal parameters,
-// reorders the rules and records the context extents. Returns 0, 2 (from the
+// reorders the rules and records the context extents. Returns kDone, kIoError (from the
 // default filling and substitution) or 4 (a repeated parameter name).
 int CompleteModel(LSystem& model);
 

@@ -68,8 +68,8 @@ int readProbabilityAndSuccessor(std::string_view rest, RandomSource& random, Pro
 int ParseProductionLine(std::string_view line, RandomSource& random, Production& rule, bool& parametric)
 {
     const std::size_t arrow = line.find("->", 1);
-    // A rule without its arrow is reported with code 1, whose message it
-    // shares with running out of memory.
+    // A rule without its arrow is reported as kOutOfMemory, whose message
+    // also names a syntax error in the definition.
     if (arrow == npos) return kOutOfMemory;
     const std::size_t colon = firstBefore(line, ':', arrow);
     const std::size_t headEnd = colon != npos ? colon : arrow;

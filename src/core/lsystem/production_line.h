@@ -11,8 +11,8 @@ namespace sprig {
 class RandomSource;
 
 // Splits a space-free rule line into rule; a parameter list on the
-// predecessor or a '(' in a context raises parametric. Returns 0; 1 when the
-// line has no "->"; 2 when a parameter list or the probability lacks its ')',
+// predecessor or a '(' in a context raises parametric. Returns kDone;
+// kOutOfMemory when the line has no "->"; kIoError when a parameter list or the probability lacks its ')',
 // a constant probability exceeds 1, no predecessor stands before the
 // condition or arrow, or a context is malformed. random serves RND in a
 // constant probability.

@@ -18,7 +18,7 @@ struct DrawTotals {
 };
 
 // Output is PlaneDrawing (2D) or SceneBuilder (3D). symbolCount paces the
-// colour effect. Returns 0, 1, 2 or 20; totals count what was read so far.
+// colour effect. Returns kDone, kOutOfMemory, kIoError or kStopped; totals count what was read so far.
 template <class Output>
 int drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount,
                Output& output, const Job& job, PassProgress& progress, DrawTotals& totals);

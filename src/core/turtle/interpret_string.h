@@ -47,7 +47,8 @@ struct InterpretRequest {
 };
 
 struct InterpretResult {
-    int code = 0;  // 0 done, 1 out of memory, 2 I/O error, 3 nothing to draw on, 20 stopped
+    // kDone, kOutOfMemory, kIoError, kGraphicsError (nothing to draw on) or kStopped.
+    int code = kDone;
     std::int64_t segmentTotal = 0;
     std::int64_t polygonTotal = 0;
 };

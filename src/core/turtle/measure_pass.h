@@ -10,7 +10,7 @@
 
 namespace sprig {
 
-// Returns 0, 1, 2 or 20; box holds the extent of what was read.
+// Returns kDone, kOutOfMemory, kIoError or kStopped; box holds the extent of what was read.
 int measurePicture(const std::string& fileName, const TurtleOptions& options, const Job& job,
                    PassProgress& progress, PictureBox& box);
 

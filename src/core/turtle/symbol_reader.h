@@ -19,11 +19,11 @@ public:
 
     // Reads the header token and, for a non-parametric file ("n"), its
     // angle, and the whitespace after them. angle becomes the file's angle,
-    // else defaultAngle. Returns 0, or 2 when the angle cannot be read.
+    // else defaultAngle. Returns kDone, or kIoError when the angle cannot be read.
     int readHeader(float defaultAngle, float& angle);
 
     // Reads the next symbol (a byte, or kEof at the end) and its parameters.
-    // last is set when nothing follows it. Returns 0, or 2 for a parameter
+    // last is set when nothing follows it. Returns kDone, or kIoError for a parameter
     // list that is unterminated, has more than 20 entries, an entry longer
     // than 511 bytes or an entry that is not a number.
     int next(int& symbol, SymbolParams& params, bool& last)

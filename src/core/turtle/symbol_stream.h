@@ -39,13 +39,13 @@ private:
 
 class SymbolStream {
 public:
-    // 0, or 2 when the file cannot be opened or its header cannot be read.
+    // kDone, or kIoError when the file cannot be opened or its header cannot be read.
     int open(const std::string& fileName, float defaultAngle);
     // The default turning angle in degrees: the file's, or the default.
     float angle() const { return angle_; }
 
     // Calls apply(symbol, params) for every symbol until the end of the
-    // file; stops at the first result other than 0, a stop request (20) or
+    // file; stops at the first result other than kDone, a stop request (kStopped) or
     // an unreadable symbol (2). The file is closed at the end.
     template <class Apply>
     int run(const Job& job, PassProgress& progress, Apply&& apply)
