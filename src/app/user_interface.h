@@ -4,18 +4,20 @@
 // user-interface thread. The desktop program, the batch command and the
 // tests each provide one, so the driver itself holds no toolkit code.
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/run_state.h"
 #include "platform/job.h"
 
 namespace sprig {
 
 // The windows the driver shows, hides, enables and focuses.
-enum class Window { Main, ControlPanel, Camera, Picture2d, Picture3d, Progress };
+enum class Window { Main, ControlPanel, Camera, Picture2d, Picture3d, Progress, About, Options, Help };
 
 // Single controls and groups of them that are enabled together.
 enum class Control {
@@ -31,6 +33,7 @@ enum class Control {
     SavePicture2dItems,    // the 2D window's "&Uložiť obrázok", "Uložiť obrázok &ako"
     SavePicture3dItems,    // the same in the 3D window
     CameraButtons,         // the camera window's controls
+    PictureItem,           // the main window's "&Obrázok"
 };
 
 // The main window's four text views, each on its own tab page.
@@ -45,6 +48,7 @@ public:
     virtual ~UserInterface() = default;
 
     virtual void setEnabled(Window window, bool enabled) = 0;
+    virtual bool isEnabled(Window window) = 0;
     virtual void setEnabled(Control control, bool enabled) = 0;
     virtual void setVisible(Window window, bool visible) = 0;
     // Brings a minimised window back to its normal size.
@@ -57,6 +61,8 @@ public:
     virtual void setStatus(StatusPanel panel, const std::string& text) = 0;
     // The control panel's step label.
     virtual void setStepLabel(const std::string& text) = 0;
+    // The mode button of the given mode in yellow, the other two in black.
+    virtual void highlightMode(RunMode mode) = 0;
 
     virtual void setTabVisible(TextView view, bool visible) = 0;
     virtual void setViewVisible(TextView view, bool visible) = 0;
@@ -86,10 +92,15 @@ public:
     // renderer needs, set the scene ready and repaint the 3D window.
     virtual void sceneDrawn() = 0;
     virtual void resetCamera() = 0;
+    // Closes the main window, which ends the program.
+    virtual void closeMainWindow() = 0;
 
     // Runs a routine on the user-interface thread and returns when it is
     // done; run at once when called on that thread.
     virtual void runOnUiThread(const std::function<void()>& routine) = 0;
+    // On the user-interface thread: runs the worker's calls until it has
+    // ended, for leaving the program while a job runs.
+    virtual void waitForWorker(const std::atomic<bool>& running) = 0;
 };
 
 }  // namespace sprig

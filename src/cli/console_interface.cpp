@@ -62,6 +62,11 @@ void ConsoleInterface::waitForJob(StepDriver& driver, const std::atomic<bool>& r
     });
 }
 
+void ConsoleInterface::waitForWorker(const std::atomic<bool>& running)
+{
+    calls_.runUntil([&] { return !running; }, std::chrono::milliseconds(20), [] {});
+}
+
 bool ConsoleInterface::interrupted() const { return signalled.load(std::memory_order_relaxed); }
 
 Job& ConsoleInterface::directJob() { return consoleJob; }

@@ -42,6 +42,7 @@ public:
     Job& directJob();
 
     void setEnabled(Window, bool) override {}
+    bool isEnabled(Window) override { return true; }
     void setEnabled(Control, bool) override {}
     void setVisible(Window, bool) override {}
     void restore(Window) override {}
@@ -50,6 +51,7 @@ public:
     void setCaption(const std::string&) override {}
     void setStatus(StatusPanel, const std::string&) override {}
     void setStepLabel(const std::string&) override {}
+    void highlightMode(RunMode) override {}
     void setTabVisible(TextView, bool) override {}
     void setViewVisible(TextView, bool) override {}
     void setEditable(TextView, bool) override {}
@@ -67,7 +69,9 @@ public:
     void setSceneReady(bool) override {}
     void sceneDrawn() override {}
     void resetCamera() override {}
+    void closeMainWindow() override {}
     void runOnUiThread(const std::function<void()>& routine) override { calls_.call(routine); }
+    void waitForWorker(const std::atomic<bool>& running) override;
 
 private:
     DrawingTargets& targets_;

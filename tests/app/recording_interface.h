@@ -17,6 +17,7 @@ namespace sprig::testing {
 class RecordingInterface final : public UserInterface {
 public:
     void setEnabled(Window window, bool enabled) override { windowEnabled[window] = enabled; }
+    bool isEnabled(Window window) override { return windowEnabled[window]; }
     void setEnabled(Control control, bool enabled) override { controlEnabled[control] = enabled; }
     void setVisible(Window window, bool visible) override { windowVisible[window] = visible; }
     void restore(Window) override {}
@@ -25,7 +26,8 @@ public:
     void setCaption(const std::string& text) override { caption = text; }
     void setStatus(StatusPanel panel, const std::string& text) override { status[panel] = text; }
     void setStepLabel(const std::string& text) override { stepLabel = text; }
-    void setTabVisible(TextView, bool) override {}
+    void highlightMode(RunMode mode) override { highlighted = mode; }
+    void setTabVisible(TextView view, bool visible) override { tabVisible[view] = visible; }
     void setViewVisible(TextView, bool) override {}
     void setEditable(TextView, bool) override {}
     void setText(TextView view, const std::string& text) override { texts[view] = text; }
@@ -47,7 +49,9 @@ public:
     void setSceneReady(bool ready) override { sceneReady = ready; }
     void sceneDrawn() override { sceneReady = true; }
     void resetCamera() override {}
+    void closeMainWindow() override { mainWindowClosed = true; }
     void runOnUiThread(const std::function<void()>& routine) override { calls.call(routine); }
+    void waitForWorker(const std::atomic<bool>& running) override { waitForJob(running); }
 
     // Runs the worker's calls until it has ended; `during` runs on this
     // thread every few milliseconds meanwhile.
@@ -62,10 +66,12 @@ public:
     std::map<Window, bool> windowEnabled;
     std::map<Control, bool> controlEnabled;
     std::map<Window, bool> windowVisible;
+    std::map<TextView, bool> tabVisible;
     std::map<StatusPanel, std::string> status;
     std::map<TextView, std::string> texts;
     std::map<ProgressBar, int> progress;
     std::optional<Window> focused;
+    std::optional<RunMode> highlighted;
     std::string caption;
     std::string stepLabel;
     std::vector<std::string> log;
@@ -74,6 +80,7 @@ public:
     int beeps = 0;
     bool timerEnabled = false;
     bool sceneReady = false;
+    bool mainWindowClosed = false;
 
 private:
     UiThreadCalls calls;

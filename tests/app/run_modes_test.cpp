@@ -1,0 +1,115 @@
+#include <algorithm>
+
+#include "app/run_modes.h"
+#include "driver_fixture.h"
+#include "platform/byte_file.h"
+
+namespace sprig::testing {
+namespace {
+
+class RunModesTest : public DriverTest {
+protected:
+    void pressMode(void (RunModes::*button)())
+    {
+        (modes.*button)();
+        ui.waitForJob(state.threadRunning);
+    }
+
+    long statisticsBlocks() const { return std::count(ui.log.begin(), ui.log.end(), "Statistics"); }
+
+    RunModes modes{state, settings, targets, ui, driver, files};
+};
+
+// Each row presses one mode button after three steps were derived in LSR and
+// states what the program shows afterwards. The step files survive switches
+// between LSR and LSR&D; entering LSDr deletes them; leaving it starts over.
+TEST_F(RunModesTest, ModeButtonsSwitchWhatIsShownAndWhatIsKept)
+{
+    state.runMode = RunMode::LSR;
+    open("axiom F\n#F->FF\n");
+    forward(3);
+    struct Row {
+        void (RunModes::*button)();
+        RunMode mode;
+        const char* panel;
+        bool pictureItem;
+        bool picture3dShown;
+        bool redraw;
+        int stepsDone;
+        bool stepFilesKept;
+        long statisticsBlocks;  // one per job so far: a drawing job when LSR&D follows LSR with steps
+        const char* caption;
+    };
+    const std::string opened = "Sprigwork   " + path("p.ls");
+    const Row rows[] = {
+        {&RunModes::BitBLSRDrClick, RunMode::LSRD, "LSR&D     ", true, true, true, 3, true, 4, opened.c_str()},
+        {&RunModes::BitBLSRClick, RunMode::LSR, "LSR     ", false, false, false, 3, true, 4, opened.c_str()},
+        {&RunModes::BitBLSRDrClick, RunMode::LSRD, "LSR&D     ", true, true, true, 3, true, 5, opened.c_str()},
+        {&RunModes::BitBLSDrClick, RunMode::LSDr, "LSDr    ", true, true, false, 3, false, 5, "Sprigwork"},
+        {&RunModes::BitBLSRClick, RunMode::LSR, "LSR     ", false, false, false, 0, false, 5, "Sprigwork"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.panel);
+        pressMode(row.button);
+        EXPECT_EQ(state.runMode, row.mode);
+        EXPECT_EQ(ui.status[StatusPanel::Mode], row.panel);
+        EXPECT_EQ(ui.highlighted, row.mode);
+        EXPECT_EQ(ui.enabled(Control::PictureItem), row.pictureItem);
+        EXPECT_EQ(ui.windowVisible[Window::Picture3d], row.picture3dShown);
+        EXPECT_FALSE(ui.windowVisible[Window::Picture2d]);
+        EXPECT_EQ(ui.enabled(Control::Redraw), row.redraw);
+        EXPECT_EQ(state.StepsDone, row.stepsDone);
+        EXPECT_EQ(fileExists(path("p_002.stt")), row.stepFilesKept);
+        EXPECT_EQ(statisticsBlocks(), row.statisticsBlocks);
+        EXPECT_EQ(ui.caption, row.caption);
+        EXPECT_TRUE(ui.enabled(Window::Main));
+    }
+    // Entering LSDr emptied every view, hid every page and left no step command.
+    for (TextView view : {TextView::Definition, TextView::Options, TextView::String, TextView::Information}) {
+        EXPECT_EQ(ui.texts[view], "");
+        EXPECT_FALSE(ui.tabVisible[view]);
+    }
+    for (Control control : {Control::Forward, Control::Back, Control::Repeat, Control::SaveStringButton,
+                            Control::SaveDefinitionButton})
+        EXPECT_FALSE(ui.enabled(control));
+}
+
+TEST_F(RunModesTest, TheCurrentModesButtonChangesNothingAndLsrdWithoutStepsOnlyFocuses)
+{
+    scene.sceneComplete = true;
+    modes.BitBLSRDrClick();
+    EXPECT_TRUE(scene.sceneComplete);
+    EXPECT_FALSE(ui.highlighted);
+    EXPECT_TRUE(ui.status.empty());
+
+    state.runMode = RunMode::LSR;
+    settings.effective.drawDimensions = 2;
+    modes.BitBLSRDrClick();
+    EXPECT_FALSE(state.threadRunning);
+    EXPECT_EQ(ui.focused, Window::Main);
+    EXPECT_TRUE(ui.windowVisible[Window::Picture2d]);
+    EXPECT_FALSE(ui.windowVisible[Window::Picture3d]);
+    EXPECT_FALSE(ui.enabled(Control::SavePicture2dItems));
+    EXPECT_TRUE(ui.log.empty());
+}
+
+// Leaving deletes the files of the derivation, also when the window closes
+// during a job, which is stopped first.
+TEST_F(RunModesTest, LeavingDeletesTheStepFilesAndStopsARunningJob)
+{
+    open("axiom F\n#F->FF\n");
+    forward(2);
+    modes.exitProgram();
+    EXPECT_FALSE(fileExists(path("p_000.stt")));
+    EXPECT_TRUE(ui.mainWindowClosed);
+
+    forward(12);
+    driver.BDalejClick();
+    modes.mainWindowClosing();
+    EXPECT_FALSE(state.threadRunning);
+    EXPECT_TRUE(state.createdFiles.empty());
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"p.ls"}));
+}
+
+}  // namespace
+}  // namespace sprig::testing
