@@ -61,10 +61,14 @@ int BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_u
 {
 #ifdef SPRIG_HAVE_GL_PICTURE
     const bool sized = arguments_.sizeGiven;
-    const Picture3dRequest request{scene,           settings, sized ? arguments_.width : kPicture3dWidth,
+    Picture3dRequest request{scene,           settings, sized ? arguments_.width : kPicture3dWidth,
                                    sized ? arguments_.height : kPicture3dHeight,
                                    arguments_.camera, kBackgroundColour, &job};
-    return writePicture3dThroughModule(path, request);
+    FileFailure failure;
+    request.failure = &failure;
+    const int result = writePicture3dThroughModule(path, request);
+    if (!failure.path.empty()) noteFileFailure(failure.path, failure.reason);
+    return result;
 #else
     return kGraphicsError;
 #endif

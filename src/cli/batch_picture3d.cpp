@@ -53,9 +53,12 @@ int writePicture3d(const std::string& path, const Picture3dRequest& request)
 // that cannot be drawn for any other reason is one that cannot be written.
 extern "C" int sprigWritePicture3d(const char* path, const sprig::Picture3dRequest* request)
 {
+    int result = sprig::kGraphicsError;
     try {
-        return sprig::writePicture3d(path, *request);
+        result = sprig::writePicture3d(path, *request);
     } catch (const std::exception&) {
-        return sprig::kGraphicsError;
     }
+    if (const auto failure = sprig::lastFileFailure(); failure && request->failure && result != sprig::kDone)
+        *request->failure = *failure;
+    return result;
 }

@@ -7,6 +7,7 @@
 
 #include "cli/picture3d_arguments.h"
 #include "core/turtle/scene_record.h"
+#include "platform/file_failure.h"
 #include "settings/settings.h"
 
 namespace sprig {
@@ -21,6 +22,9 @@ struct Picture3dRequest {
     Picture3dCamera camera;
     std::uint32_t background = 0;  // 0x00BBGGRR
     const Job* job = nullptr;      // polled for a stop request while drawing
+    // Set to the file failure that made the write fail: the module keeps its
+    // own record of failures, which the command cannot see.
+    FileFailure* failure = nullptr;
 };
 
 // Renders the scene off-screen and writes the picture. Returns kDone,

@@ -57,14 +57,17 @@ TEST(BatchUserFiles, AFullDiskLeavesEarlierFilesWholeAndSaysWhy)
     EXPECT_FALSE(fileExists(dir.file("big_007.stt")));
     for (const std::string& name : dir.names()) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
 
-    // The old picture stays when the new one cannot be written whole.
     const std::string picture = dir.write("plant.bmp", "old picture");
-    const std::string options = dir.write("2d.op", "draw_dimensions=2\n");
-    r = runOnFullDisk(dir, "--draw " + dir.write("plant.str", "n\n90.000000\nF\n") + " --options " + options);
-    EXPECT_EQ(r.status, 103);
-    EXPECT_NE(r.err.find("reason: " + picture + ": File too large\n"), std::string::npos) << r.err;
-    EXPECT_EQ(TempDir::read(picture), "old picture");
-    for (const std::string& name : dir.names()) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+    // The old picture stays when the new one, 2D or 3D, cannot be written whole.
+    const std::string str = dir.write("plant.str", "n\n90.000000\nF\n");
+    for (const std::string& options : {" --options " + dir.write("2d.op", "draw_dimensions=2\n"), std::string(" --size 800x600")}) {
+        SCOPED_TRACE(options);
+        r = runOnFullDisk(dir, "--draw " + str + options);
+        EXPECT_EQ(r.status, 103);
+        EXPECT_NE(r.err.find("reason: " + picture + ": File too large\n"), std::string::npos) << r.err;
+        EXPECT_EQ(TempDir::read(picture), "old picture");
+        for (const std::string& name : dir.names()) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+    }
 }
 
 TEST(BatchUserFiles, ALinkAtAStepNameIsReplacedNotFollowed)
