@@ -60,7 +60,8 @@ TEST(BatchUserFiles, AFullDiskLeavesEarlierFilesWholeAndSaysWhy)
     const std::string picture = dir.write("plant.bmp", "old picture");
     // The old picture stays when the new one, 2D or 3D, cannot be written whole.
     const std::string str = dir.write("plant.str", "n\n90.000000\nF\n");
-    for (const std::string& options : {" --options " + dir.write("2d.op", "draw_dimensions=2\n"), std::string(" --size 800x600")}) {
+    const std::string in2d = " --options " + dir.write("2d.op", "draw_dimensions=2\n");
+    for (const std::string& options : {in2d, std::string(" --size 800x600")}) {
         SCOPED_TRACE(options);
         r = runOnFullDisk(dir, "--draw " + str + options);
         EXPECT_EQ(r.status, 103);
