@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "batch_runner.h"
 #include "bitmap_file.h"
@@ -65,6 +66,25 @@ TEST(BatchPicture3d, OnlyTheLastStepAtTheDefaultSizeAndBadValuesRefused)
         EXPECT_EQ(r.status, 64) << bad;
         EXPECT_NE(r.err.find(std::string(bad).substr(0, 6)), std::string::npos) << r.err;
     }
+}
+
+// 50000 segments with spherical caps take seconds to draw, and the string
+// is read in a moment: the interrupt comes while the picture is drawn. The
+// command must stop within about half a second of it (else it is killed),
+// and leave neither the picture nor a part of it.
+TEST(BatchPicture3d, InterruptStopsThePictureAndWritesNothing)
+{
+    TempDir dir;
+    std::string row = "n\n10.000000\n";
+    for (int i = 0; i < 50000; ++i) row += "F+";
+    const std::string str = dir.write("row.str", row + "\n");
+    const std::string op = dir.write("row.op", "draw_dimensions=3\nsegment_begin_sphere=on\nsegment_end_sphere=on\n");
+    const BatchResult r =
+        runBatch(dir, "--draw " + str + " --options " + op, "timeout --preserve-status -k 0.5 -s INT 0.5");
+    EXPECT_EQ(r.status, 20) << r.err;
+    EXPECT_EQ(r.err, "Stopped.\n");
+    EXPECT_NE(r.out.find("Number of segments: 50000"), std::string::npos) << r.out;  // the string was read whole
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"row.op", "row.str", "stderr.txt", "stdout.txt"}));
 }
 
 }  // namespace
