@@ -84,6 +84,17 @@ int InFile::refillAndGet()
     return static_cast<unsigned char>(buf_[pos_++]);
 }
 
+std::string_view InFile::readChunk()
+{
+    if (pos_ == end_) {
+        if (refillAndGet() == kEof) return {};
+        --pos_;
+    }
+    const std::string_view chunk(buf_.data() + pos_, end_ - pos_);
+    pos_ = end_;
+    return chunk;
+}
+
 bool InFile::seek(std::uint64_t offset)
 {
     if (fd_ < 0) return false;

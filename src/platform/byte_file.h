@@ -41,6 +41,10 @@ public:
         --pos_;
         return true;
     }
+    // The bytes from the read position to the end of the buffer, reading
+    // more when none are left; empty at the end of the file or on a read
+    // error. The read position moves past them.
+    std::string_view readChunk();
     // Absolute offset of the next byte get() returns.
     std::uint64_t tell() const { return bufStart_ + pos_; }
     bool seek(std::uint64_t offset);

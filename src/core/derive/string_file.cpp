@@ -1,5 +1,7 @@
 #include "core/derive/string_file.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string_view>
 
 #include "core/lsystem/expression.h"
@@ -127,20 +129,66 @@ void WriteSymbol(OutFile& out, char symbol, const float* values, int count)
 
 namespace {
 
-int countSymbols(InFile& in, std::int64_t& count)
-{
-    for (;;) {
-        const int c = in.get();
-        if (c != kEof && c != '\n') ++count;
-        const int d = in.get();
-        if (d == '(') {
-            if (!skipParameters(in)) return kIoError;
-        } else if (d == kEof) {
-            return in.failed() ? kIoError : kDone;
-        } else if (!in.unget()) {
-            return kIoError;
+// Counts symbols chunk by chunk: every byte but a newline is a symbol,
+// except the bytes of a parameter list, which a "(" opens right after a
+// symbol (or a newline) and the ")" that brings its depth back to 0 closes.
+// The byte after a list is a symbol even when it is a "(".
+class SymbolCounter {
+public:
+    void feed(const char* p, const char* end)
+    {
+        while (p < end && !failed_) {
+            if (depth_ > 0) {
+                p = skipList(p, end);
+            } else if (afterList_) {
+                afterList_ = false;
+                if (*p++ != '\n') ++count_;
+            } else {
+                const char* open = static_cast<const char*>(std::memchr(p, '(', static_cast<std::size_t>(end - p)));
+                if (!open) open = end;
+                count_ += (open - p) - std::count(p, open, '\n');
+                p = open;
+                if (p < end) {
+                    depth_ = 1;
+                    ++p;
+                }
+            }
         }
     }
+    // Done at the end of the file: 0, or 2 when a list is still open.
+    int result() const { return failed_ || depth_ > 0 ? kIoError : kDone; }
+    std::int64_t count() const { return count_; }
+
+private:
+    const char* skipList(const char* p, const char* end)
+    {
+        for (; p < end; ++p) {
+            if (*p == '\n') {
+                failed_ = true;
+                return end;
+            }
+            if (*p == '(') ++depth_;
+            else if (*p == ')' && --depth_ == 0) {
+                afterList_ = true;
+                return p + 1;
+            }
+        }
+        return end;
+    }
+
+    std::int64_t count_ = 0;
+    int depth_ = 0;
+    bool afterList_ = true;  // the first byte is a symbol whatever it is
+    bool failed_ = false;
+};
+
+int countSymbols(InFile& in, std::int64_t& count)
+{
+    SymbolCounter counter;
+    for (std::string_view chunk = in.readChunk(); !chunk.empty(); chunk = in.readChunk())
+        counter.feed(chunk.data(), chunk.data() + chunk.size());
+    count = counter.count();
+    return in.failed() ? kIoError : counter.result();
 }
 
 }  // namespace

@@ -133,5 +133,50 @@ TEST(StringFiles, CutPassWritesTheNewHeader)
     EXPECT_EQ(CutBranches(dir.write("e.stt", ""), dir.file("e.st1"), system), 2);
 }
 
+// Counting as the rules state it, a byte c and a byte d at a time with
+// push-back: the reference the chunked counter must agree with.
+int countLiterally(InFile& in, std::int64_t& count)
+{
+    std::string word;
+    if (!in.readHeaderWord(word)) return kIoError;
+    if (word == "n") in.readHeaderWord(word);
+    for (count = 0;;) {
+        const int c = in.get();
+        if (c != kEof && c != '\n') ++count;
+        const int d = in.get();
+        if (d == kEof) return kDone;
+        if (d != '(') {
+            in.unget();
+            continue;
+        }
+        for (int depth = 1; depth > 0;) {
+            const int b = in.get();
+            if (b == kEof || b == '\n') return kIoError;
+            depth += b == '(' ? 1 : b == ')' ? -1 : 0;
+        }
+    }
+}
+
+// Random strings of the bytes that matter, some longer than a read buffer
+// so that lists and symbols straddle its end.
+TEST(StringFiles, CountingAgreesWithTheLiteralRuleOnRandomStrings)
+{
+    TempDir dir;
+    LcgRandom random(7);
+    const char alphabet[] = "F((()))\n,[]+";
+    for (int round = 0; round < 300; ++round) {
+        const std::size_t length = round % 100 == 0 ? 2500000 : static_cast<std::size_t>(random.next() % 40);
+        std::string text = round % 2 ? "p\n" : "n\n90.000000\n";
+        for (std::size_t i = 0; i < length; ++i) text += alphabet[random.next() % (sizeof alphabet - 1)];
+        const std::string path = dir.write("r.str", text);
+        InFile in(path);
+        std::int64_t expected = 0;
+        const int expectedResult = countLiterally(in, expected);
+        StringStatistics stats;
+        ASSERT_EQ(ReadStringStatistics(path, stats), expectedResult) << text.substr(0, 80);
+        ASSERT_EQ(stats.symbolCount, expected) << text.substr(0, 80);
+    }
+}
+
 }  // namespace
 }  // namespace sprig::testing
