@@ -16,8 +16,8 @@
 #include <memory>
 #include <string>
 
-#include "../tests/views/literal_painter.h"
 #include "core/turtle/scene_record.h"
+#include "literal_painter.h"
 #include "platform/gl/osmesa_context.h"
 #include "settings/settings.h"
 #include "views/fit_view.h"
