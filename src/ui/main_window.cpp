@@ -1,0 +1,126 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/menu_item.h"
+
+namespace sprig {
+
+namespace {
+
+struct PanelLook {
+    const char* name;
+    int width;
+    const char* text;
+    Qt::Alignment alignment;
+};
+
+constexpr PanelLook kPanels[] = {
+    {"Počet symbolov", 150, "Počet symbolov : ", Qt::AlignLeft},
+    {"Dĺžka reťazca", 150, "Dĺžka reťazca : ", Qt::AlignLeft},
+    {"Parametrickosť", 100, "", Qt::AlignLeft},
+    {"Režim", 50, "LSR&D     ", Qt::AlignRight},
+};
+
+constexpr int kRepeatIntervalMs = 500;
+
+constexpr const char* kPageCaptions[] = {"L-systém", "Nastavenia", "Reťazec", "Info"};
+
+}  // namespace
+
+TMainForm::TMainForm()
+{
+    setObjectName("TMainForm");
+    setWindowTitle("Sprigwork");
+    move(130, 101);
+    resize(493, 322);
+    addFileMenu();
+    addPropertiesMenu();
+    windowMenu = addWindowMenu(*menuBar(), {"Ovl. &panel", "Ovl. &kamery"});
+    addHelpMenu();
+    addTextPages();
+    addStatusPanels();
+    timer = new QTimer(this);
+    timer->setInterval(kRepeatIntervalMs);
+}
+
+void TMainForm::addFileMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8("&Súbor"));
+    openItem = addMenuItem(*menu, "&Otvoriť...", "Open an existing file");
+    saveDefinitionItem = addMenuItem(*menu, "&Uložiť L-systém", "Save current file", false);
+    saveDefinitionAsItem = addMenuItem(*menu, "Uložiť L-systém &ako", "Save current file under a new name", false);
+    saveStringItem = addMenuItem(*menu, "Uložiť reťazec", nullptr, false);
+    saveStringAsItem = addMenuItem(*menu, "Uložiť reťazec ako", nullptr, false);
+    menu->addSeparator();
+    exitItem = addMenuItem(*menu, "&Koniec", "Exit this application");
+}
+
+void TMainForm::addPropertiesMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8("&Vlastnosti"));
+    optionsItem = addMenuItem(*menu, "&Vlastnosti");
+    colourItem = addMenuItem(*menu, "&Farba");
+    backgroundItem = addMenuItem(*menu, "Farba &pozadia");
+}
+
+void TMainForm::addHelpMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8("&Pomoc"));
+    helpItem = addMenuItem(*menu, "&Pomoc");
+    menu->addSeparator();
+    aboutItem = addMenuItem(*menu, "&Čo je Sprigwork...");
+}
+
+// All tabs and views start hidden and read-only; opening a file shows them.
+void TMainForm::addTextPages()
+{
+    tabs_ = new QTabWidget(this);
+    tabs_->setAccessibleName(QString::fromUtf8("Texty"));
+    for (int i = 0; i < kViewCount; ++i) {
+        auto* page = new QWidget;
+        auto* view = new QPlainTextEdit(page);
+        const QString caption = QString::fromUtf8(kPageCaptions[i]);
+        view->setAccessibleName(caption);
+        view->setReadOnly(true);
+        view->setLineWrapMode(QPlainTextEdit::NoWrap);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        view->setVisible(false);
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(view);
+        tabs_->addTab(page, caption);
+        tabs_->setTabVisible(i, false);
+        views_[i] = view;
+    }
+    setCentralWidget(tabs_);
+}
+
+void TMainForm::addStatusPanels()
+{
+    for (int i = 0; i < kViewCount; ++i) {
+        const PanelLook& look = kPanels[i];
+        auto* panel = new QLabel(QString::fromUtf8(look.text));
+        panel->setAccessibleName(QString::fromUtf8(look.name));
+        panel->setFixedWidth(look.width);
+        panel->setAlignment(look.alignment | Qt::AlignVCenter);
+        statusBar()->addWidget(panel);
+        panels_[i] = panel;
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (onClose) onClose();
+    event->accept();
+}
+
+}  // namespace sprig

@@ -1,0 +1,150 @@
+#include "ui/program.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/about_box.h"
+#include "ui/camera_window.h"
+#include "ui/control_panel.h"
+#include "ui/error_dialog.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+#include "ui/options_dialog.h"
+#include "ui/picture_window.h"
+#include "ui/progress_window.h"
+
+namespace sprig {
+
+namespace {
+
+// The part of the 2D window below its menu that a 2D picture is fitted into.
+constexpr int kPictureFrameWidth = 8;
+constexpr int kPictureFrameHeight = 46;
+
+template <typename Sender, typename Signal, typename Command>
+void wire(Sender* sender, Signal signal, Command command)
+{
+    QObject::connect(sender, signal, sender, [command] { command(); });
+}
+
+QColor toQColor(std::uint32_t colour)
+{
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+std::uint32_t fromQColor(const QColor& colour)
+{
+    return static_cast<std::uint32_t>(colour.red()) | static_cast<std::uint32_t>(colour.green()) << 8 |
+           static_cast<std::uint32_t>(colour.blue()) << 16;
+}
+
+}  // namespace
+
+Program::Program()
+    : targets_{&canvas_, 0, 0, &scene_},
+      random_(1),
+      ui_(windows_, targets_),
+      driver_(state_, settings_, targets_,
+              {ui_, random_, [this](int) { return static_cast<std::uint32_t>(clock_.nowSeconds()); }}),
+      files_(state_, settings_, targets_, ui_, driver_),
+      modes_(state_, settings_, targets_, ui_, driver_, files_),
+      windowCommands_(settings_, ui_)
+{
+    targets_.areaWidth = windows_.picture2d->width() - kPictureFrameWidth;
+    targets_.areaHeight = windows_.picture2d->height() - kPictureFrameHeight;
+    windows_.panel->setRepeatCount(settings_.stepCount);
+    wireMainWindow();
+    wireControlPanel();
+    wireWindowMenus();
+    wireBoxes();
+}
+
+// A job still running when the program ends is stopped and waited for,
+// since its calls onto this thread need the event loop.
+Program::~Program()
+{
+    if (!state_.threadRunning) return;
+    driver_.BitBtn1Click();
+    ui_.waitForWorker(state_.threadRunning);
+}
+
+void Program::start(const std::string& path)
+{
+    windows_.showAtStartUp();
+    if (path.empty()) return;
+    if (path.ends_with(".str")) modes_.BitBLSDrClick();
+    ui_.answerNextDialog(path);
+    files_.FileOpen();
+}
+
+void Program::wireMainWindow()
+{
+    TMainForm* main = windows_.main.get();
+    wire(main->openItem, &QAction::triggered, [this] { files_.FileOpen(); });
+    wire(main->saveDefinitionItem, &QAction::triggered, [this] { files_.FileSave(); });
+    wire(main->saveDefinitionAsItem, &QAction::triggered, [this] { files_.FileSaveAs(); });
+    wire(main->saveStringItem, &QAction::triggered, [this] { files_.UlozitRetClick(); });
+    wire(main->saveStringAsItem, &QAction::triggered, [this] { files_.UlozitRetAkoClick(); });
+    wire(main->exitItem, &QAction::triggered, [this] { modes_.exitProgram(); });
+    wire(main->optionsItem, &QAction::triggered, [this] { windowCommands_.showOptions(); });
+    wire(main->colourItem, &QAction::triggered, [this] { chooseColour(targets_.penColour); });
+    wire(main->backgroundItem, &QAction::triggered, [this] { chooseColour(targets_.backgroundColour); });
+    wire(main->helpItem, &QAction::triggered, [this] { windowCommands_.showHelp(); });
+    wire(main->aboutItem, &QAction::triggered, [this] { windowCommands_.showAbout(); });
+    wire(main->timer, &QTimer::timeout, [this] { driver_.OnTimerEvent(); });
+    main->onClose = [this] {
+        modes_.mainWindowClosing();
+        QCoreApplication::quit();
+    };
+}
+
+void Program::wireControlPanel()
+{
+    TFormOvlPan* panel = windows_.panel.get();
+    wire(panel->openButton, &QPushButton::clicked, [this] { files_.FileOpen(); });
+    wire(panel->saveDefinitionButton, &QPushButton::clicked, [this] { files_.FileSave(); });
+    wire(panel->saveStringButton, &QPushButton::clicked, [this] { files_.UlozitRetClick(); });
+    wire(panel->backButton, &QPushButton::clicked, [this] { driver_.BSpatClick(); });
+    wire(panel->resetButton, &QPushButton::clicked, [this] { driver_.BResetClick(); });
+    wire(panel->forwardButton, &QPushButton::clicked, [this] { driver_.BDalejClick(); });
+    wire(panel->repeatButton, &QPushButton::clicked, [this] { driver_.BXDalejClick(); });
+    wire(panel->redrawButton, &QPushButton::clicked, [this] { driver_.BPrekresliClick(); });
+    wire(panel->BitBLSR, &QPushButton::clicked, [this] { modes_.BitBLSRClick(); });
+    wire(panel->BitBLSRDr, &QPushButton::clicked, [this] { modes_.BitBLSRDrClick(); });
+    wire(panel->BitBLSDr, &QPushButton::clicked, [this] { modes_.BitBLSDrClick(); });
+    wire(panel->exitButton, &QPushButton::clicked, [this] { modes_.exitProgram(); });
+    wire(windows_.progress->stopButton, &QPushButton::clicked, [this] { driver_.BitBtn1Click(); });
+}
+
+void Program::wireWindowMenus()
+{
+    for (const WindowMenu& menu :
+         {windows_.main->windowMenu, windows_.picture2d->windowMenu, windows_.picture3d->windowMenu}) {
+        wire(menu.mainWindow, &QAction::triggered, [this] { windowCommands_.showMainWindow(); });
+        wire(menu.picture, &QAction::triggered, [this] { windowCommands_.showPicture(); });
+        wire(menu.controlPanel, &QAction::triggered, [this] { windowCommands_.showControlPanel(); });
+        wire(menu.camera, &QAction::triggered, [this] { windowCommands_.showCamera(); });
+    }
+}
+
+void Program::wireBoxes()
+{
+    windows_.error->onOk = [this] { driver_.errorDismissed(); };
+    windows_.error->onClosed = [this] { driver_.errorDismissed(); };
+    windows_.about->onOk = [this] { windowCommands_.aboutOk(); };
+    windows_.about->onClosed = [this] { windowCommands_.aboutClosed(); };
+    windows_.options->onDone = [this] { windowCommands_.optionsDone(); };
+    windows_.help->onClosed = [this] { windowCommands_.helpClosed(); };
+}
+
+void Program::chooseColour(std::uint32_t& colour)
+{
+    const QColor chosen = QColorDialog::getColor(toQColor(colour), windows_.main.get());
+    if (chosen.isValid()) colour = fromQColor(chosen);
+}
+
+}  // namespace sprig

@@ -1,0 +1,61 @@
+#pragma once
+// The desktop program: the run values, settings, scene and bitmap, the ten
+// windows, and the step driver with its commands wired to the buttons and
+// menu items. One instance lives from start-up to exit.
+
+#include <memory>
+#include <string>
+
+#include "app/drawing_targets.h"
+#include "app/file_commands.h"
+#include "app/run_modes.h"
+#include "app/run_state.h"
+#include "app/step_driver.h"
+#include "app/window_commands.h"
+#include "core/turtle/scene_record.h"
+#include "platform/qt/qimage_canvas.h"
+#include "platform/random_source.h"
+#include "settings/settings.h"
+#include "ui/qt_interface.h"
+#include "ui/windows.h"
+
+namespace sprig {
+
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Shows the windows of start-up, then opens the file as "&Otvoriť..."
+    // would: a .str file in run mode LSDr, anything else as a definition.
+    void start(const std::string& path = "");
+
+    Windows& windows() { return windows_; }
+    QtInterface& ui() { return ui_; }
+    const RunState& state() const { return state_; }
+
+private:
+    void wireMainWindow();
+    void wireControlPanel();
+    void wireWindowMenus();
+    void wireBoxes();
+    void chooseColour(std::uint32_t& colour);
+
+    RunState state_;
+    Settings settings_;
+    SceneRecord scene_;
+    QImageCanvas canvas_;
+    DrawingTargets targets_;
+    SystemClock clock_;
+    LcgRandom random_;
+    Windows windows_;
+    QtInterface ui_;
+    StepDriver driver_;
+    FileCommands files_;
+    RunModes modes_;
+    WindowCommands windowCommands_;
+};
+
+}  // namespace sprig

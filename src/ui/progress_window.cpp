@@ -1,0 +1,47 @@
+#include "ui/progress_window.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "ui/window_placement.h"
+
+namespace sprig {
+
+namespace {
+
+QProgressBar* addBar(QVBoxLayout& layout, const char* caption)
+{
+    const QString text = QString::fromUtf8(caption);
+    layout.addWidget(new QLabel(text));
+    auto* bar = new QProgressBar;
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setAccessibleName(text);
+    layout.addWidget(bar);
+    return bar;
+}
+
+}  // namespace
+
+TForm6::TForm6()
+{
+    setObjectName("TForm6");
+    setWindowTitle("Sprigwork");
+    makeToolWindow(*this);
+    move(196, 283);
+    setFixedSize(321, 162);
+    auto* layout = new QVBoxLayout(this);
+    rewritingBar = addBar(*layout, "Generovanie reťazca");
+    interpretationBar = addBar(*layout, "Grafická interpretácia");
+    stopButton = new QPushButton("Stop");
+    stopButton->setAccessibleName("Stop");
+    stopButton->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+    stopButton->setStyleSheet("QPushButton { color: #c00000; font-weight: bold; }");
+    stopButton->setFixedWidth(100);
+    layout->addWidget(stopButton, 0, Qt::AlignHCenter);
+}
+
+}  // namespace sprig

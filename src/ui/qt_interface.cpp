@@ -1,0 +1,215 @@
+#include "ui/qt_interface.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTimer>
+#include <utility>
+
+#include "app/drawing_targets.h"
+#include "platform/canvas.h"
+#include "platform/qt/cp1250_text.h"
+#include "platform/qt/ui_thread.h"
+#include "ui/camera_window.h"
+#include "ui/control_panel.h"
+#include "ui/error_dialog.h"
+#include "ui/main_window.h"
+#include "ui/picture_window.h"
+#include "ui/progress_window.h"
+#include "ui/windows.h"
+
+namespace sprig {
+
+namespace {
+
+// The information view holds the program's own lines; the other three hold
+// files' texts.
+bool holdsFileText(TextView view) { return view != TextView::Information; }
+
+// A text view breaks lines at a carriage return; one that ends no line is
+// shown as the symbol for it instead, and saved as the byte again.
+constexpr QChar kCarriageReturnSymbol(0x240D);
+
+QString fileTextForView(const std::string& bytes) { return decodeCp1250(bytes).replace('\r', kCarriageReturnSymbol); }
+
+std::string fileTextFromView(QString text) { return encodeCp1250(text.replace(kCarriageReturnSymbol, '\r')); }
+
+struct DialogLook {
+    const char* filter;
+    bool save;
+};
+
+DialogLook dialogLook(FileDialog dialog)
+{
+    switch (dialog) {
+    case FileDialog::OpenDefinition: return {"L-systém súbor (*.ls)", false};
+    case FileDialog::SaveDefinition: return {"L-systém súbor (*.ls)", true};
+    case FileDialog::OpenString: return {"Reťazec L-systému (*.str)", false};
+    case FileDialog::SaveString: return {"Reťazec L-systému (*.str)", true};
+    }
+    return {"", false};
+}
+
+}  // namespace
+
+QtInterface::QtInterface(Windows& windows, DrawingTargets& targets) : windows_(windows), targets_(targets) {}
+
+void QtInterface::setEnabled(Window window, bool enabled) { windows_.window(window).setEnabled(enabled); }
+
+bool QtInterface::isEnabled(Window window) { return windows_.window(window).isEnabled(); }
+
+void QtInterface::setEnabled(Control control, bool enabled)
+{
+    TFormOvlPan& panel = *windows_.panel;
+    TMainForm& main = *windows_.main;
+    switch (control) {
+    case Control::Forward: panel.forwardButton->setEnabled(enabled); break;
+    case Control::Back: panel.backButton->setEnabled(enabled); break;
+    case Control::Repeat: panel.repeatButton->setEnabled(enabled); break;
+    case Control::Redraw: panel.redrawButton->setEnabled(enabled); break;
+    case Control::Reset: panel.resetButton->setEnabled(enabled); break;
+    case Control::SaveDefinitionButton: panel.saveDefinitionButton->setEnabled(enabled); break;
+    case Control::SaveStringButton: panel.saveStringButton->setEnabled(enabled); break;
+    case Control::SaveDefinitionItems:
+        main.saveDefinitionItem->setEnabled(enabled);
+        main.saveDefinitionAsItem->setEnabled(enabled);
+        break;
+    case Control::SaveStringItems:
+        main.saveStringItem->setEnabled(enabled);
+        main.saveStringAsItem->setEnabled(enabled);
+        break;
+    case Control::SavePicture2dItems: windows_.picture2d->setSavingEnabled(enabled); break;
+    case Control::SavePicture3dItems: windows_.picture3d->setSavingEnabled(enabled); break;
+    case Control::CameraButtons: windows_.camera->setControlsEnabled(enabled); break;
+    case Control::PictureItem: main.windowMenu.picture->setEnabled(enabled); break;
+    }
+}
+
+void QtInterface::setVisible(Window window, bool visible) { windows_.window(window).setVisible(visible); }
+
+void QtInterface::restore(Window window)
+{
+    QWidget& widget = windows_.window(window);
+    if (widget.isMinimized()) widget.showNormal();
+}
+
+void QtInterface::focus(Window window)
+{
+    QWidget& widget = windows_.window(window);
+    widget.raise();
+    widget.activateWindow();
+}
+
+void QtInterface::repaint(Window window) { windows_.window(window).update(); }
+
+void QtInterface::setCaption(const std::string& caption)
+{
+    windows_.main->setWindowTitle(QString::fromStdString(caption));
+}
+
+void QtInterface::setStatus(StatusPanel panel, const std::string& text)
+{
+    windows_.main->statusPanel(static_cast<int>(panel))->setText(QString::fromStdString(text));
+}
+
+void QtInterface::setStepLabel(const std::string& text) { windows_.panel->stepLabel->setText(QString::fromStdString(text)); }
+
+void QtInterface::highlightMode(RunMode mode) { windows_.panel->highlightMode(mode); }
+
+void QtInterface::setTabVisible(TextView view, bool visible)
+{
+    windows_.main->tabs()->setTabVisible(static_cast<int>(view), visible);
+}
+
+QPlainTextEdit& QtInterface::view(TextView which) const { return *windows_.main->view(static_cast<int>(which)); }
+
+void QtInterface::setViewVisible(TextView which, bool visible) { view(which).setVisible(visible); }
+
+void QtInterface::setEditable(TextView which, bool editable) { view(which).setReadOnly(!editable); }
+
+void QtInterface::setText(TextView which, const std::string& text)
+{
+    view(which).setPlainText(holdsFileText(which) ? fileTextForView(text) : QString::fromStdString(text));
+}
+
+// Line by line from the document's blocks, so that every character comes
+// back as it was put in (a plain-text copy would turn no-break spaces into
+// spaces).
+std::vector<std::string> QtInterface::lines(TextView which)
+{
+    std::vector<std::string> result;
+    const QTextDocument& document = *view(which).document();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        result.push_back(holdsFileText(which) ? fileTextFromView(block.text()) : block.text().toStdString());
+    if (!result.empty() && result.back().empty()) result.pop_back();
+    return result;
+}
+
+void QtInterface::appendLog(std::string_view line)
+{
+    view(TextView::Information).appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+}
+
+void QtInterface::setProgress(ProgressBar bar, int percent)
+{
+    TForm6& progress = *windows_.progress;
+    (bar == ProgressBar::Rewriting ? progress.rewritingBar : progress.interpretationBar)->setValue(percent);
+}
+
+void QtInterface::showError(const std::string& text) { windows_.error->showMessage(QString::fromStdString(text)); }
+
+std::optional<std::string> QtInterface::chooseFile(FileDialog dialog)
+{
+    if (answer_) return std::exchange(answer_, std::nullopt);
+    if (fileChooser) return fileChooser(dialog);
+    return askUser(dialog);
+}
+
+std::optional<std::string> QtInterface::askUser(FileDialog dialog) const
+{
+    const DialogLook look = dialogLook(dialog);
+    const QString filter = QString::fromUtf8(look.filter);
+    const QString path = look.save ? QFileDialog::getSaveFileName(windows_.main.get(), QString(), QString(), filter)
+                                   : QFileDialog::getOpenFileName(windows_.main.get(), QString(), QString(), filter);
+    if (path.isEmpty()) return std::nullopt;
+    return QFile::encodeName(path).toStdString();
+}
+
+void QtInterface::beep() { QApplication::beep(); }
+
+void QtInterface::setTimerEnabled(bool enabled)
+{
+    QTimer& timer = *windows_.main->timer;
+    if (enabled) timer.start();
+    else timer.stop();
+}
+
+void QtInterface::clearPicture2d()
+{
+    targets_.canvas->fill(targets_.backgroundColour);
+    windows_.picture2d->update();
+}
+
+// The picture windows show nothing of their own yet: what the 2D window
+// shows of its bitmap and the 3D window's scene come with the views.
+void QtInterface::setPicture2dShown(bool) {}
+
+void QtInterface::setSceneReady(bool) {}
+
+void QtInterface::sceneDrawn() { windows_.picture3d->update(); }
+
+void QtInterface::resetCamera() {}
+
+void QtInterface::closeMainWindow() { windows_.main->close(); }
+
+void QtInterface::runOnUiThread(const std::function<void()>& routine) { runOnThreadOf(*windows_.main, routine); }
+
+void QtInterface::waitForWorker(const std::atomic<bool>& running) { processEventsWhile(running); }
+
+}  // namespace sprig

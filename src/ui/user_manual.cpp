@@ -1,0 +1,7 @@
+#include "ui/help_window.h"
+
+namespace sprig {
+
+QString userManual() { return QString::fromUtf8("Úvod\n"); }
+
+}  // namespace sprig

@@ -1,0 +1,110 @@
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "program_fixture.h"
+#include "ui/picture_window.h"
+#include "ui/windows.h"
+
+namespace sprig::testing {
+namespace {
+
+struct WindowRow {
+    Window window;
+    const char* objectName;
+    const char* caption;
+    int width;
+    int height;
+    bool visible;
+};
+
+// Sizes of the client area (Qt's size of a window).
+const WindowRow kWindows[] = {
+    {Window::Main, "TMainForm", "Sprigwork", 493, 322, true},
+    {Window::About, "TAboutBox", "About Sprigwork", 298, 212, false},
+    {Window::Options, "TOKBottomDlg", "Vlastnosti", 493, 402, false},
+    {Window::Picture2d, "TForm4", "Sprigwork  - obrázok", 414, 302, false},
+    {Window::Progress, "TForm6", "Sprigwork", 321, 162, false},
+    {Window::Help, "TForm7", "Pomoc", 506, 361, false},
+    {Window::ControlPanel, "TFormOvlPan", "Ovl.panel", 104, 369, true},
+    {Window::Camera, "TFormOvl3D", "Ovl. kamery", 121, 245, true},
+    {Window::Picture3d, "TFormGL", "Sprigwork - obrázok", 435, 300, true},
+};
+
+TEST_F(ProgramTest, StartUpShowsTheFourMainWindowsWithNothingOpen)
+{
+    for (const WindowRow& row : kWindows) {
+        const QWidget& window = program.windows().window(row.window);
+        SCOPED_TRACE(row.objectName);
+        EXPECT_EQ(window.objectName(), row.objectName);
+        EXPECT_EQ(window.windowTitle(), QString::fromUtf8(row.caption));
+        EXPECT_EQ(window.size(), QSize(row.width, row.height));
+        EXPECT_EQ(window.isVisible(), row.visible);
+        EXPECT_TRUE(window.isEnabled());
+    }
+    EXPECT_EQ(error().objectName(), "TOKBottomDlg1");
+    EXPECT_EQ(error().windowTitle(), "Error");
+    EXPECT_EQ(error().size(), QSize(358, 157));
+    EXPECT_FALSE(error().isVisible());
+    for (Window tool : {Window::ControlPanel, Window::Camera, Window::Progress})
+        EXPECT_TRUE(program.windows().window(tool).windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    EXPECT_EQ(status(0), QString::fromUtf8("Počet symbolov : "));
+    EXPECT_EQ(status(1), QString::fromUtf8("Dĺžka reťazca : "));
+    EXPECT_EQ(status(2), "");
+    EXPECT_EQ(status(3), "LSR&D     ");
+    for (int tab = 0; tab < TMainForm::kViewCount; ++tab) EXPECT_FALSE(main().tabs()->isTabVisible(tab));
+    EXPECT_TRUE(panel().BitBLSRDr->styleSheet().contains("#ffff00"));
+    EXPECT_FALSE(panel().BitBLSR->styleSheet().contains("#ffff00"));
+    EXPECT_EQ(panel().BitBLSRDr->text(), "LSR&&Dr");
+    EXPECT_EQ(panel().BitBLSRDr->accessibleName(), "LSR&Dr");
+}
+
+// Screen readers and automation find every control by its name, and every
+// menu item by its caption.
+TEST_F(ProgramTest, EveryControlAndMenuItemHasAName)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const bool named = !control->accessibleName().isEmpty();
+            const bool shown = control->isVisibleTo(window);
+            if (shown && (qobject_cast<QAbstractButton*>(control) || qobject_cast<QPlainTextEdit*>(control) ||
+                          qobject_cast<QProgressBar*>(control))) {
+                EXPECT_TRUE(named) << window->objectName().toStdString() << " " << control->metaObject()->className();
+            }
+        }
+        for (QMenu* menu : window->findChildren<QMenu*>())
+            for (QAction* item : menu->actions()) EXPECT_TRUE(item->isSeparator() || !item->text().isEmpty());
+    }
+}
+
+// Which main menu items each run mode leaves usable before anything is open.
+TEST_F(ProgramTest, TheMenusFollowTheRunMode)
+{
+    struct Row {
+        QPushButton* TFormOvlPan::*button;
+        const char* panelText;
+        bool pictureItem;
+    };
+    const Row rows[] = {
+        {&TFormOvlPan::BitBLSR, "LSR     ", false},
+        {&TFormOvlPan::BitBLSDr, "LSDr    ", true},
+        {&TFormOvlPan::BitBLSRDr, "LSR&D     ", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.panelText);
+        click(panel().*row.button);
+        EXPECT_EQ(status(3), row.panelText);
+        EXPECT_EQ(main().windowMenu.picture->isEnabled(), row.pictureItem);
+        EXPECT_TRUE((panel().*row.button)->styleSheet().contains("#ffff00"));
+        EXPECT_TRUE(main().openItem->isEnabled());
+        for (QAction* item : {main().saveDefinitionItem, main().saveDefinitionAsItem, main().saveStringItem,
+                              main().saveStringAsItem})
+            EXPECT_FALSE(item->isEnabled());
+    }
+}
+
+}  // namespace
+}  // namespace sprig::testing
