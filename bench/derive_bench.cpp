@@ -1,9 +1,13 @@
 // Rewriting speed: symbols written per second for a bracketed plant, a
 // parametric tree and a context-sensitive signal, each one step from a
-// prepared string.
+// prepared string; and the time and peak memory of steps whose contexts
+// meet branches that never close.
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <string>
 #include <vector>
 
@@ -11,6 +15,7 @@
 #include "core/derive/string_file.h"
 #include "core/derive/string_file_name.h"
 #include "figure_reporter.h"
+#include "platform/byte_file.h"
 #include "platform/job.h"
 #include "platform/random_source.h"
 #include "platform/text_lines.h"
@@ -58,6 +63,8 @@ public:
     {
         std::ofstream(StringFileName(basePath(path_), step, kStepExt), std::ios::binary) << content;
     }
+
+    std::string base() const { return basePath(path_); }
 
     std::int64_t count(int step)
     {
@@ -124,10 +131,78 @@ void ContextSignal(benchmark::State& state)
                                                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// Peak resident memory since the last reset, in MB. Linux keeps the peak as
+// VmHWM and lets a process reset it through clear_refs; memory freed earlier
+// is first handed back, so that it does not count.
+void resetPeakMemory()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double peakMemoryMb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmHWM:")) return std::stod(line.substr(6)) / 1024.0;
+    return 0.0;
+}
+
+// Derives steps 1 to `last` of a definition whose A opens two branches at
+// every step, so that the symbols stand ever deeper in branches. Prints the
+// time, and with `memory` the peak memory, of every `every`-th step from
+// `first` on.
+void deepBranchSteps(benchmark::State& state, const char* name, const std::string& definition, int first, int every,
+                     bool memory)
+{
+    const int last = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        Workspace w(definition);
+        w.derive(0);
+        for (int step = 1; step <= last; ++step) {
+            if (memory) resetPeakMemory();
+            const auto start = std::chrono::steady_clock::now();
+            if (w.derive(step) != 0) state.SkipWithError("derivation failed");
+            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+            if (step < first || (step - first) % every != 0) continue;
+            const auto bytes = fileSize(StringFileName(w.base(), step, kStepExt));
+            std::printf("%s_step_%d string_size: %.0f KB\n", name, step, static_cast<double>(bytes) / 1024.0);
+            std::printf("%s_step_%d time: %.3f s\n", name, step, took.count());
+            if (memory) std::printf("%s_step_%d peak_memory: %.1f MB\n", name, step, peakMemoryMb());
+        }
+    }
+}
+
+// Every "[" would save a left history of twenty symbols for a "]" that never
+// comes.
+void LeftContextDeepBranches(benchmark::State& state)
+{
+    deepBranchSteps(state, "left_context_deep_branches", "axiom A\n#BCDEFGHIJKLMNOPQRSTU<A->A\n#A->[A[A\n", 10, 5,
+                    true);
+}
+
+// The same branches all close at the end of the string: every history saved
+// at a "[" comes back.
+void LeftContextDeepClosingBranches(benchmark::State& state)
+{
+    deepBranchSteps(state, "left_context_deep_closing_branches",
+                    "axiom AE\n#BCDEFGHIJKLMNOPQRSTU<A->A\n#A->[A[A\n#E->]]EE\n", 10, 5, true);
+}
+
+// Every A looks for B to its right inside a branch that ends only with the
+// string.
+void RightContextDeepBranches(benchmark::State& state)
+{
+    deepBranchSteps(state, "right_context_deep_branches", "axiom A\n#A>B->B\n#A->[A[A\n", 12, 1, false);
+}
+
 }  // namespace
 
 BENCHMARK(BracketedPlant)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ParametricTree)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ContextSignal)->Arg(100'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(LeftContextDeepBranches)->Arg(20)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(LeftContextDeepClosingBranches)->Arg(20)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(RightContextDeepBranches)->Arg(20)->Iterations(1)->Unit(benchmark::kSecond);
 
 SPRIG_BENCHMARK_MAIN()

@@ -110,8 +110,8 @@ void RewritingPass::bindLeft(const PreparedProduction& p, const Symbol& s)
 {
     binding_.assign(s.values.begin(), s.values.begin() + s.count);
     for (int k = 0; k < p.rule->leftSymbolCount; ++k) {
-        const Symbol& e = history_.entry(k);
-        binding_.insert(binding_.end(), e.values.begin(), e.values.begin() + e.count);
+        const HeldSymbol e = history_.nearest(k);
+        binding_.insert(binding_.end(), e.values, e.values + e.count);
     }
 }
 
@@ -140,7 +140,7 @@ bool RewritingPass::leftContextMatches(const PreparedProduction& p) const
     const int n = p.rule->leftSymbolCount;
     for (int k = 0; k < n; ++k) {
         const auto i = static_cast<std::size_t>(n - 1 - k);
-        const Symbol& e = history_.entry(k);
+        const HeldSymbol e = history_.nearest(k);
         if (e.symbol != p.rule->leftSymbols[i][0] || e.count != p.leftParamCounts[i]) return false;
     }
     return true;

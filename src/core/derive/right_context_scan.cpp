@@ -9,7 +9,7 @@ namespace {
 bool windowMatches(const ContextBuffer& window, const PreparedProduction& p)
 {
     for (int k = 0; k < window.count(); ++k) {
-        const Symbol& e = window.entry(k);
+        const HeldSymbol e = window.entry(k);
         const auto i = static_cast<std::size_t>(k);
         if (e.symbol != p.rule->rightSymbols[i][0] || e.count != p.rightParamCounts[i]) return false;
     }
@@ -60,8 +60,8 @@ ScanResult scanRightContext(RightContextScan& scan, const PreparedProduction& p,
             if (scan.window.count() == wanted) {
                 if (windowMatches(scan.window, p)) {
                     for (int k = 0; k < wanted; ++k) {
-                        const Symbol& e = scan.window.entry(k);
-                        binding.insert(binding.end(), e.values.begin(), e.values.begin() + e.count);
+                        const HeldSymbol e = scan.window.entry(k);
+                        binding.insert(binding.end(), e.values, e.values + e.count);
                     }
                     return ScanResult::Matched;
                 }

@@ -1,0 +1,44 @@
+// Contexts across branches: what a symbol sees after many symbols inside a
+// branch and after nested branches close.
+
+#include <gtest/gtest.h>
+
+#include "derive_fixture.h"
+
+namespace sprig::testing {
+namespace {
+
+using BranchContexts = DeriveFixture;
+
+TEST_F(BranchContexts, ContextsAcrossNestedOpenAndClosingBranches)
+{
+    const std::string n = "n\n90.000000\n";
+    const struct {
+        const char* rules;
+        const char* axiom;
+        std::string expected;
+    } cases[] = {
+        // More symbols in the branch than the history holds; "]" brings back B C.
+        {"#BC<A->X", "BC[DEFGA]A", n + "BC[DEFGA]X"},
+        {"#BC<A->X", "BC[D[BCA]A]A", n + "BC[D[BCX]A]X"},
+        // "]" brings back a history of one symbol, which C then extends.
+        {"#BC<A->X", "B[CA]CA[BC]CA", n + "B[CX]CX[BC]CA"},
+        // A "]" without its "[" changes nothing.
+        {"#BC<A->X", "BC]A", n + "BC]X"},
+        // The values of the symbols that dropped out of a branch's history
+        // do not shift those that remain or come back.
+        {"#B(x)C<A->X(x)", "B(1)C[D(5)E(6)B(2)C[A]F(7)A]A",
+         "p\nB(1.000000)C[D(5.000000)E(6.000000)B(2.000000)C[X(2.000000)]F(7.000000)A]X(1.000000)"},
+        // The left context stands before every branch still open.
+        {"#BC<A->X", "BC[[[[A[[A", n + "BC[[[[X[[A"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.rules) + " on " + c.axiom);
+        define(std::string("axiom ") + c.axiom + "\n" + c.rules + "\n");
+        ASSERT_EQ(derive(1), 0);
+        EXPECT_EQ(step(1), c.expected);
+    }
+}
+
+}  // namespace
+}  // namespace sprig::testing
