@@ -36,8 +36,9 @@ TAboutBox::TAboutBox() : BoxDialog("TAboutBox", "About Sprigwork")
     bold.setBold(true);
     addLabel(*grid, "Sprigwork", 0, 1)->setFont(bold);
     addLabel(*grid, "Version 1.3", 1, 1);
-    addLabel(*grid, "Pracovný stôl pre Lindenmayerove systémy", 2, 0, 2);
-    addLabel(*grid, "Krokuje, ukladá a kreslí L-systémy v 2D a 3D.", 3, 0, 2);
+    addLabel(*grid, "Pracovný stôl pre L-systémy.", 2, 0, 2);
+    addLabel(*grid, "Krokuje, ukladá a kreslí ich v 2D aj 3D.", 3, 0, 2);
+    grid->setColumnStretch(1, 1);
     layout->addWidget(panel, 1);
     addOkButton(*layout);
 }

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/menu_item.h"
 
@@ -110,7 +111,9 @@ void TMainForm::addStatusPanels()
         const PanelLook& look = kPanels[i];
         auto* panel = new QLabel(QString::fromUtf8(look.text));
         panel->setAccessibleName(QString::fromUtf8(look.name));
-        panel->setFixedWidth(look.width);
+        // The panel keeps its width unless the font needs more for its texts.
+        const int textWidth = panel->fontMetrics().horizontalAdvance(panel->text()) + 2 * panel->margin() + 4;
+        panel->setFixedWidth(std::max(look.width, textWidth));
         panel->setAlignment(look.alignment | Qt::AlignVCenter);
         statusBar()->addWidget(panel);
         panels_[i] = panel;
