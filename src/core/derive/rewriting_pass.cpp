@@ -35,6 +35,8 @@ RewritingPass::RewritingPass(const LSystem& system, RandomSource& random, Job& j
 
 int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
 {
+    const bool contexts = system_.maxLeftContextSymbols > 0 || system_.maxRightContextSymbols > 0;
+    if (contexts && !branchEnds_.survey(in)) return kIoError;
     Symbol s;
     for (std::int64_t symbols = 1;; ++symbols) {
         const int c = in.get();
@@ -42,9 +44,10 @@ int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
         if (symbols % 100 == 0) reportProgress(symbols, symbolCount);
         if (c == kEof || c == '\n') break;
         s.symbol = static_cast<char>(c);
+        level_ += (c == '[') - (c == ']');
         if (!readParameters(in, s, random_) || !finiteValues(s)) return kIoError;
         if (const int result = rewriteSymbol(in, out, s); result != kDone) return result;
-        if (system_.maxLeftContextSymbols > 0) updateHistory(s);
+        if (system_.maxLeftContextSymbols > 0) updateHistory(s, in.tell());
     }
     return in.failed() || out.failed() ? kIoError : kDone;
 }
@@ -84,7 +87,7 @@ RewritingPass::Outcome RewritingPass::tryProduction(InFile& in, OutFile& out, co
     if (!leftContextMatches(p)) return Outcome::NotApplied;
     if (rule.rightSymbolCount > 0) {
         const std::uint64_t position = in.tell();
-        RightContextScan scan{in, window_, ignored_, random_};
+        RightContextScan scan{in, window_, ignored_, random_, branchEnds_, level_};
         const ScanResult found = scanRightContext(scan, p, binding_);
         if (!in.seek(position) || found == ScanResult::Failed) return Outcome::Failed;
         if (found == ScanResult::NotMatched) return Outcome::NotApplied;
@@ -146,11 +149,13 @@ bool RewritingPass::leftContextMatches(const PreparedProduction& p) const
     return true;
 }
 
-void RewritingPass::updateHistory(const Symbol& s)
+// The history saved at a "[" comes back at the "]" that closes its branch;
+// for a branch that never closes there is nothing to save.
+void RewritingPass::updateHistory(const Symbol& s, std::uint64_t position)
 {
     if (s.symbol == ']') history_.pop();
     if (!ignored_[static_cast<unsigned char>(s.symbol)]) history_.shiftIn(s);
-    if (s.symbol == '[') history_.push();
+    if (s.symbol == '[' && !branchEnds_.neverCloses(position, level_)) history_.push();
 }
 
 }  // namespace sprig

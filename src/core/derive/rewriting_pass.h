@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/derive/branch_ends.h"
 #include "core/derive/context_buffer.h"
 #include "core/derive/prepared_production.h"
 
@@ -34,7 +35,7 @@ private:
     void bindLeft(const PreparedProduction& p, const Symbol& s);
     bool leftContextMatches(const PreparedProduction& p) const;
     bool probability(const PreparedProduction& p, float& value);
-    void updateHistory(const Symbol& s);
+    void updateHistory(const Symbol& s, std::uint64_t position);
     void reportProgress(std::int64_t symbols, std::int64_t symbolCount);
 
     const LSystem& system_;
@@ -45,6 +46,8 @@ private:
     std::array<bool, 256> ignored_{};
     ContextBuffer history_;
     ContextBuffer window_;
+    BranchEnds branchEnds_;
+    std::int64_t level_ = 0;  // "[" read so far less "]"
     std::vector<float> binding_;
     int lastPercent_ = -1;
 };

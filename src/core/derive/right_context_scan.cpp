@@ -66,6 +66,9 @@ ScanResult scanRightContext(RightContextScan& scan, const PreparedProduction& p,
                     return ScanResult::Matched;
                 }
                 if (depth == 0) return ScanResult::NotMatched;
+                // Skipping to the end of the string would end the scan unmatched.
+                if (scan.ends.neverCloses(scan.in.tell(), scan.level + depth + (b == '[' ? 1 : 0)))
+                    return ScanResult::NotMatched;
                 skipBranch(scan.in);
                 scan.window.pop();
                 --depth;

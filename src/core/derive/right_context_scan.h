@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "core/derive/branch_ends.h"
 #include "core/derive/context_buffer.h"
 #include "core/derive/prepared_production.h"
 
@@ -20,6 +21,9 @@ struct RightContextScan {
     ContextBuffer& window;
     const std::array<bool, 256>& ignored;
     RandomSource& random;
+    const BranchEnds& ends;
+    // Brackets before the scan's start, "[" counting 1 and "]" -1.
+    std::int64_t level;
 };
 
 // On a match the values of the context symbols are appended to binding.

@@ -1,5 +1,6 @@
 // Contexts across branches: what a symbol sees after many symbols inside a
-// branch and after nested branches close.
+// branch, after nested branches close, and ahead in branches that close late
+// or never.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ namespace {
 
 using BranchContexts = DeriveFixture;
 
-TEST_F(BranchContexts, ContextsAcrossNestedOpenAndClosingBranches)
+TEST_F(BranchContexts, ContextsAcrossNestedOpenAndLateClosingBranches)
 {
     const std::string n = "n\n90.000000\n";
     const struct {
@@ -31,6 +32,15 @@ TEST_F(BranchContexts, ContextsAcrossNestedOpenAndClosingBranches)
          "p\nB(1.000000)C[D(5.000000)E(6.000000)B(2.000000)C[X(2.000000)]F(7.000000)A]X(1.000000)"},
         // The left context stands before every branch still open.
         {"#BC<A->X", "BC[[[[A[[A", n + "BC[[[[X[[A"},
+        // A branch skipped for its first symbol closes late or never; a
+        // "]" further on that closes an inner branch does not close it.
+        {"#A>B->Y", "A[C[D]E]B", n + "Y[C[D]E]B"},
+        {"#A>B->Y", "A[C[D]]B", n + "Y[C[D]]B"},
+        {"#A>B->Y", "A[C[D]BA[C]B", n + "A[C[D]BY[C]B"},
+        {"#A>B->Y", "A[C[A[C]B", n + "A[C[Y[C]B"},
+        {"#A>B->Y", "[[A[C]B]A[[CB", n + "[[Y[C]B]A[[CB"},
+        // Counting from "]" without "[" on.
+        {"#A>B->Y", "]]A[C]B[A[C]B]]", n + "]]Y[C]B[Y[C]B]]"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.rules) + " on " + c.axiom);
@@ -38,6 +48,12 @@ TEST_F(BranchContexts, ContextsAcrossNestedOpenAndClosingBranches)
         ASSERT_EQ(derive(1), 0);
         EXPECT_EQ(step(1), c.expected);
     }
+
+    // Step 0 as the homomorphism reads it ends with a newline.
+    define("axiom A[C[DBA[C]B\nhomomorphism\n#A>B->Y\n");
+    ASSERT_EQ(call(0, false), 0);
+    ASSERT_EQ(call(1, true), 0);
+    EXPECT_EQ(step(0, kHomomorphismExt), n + "A[C[DBY[C]B");
 }
 
 }  // namespace
