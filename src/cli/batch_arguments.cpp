@@ -6,7 +6,7 @@
 namespace sprig {
 
 const char* const kBatchUsage =
-    "Usage: sprigwork-batch [--steps N] [--seed S] [--clean] FILE.ls\n"
+    "Usage: sprigwork-batch [--steps N] [--seed S] [--clean] [--save NAME] FILE.ls\n"
     "\n"
     "Derives the L-system of FILE.ls from step 0 up to step N (default 0), as\n"
     "N+1 presses of the forward button would, and leaves the string of every\n"
@@ -17,6 +17,8 @@ const char* const kBatchUsage =
     "  --steps N   last step to derive, 0 .. 999\n"
     "  --seed S    seed the random source with S + step index instead of the clock\n"
     "  --clean     delete the files the run created when it ends\n"
+    "  --save NAME save the last step's string as NAME (.str is appended\n"
+    "              unless NAME ends with it), as \"Uložiť reťazec ako\" does\n"
     "  --help      show this text\n";
 
 namespace {
@@ -44,6 +46,9 @@ std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArgum
         } else if (arg == "--steps") {
             if (!hasValue || !parseNumber(argv[++i], out.steps) || out.steps < 0 || out.steps > 999)
                 return "--steps needs a whole number from 0 to 999";
+        } else if (arg == "--save") {
+            if (!hasValue) return "--save needs a file name";
+            out.savedStringPath = argv[++i];
         } else if (arg == "--seed") {
             std::uint32_t seed = 0;
             if (!hasValue || !parseNumber(argv[++i], seed)) return "--seed needs a whole number";

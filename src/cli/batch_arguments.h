@@ -14,6 +14,8 @@ struct BatchArguments {
     int steps = 0;
     std::optional<std::uint32_t> seed;
     bool clean = false;
+    // --save NAME: the string shown at the end saved as NAME.str.
+    std::string savedStringPath;
     bool help = false;
     DrawingArguments drawing;
 };

@@ -36,6 +36,7 @@ BatchSession::BatchSession(const BatchArguments& arguments)
 BatchOutcome BatchSession::run()
 {
     int code = arguments_.drawing.stringPath.empty() ? deriveSteps() : drawSavedString();
+    if (code == kDone && !arguments_.savedStringPath.empty()) code = saveString();
     // A stop that comes between jobs ends the run as one within a job does.
     if (code == kDone && ui_.interrupted()) code = kStopped;
     if (arguments_.clean) files_.DeleteCreatedFiles();
@@ -88,6 +89,12 @@ int BatchSession::drawSavedString()
     ui_.waitForJob(driver_, state_.threadRunning);
     const int code = jobOutcome();
     return code == kDone ? writePicture(savedStringPicturePath(arguments_.drawing)) : code;
+}
+
+int BatchSession::saveString()
+{
+    ui_.answerNextDialog(arguments_.savedStringPath);
+    return files_.UlozitRetAkoClick() ? kDone : kIoError;
 }
 
 int BatchSession::writePicture(const std::string& path)

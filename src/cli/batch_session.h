@@ -38,6 +38,7 @@ private:
     // The result of the job that just ended, as the command's exit status.
     int jobOutcome() const;
     int writePicture(const std::string& path);
+    int saveString();
 
     const BatchArguments& arguments_;
     RunState state_;

@@ -26,7 +26,9 @@ TEST(BatchCommand, DerivesAndLogsEveryStep)
     EXPECT_EQ(TempDir::read(base + "_001.stt"), "n\n60.000000\nF+F--F+F");
     EXPECT_TRUE(fileExists(base + "_002.stt"));
 
-    EXPECT_EQ(runBatch(dir, "--clean --steps 1 " + ls).status, 0);
+    // --save keeps a copy of the last step as a saved string, which --clean leaves.
+    EXPECT_EQ(runBatch(dir, "--clean --steps 1 --save " + dir.file("kept") + " " + ls).status, 0);
+    EXPECT_EQ(TempDir::read(dir.file("kept.str")), "n\n60.000000\nF+F--F+F");
     EXPECT_FALSE(fileExists(base + "_000.stt"));
     EXPECT_FALSE(fileExists(base + "_001.stt"));
     EXPECT_TRUE(fileExists(ls));
