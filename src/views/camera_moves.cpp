@@ -18,29 +18,18 @@ float parseField(std::string& text, float value)
     return value;
 }
 
+// Down and left add the step and wrap at 360; up and right subtract it and
+// wrap at 0. Once per press, so a step beyond 360 leaves the range.
+void turn(float& angle, float step, bool add)
+{
+    angle += add ? step : -step;
+    if (add ? angle >= 360.0f : angle <= 0.0f) angle += add ? -360.0f : 360.0f;
+}
+
 void scaleDistance(CameraState& camera, double factor)
 {
     const double next = camera.distance * factor;
     if (std::isfinite(next)) camera.distance = next;
-}
-
-bool isRotation(CameraButton button)
-{
-    return button == CameraButton::Up || button == CameraButton::Down || button == CameraButton::Left ||
-           button == CameraButton::Right;
-}
-
-void move(CameraButton button, CameraState& camera)
-{
-    switch (button) {
-    case CameraButton::Up: tiltUp(camera); break;
-    case CameraButton::Down: tiltDown(camera); break;
-    case CameraButton::Left: turnLeft(camera); break;
-    case CameraButton::Right: turnRight(camera); break;
-    case CameraButton::Closer: moveCloser(camera); break;
-    case CameraButton::Farther: moveFarther(camera); break;
-    case CameraButton::Axes: toggleAxes(camera); break;
-    }
 }
 
 }  // namespace
@@ -53,65 +42,32 @@ void readEdits(CameraEdits& edits, CameraState& camera)
     camera.distanceFactor = parseField(edits.distanceFactor, static_cast<float>(camera.distanceFactor));
 }
 
-void turnLeft(CameraState& camera)
-{
-    camera.azimuth += camera.azimuthStep;
-    if (camera.azimuth >= 360.0f) camera.azimuth -= 360.0f;
-}
-
-void turnRight(CameraState& camera)
-{
-    camera.azimuth -= camera.azimuthStep;
-    if (camera.azimuth <= 0.0f) camera.azimuth += 360.0f;
-}
-
-void tiltDown(CameraState& camera)
-{
-    camera.elevation += camera.elevationStep;
-    if (camera.elevation >= 360.0f) camera.elevation -= 360.0f;
-}
-
-void tiltUp(CameraState& camera)
-{
-    camera.elevation -= camera.elevationStep;
-    if (camera.elevation <= 0.0f) camera.elevation += 360.0f;
-}
-
-void moveCloser(CameraState& camera)
-{
-    scaleDistance(camera, 1.0 / camera.distanceFactor);
-}
-
-void moveFarther(CameraState& camera)
-{
-    scaleDistance(camera, camera.distanceFactor);
-}
-
-void toggleAxes(CameraState& camera)
-{
-    camera.axesVisible = !camera.axesVisible;
-}
-
 CameraResponse pressCameraButton(CameraButton button, CameraEdits& edits, CameraState& camera, int drawDimensions,
                                  bool sceneComplete)
 {
     if (button == CameraButton::Axes) {
-        toggleAxes(camera);
+        camera.axesVisible = !camera.axesVisible;
         return {true, false, false};
     }
     if (drawDimensions != 3) return {};
     readEdits(edits, camera);
-    move(button, camera);
-    return {true, true, isRotation(button) && !sceneComplete};
+    switch (button) {
+    case CameraButton::Up: turn(camera.elevation, camera.elevationStep, false); break;
+    case CameraButton::Down: turn(camera.elevation, camera.elevationStep, true); break;
+    case CameraButton::Left: turn(camera.azimuth, camera.azimuthStep, true); break;
+    case CameraButton::Right: turn(camera.azimuth, camera.azimuthStep, false); break;
+    case CameraButton::Closer: scaleDistance(camera, 1.0 / camera.distanceFactor); break;
+    default: scaleDistance(camera, camera.distanceFactor); break;
+    }
+    const bool rotation = button != CameraButton::Closer && button != CameraButton::Farther;
+    return {true, true, rotation && !sceneComplete};
 }
 
 void resetCamera(CameraState& camera)
 {
     camera.elevation = 90.0f;
     camera.azimuth = -90.0f;
-    camera.translationX = 0.0f;
-    camera.translationY = 0.0f;
-    camera.translationZ = 0.0f;
+    camera.translationX = camera.translationY = camera.translationZ = 0.0f;
 }
 
 }  // namespace sprig

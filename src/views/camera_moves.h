@@ -28,19 +28,11 @@ struct CameraResponse {
 // with a finite number keeps the previous value.
 void readEdits(CameraEdits& edits, CameraState& camera);
 
-void turnLeft(CameraState& camera);
-void turnRight(CameraState& camera);
-void tiltDown(CameraState& camera);
-void tiltUp(CameraState& camera);
-// Closer divides the distance by the factor, farther multiplies by it; a
-// factor that would make the distance infinite (such as 0 for closer)
-// leaves it unchanged.
-void moveCloser(CameraState& camera);
-void moveFarther(CameraState& camera);
-void toggleAxes(CameraState& camera);
-
-// One press: the six move buttons act only in 3D and read the edits first;
-// a rotation with an incomplete scene asks for the string to be drawn again.
+// One press: the six move buttons act only in 3D and read the edits first.
+// A rotation asks for the string to be drawn again when the scene is
+// incomplete. Closer divides the
+// distance by the factor, farther multiplies by it; a distance that would
+// become infinite or NaN is kept.
 CameraResponse pressCameraButton(CameraButton button, CameraEdits& edits, CameraState& camera, int drawDimensions,
                                  bool sceneComplete);
 

@@ -2,188 +2,138 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace sprig {
 namespace {
 
+using enum CameraButton;
+
 TEST(CameraState, StartsLookingDownTheYAxisFromTwentyUnits)
 {
-    const CameraState camera;
-    EXPECT_FLOAT_EQ(camera.elevation, 90.0f);
-    EXPECT_FLOAT_EQ(camera.azimuth, -90.0f);
-    EXPECT_FLOAT_EQ(camera.elevationStep, 9.0f);
-    EXPECT_FLOAT_EQ(camera.azimuthStep, 9.0f);
-    EXPECT_FLOAT_EQ(camera.groundHalfSize, 1.0f);
-    EXPECT_FALSE(camera.axesVisible);
-    EXPECT_DOUBLE_EQ(camera.distance, 20.0);
-    // 1.2 entered in single precision, not the double 1.2.
-    EXPECT_DOUBLE_EQ(camera.distanceFactor, 1.2000000476837158);
-    EXPECT_NE(camera.distanceFactor, 1.2);
+    const CameraState c;
+    EXPECT_EQ(std::tuple(c.elevation, c.azimuth, c.elevationStep, c.azimuthStep, c.groundHalfSize, c.axesVisible),
+              std::tuple(90.0f, -90.0f, 9.0f, 9.0f, 1.0f, false));
+    EXPECT_EQ(c.distance, 20.0);
+    EXPECT_EQ(c.distanceFactor, 1.2000000476837158);  // 1.2 entered in single precision
 }
 
-TEST(ReadEdits, TakesNumbersAndRewritesThemWithSixDecimals)
+// Both fields are read with "%f" and written back with six decimals; a field
+// that does not start with a finite float keeps the value before it.
+TEST(ReadEdits, TakeFiniteNumbersAndRewriteThem)
 {
-    CameraState camera;
-    CameraEdits edits{"30", " 1.5xyz"};
-    readEdits(edits, camera);
-    EXPECT_FLOAT_EQ(camera.elevationStep, 30.0f);
-    EXPECT_FLOAT_EQ(camera.azimuthStep, 30.0f);
-    EXPECT_DOUBLE_EQ(camera.distanceFactor, 1.5);
-    EXPECT_EQ(edits.angleStep, "30.000000");
-    EXPECT_EQ(edits.distanceFactor, "1.500000");
-
-    edits = {"-12.25", "1.1"};
-    readEdits(edits, camera);
-    EXPECT_FLOAT_EQ(camera.azimuthStep, -12.25f);  // no range is tested
-    EXPECT_EQ(edits.angleStep, "-12.250000");
-    // The factor passes through a float: 1.1f widened.
-    EXPECT_DOUBLE_EQ(camera.distanceFactor, 1.100000023841858);
-    EXPECT_EQ(edits.distanceFactor, "1.100000");
-}
-
-TEST(ReadEdits, KeepsTheOldValueForTextThatIsNotAFiniteNumber)
-{
-    CameraState camera;
-    CameraEdits edits{"abc", ""};
-    readEdits(edits, camera);
-    EXPECT_FLOAT_EQ(camera.elevationStep, 9.0f);
-    EXPECT_EQ(edits.angleStep, "9.000000");
-    EXPECT_DOUBLE_EQ(camera.distanceFactor, 1.2000000476837158);
-    EXPECT_EQ(edits.distanceFactor, "1.200000");
-
-    edits = {"nan", "1e50"};  // the latter overflows a float
-    readEdits(edits, camera);
-    EXPECT_FLOAT_EQ(camera.azimuthStep, 9.0f);
-    EXPECT_EQ(edits.angleStep, "9.000000");
-    EXPECT_EQ(edits.distanceFactor, "1.200000");
-
-    edits = {"inf", "-inf"};
-    readEdits(edits, camera);
-    EXPECT_FLOAT_EQ(camera.elevationStep, 9.0f);
-    EXPECT_DOUBLE_EQ(camera.distanceFactor, 1.2000000476837158);
-}
-
-TEST(CameraMoves, RotationsWrapOncePerPress)
-{
-    CameraState camera;
-    turnLeft(camera);
-    EXPECT_FLOAT_EQ(camera.azimuth, -81.0f);
-
-    camera = {};
-    turnRight(camera);  // -99 wraps to 261
-    EXPECT_FLOAT_EQ(camera.azimuth, 261.0f);
-
-    camera.azimuth = 351.0f;
-    turnLeft(camera);  // exactly 360 wraps to 0
-    EXPECT_FLOAT_EQ(camera.azimuth, 0.0f);
-
-    camera.elevation = 9.0f;
-    tiltUp(camera);  // exactly 0 wraps to 360
-    EXPECT_FLOAT_EQ(camera.elevation, 360.0f);
-    tiltDown(camera);  // 369 wraps to 9
-    EXPECT_FLOAT_EQ(camera.elevation, 9.0f);
-
-    camera.elevationStep = 800.0f;
-    tiltDown(camera);  // 809 - 360: one wrap only
-    EXPECT_FLOAT_EQ(camera.elevation, 449.0f);
-}
-
-TEST(CameraMoves, CloserAndFartherScaleTheDistanceByTheFactor)
-{
-    CameraState camera;
-    camera.distanceFactor = 2.0;
-    moveCloser(camera);
-    EXPECT_DOUBLE_EQ(camera.distance, 10.0);
-    moveFarther(camera);
-    moveFarther(camera);
-    EXPECT_DOUBLE_EQ(camera.distance, 40.0);
-
-    camera = {};
-    moveCloser(camera);
-    EXPECT_NEAR(camera.distance, 20.0 / 1.2000000476837158, 1e-12);
-    moveFarther(camera);
-    EXPECT_NEAR(camera.distance, 20.0, 1e-12);
-}
-
-TEST(CameraMoves, AZeroFactorDoesNotSendTheCameraToInfinity)
-{
-    CameraState camera;
-    camera.distanceFactor = 0.0;
-    moveCloser(camera);
-    EXPECT_DOUBLE_EQ(camera.distance, 20.0);
-    moveFarther(camera);  // taken as it stands
-    EXPECT_DOUBLE_EQ(camera.distance, 0.0);
-    moveCloser(camera);  // 0 * inf would be NaN
-    EXPECT_DOUBLE_EQ(camera.distance, 0.0);
-}
-
-TEST(CameraButtons, ReadTheEditsMoveAndSayWhatToRedraw)
-{
-    CameraState camera;
-    CameraEdits edits{"30", "1.200000"};
-    CameraResponse response = pressCameraButton(CameraButton::Right, edits, camera, 3, true);
-    EXPECT_FLOAT_EQ(camera.azimuth, 240.0f);  // -120 wraps
-    EXPECT_TRUE(response.repaint);
-    EXPECT_TRUE(response.restoreWindow);
-    EXPECT_FALSE(response.redrawString);
-    response = pressCameraButton(CameraButton::Right, edits, camera, 3, false);
-    EXPECT_FLOAT_EQ(camera.azimuth, 210.0f);
-    EXPECT_TRUE(response.redrawString);  // the scene was cut: draw it again
-
-    CameraEdits zoom{"30", "4"};
-    response = pressCameraButton(CameraButton::Closer, zoom, camera, 3, false);
-    EXPECT_DOUBLE_EQ(camera.distance, 5.0);
-    EXPECT_TRUE(response.repaint);
-    EXPECT_TRUE(response.restoreWindow);
-    EXPECT_FALSE(response.redrawString);  // zooming never redraws the string
-}
-
-TEST(CameraButtons, MoveButtonsDoNothingIn2DButTheAxesButtonStillToggles)
-{
-    CameraState camera;
-    CameraEdits edits{"abc", "2"};
-    for (CameraButton button : {CameraButton::Up, CameraButton::Down, CameraButton::Left, CameraButton::Right,
-                                CameraButton::Closer, CameraButton::Farther}) {
-        const CameraResponse response = pressCameraButton(button, edits, camera, 2, false);
-        EXPECT_FALSE(response.repaint || response.restoreWindow || response.redrawString);
+    struct Case {
+        const char *step, *factor;
+        float wantStep;
+        double wantFactor;
+        const char *stepShown, *factorShown;
+    };
+    const Case cases[] = {
+        {"30", " 1.5xyz", 30.0f, 1.5, "30.000000", "1.500000"},
+        {"-12.25", "1.1", -12.25f, 1.100000023841858, "-12.250000", "1.100000"},  // no range; through a float
+        {"abc", "", 9.0f, 1.2000000476837158, "9.000000", "1.200000"},
+        {"nan", "1e50", 9.0f, 1.2000000476837158, "9.000000", "1.200000"},  // 1e50 overflows a float
+        {"inf", "-inf", 9.0f, 1.2000000476837158, "9.000000", "1.200000"},
+    };
+    for (const Case& c : cases) {
+        CameraState camera;
+        CameraEdits edits{c.step, c.factor};
+        readEdits(edits, camera);
+        EXPECT_EQ(std::tuple(camera.elevationStep, camera.azimuthStep, camera.distanceFactor, edits.angleStep,
+                             edits.distanceFactor),
+                  std::tuple(c.wantStep, c.wantStep, c.wantFactor, c.stepShown, c.factorShown))
+            << c.step << " " << c.factor;
     }
-    EXPECT_FLOAT_EQ(camera.elevation, 90.0f);
-    EXPECT_FLOAT_EQ(camera.azimuth, -90.0f);
-    EXPECT_DOUBLE_EQ(camera.distance, 20.0);
-    EXPECT_EQ(edits.angleStep, "abc");  // not even read
+}
 
-    const CameraResponse response = pressCameraButton(CameraButton::Axes, edits, camera, 2, false);
-    EXPECT_TRUE(camera.axesVisible);
-    EXPECT_TRUE(response.repaint);
-    EXPECT_FALSE(response.redrawString);
-    EXPECT_EQ(edits.angleStep, "abc");
-    pressCameraButton(CameraButton::Axes, edits, camera, 3, true);
-    EXPECT_FALSE(camera.axesVisible);
+// One press in 3D from the given camera, with the edits read first: angles
+// wrap once per press, closer divides by the factor and farther multiplies,
+// and a distance that would become infinite or NaN is kept.
+TEST(CameraButtons, MoveTheCameraAsTheEditsSay)
+{
+    struct Case {
+        CameraButton button;
+        const char *step, *factor;
+        float elevation, azimuth;
+        double distance;
+        float wantElevation, wantAzimuth;
+        double wantDistance;
+    };
+    const Case cases[] = {
+        {Left, "9", "1.2", 90, -90, 20, 90, -81, 20},
+        {Right, "9", "1.2", 90, -90, 20, 90, 261, 20},  // -99 wraps
+        {Left, "9", "1.2", 90, 351, 20, 90, 0, 20},     // exactly 360 wraps to 0
+        {Right, "30", "1.2", 90, -90, 20, 90, 240, 20},
+        {Right, "30", "1.2", 90, 240, 20, 90, 210, 20},
+        {Up, "9", "1.2", 9, -90, 20, 360, -90, 20},  // exactly 0 wraps to 360
+        {Down, "9", "1.2", 360, -90, 20, 9, -90, 20},
+        {Down, "800", "1.2", 9, -90, 20, 449, -90, 20},  // one wrap only
+        {Left, "-12.25", "1.2", 90, 5, 20, 90, -7.25f, 20},  // left wraps only at 360
+        {Up, "-9", "1.2", 355, -90, 20, 364, -90, 20},       // up wraps only at 0
+        {Closer, "9", "2", 90, -90, 20, 90, -90, 10},
+        {Farther, "9", "2", 90, -90, 20, 90, -90, 40},
+        {Closer, "9", "1.2", 90, -90, 20, 90, -90, 20.0 / 1.2000000476837158},
+        {Farther, "9", "1.2", 90, -90, 20.0 / 1.2000000476837158, 90, -90, 20},
+        {Closer, "9", "0", 90, -90, 20, 90, -90, 20},  // 20 / 0 is infinite
+        {Farther, "9", "0", 90, -90, 20, 90, -90, 0},
+        {Closer, "9", "0", 90, -90, 0, 90, -90, 0},  // 0 * inf is NaN
+    };
+    for (const Case& c : cases) {
+        CameraState camera{c.elevation, c.azimuth};
+        camera.distance = c.distance;
+        CameraEdits edits{c.step, c.factor};
+        pressCameraButton(c.button, edits, camera, 3, true);
+        const auto where = testing::Message() << static_cast<int>(c.button) << " " << c.step << " " << c.factor;
+        EXPECT_FLOAT_EQ(camera.elevation, c.wantElevation) << where;
+        EXPECT_FLOAT_EQ(camera.azimuth, c.wantAzimuth) << where;
+        EXPECT_NEAR(camera.distance, c.wantDistance, 1e-12) << where;
+    }
+}
+
+// The six move buttons act only in 3D; a rotation with a scene cut short
+// asks for the string to be drawn again; the axes button acts in either
+// dimension and reads no edits.
+TEST(CameraButtons, SayWhatToRedraw)
+{
+    struct Case {
+        CameraButton button;
+        int dimensions;
+        bool sceneComplete;
+        bool repaint, restore, redrawString, readsEdits;
+    };
+    const Case cases[] = {
+        {Right, 3, true, true, true, false, true},    {Right, 3, false, true, true, true, true},
+        {Up, 3, false, true, true, true, true},       {Closer, 3, false, true, true, false, true},
+        {Farther, 3, false, true, true, false, true}, {Axes, 3, true, true, false, false, false},
+        {Axes, 2, false, true, false, false, false},
+    };
+    for (const Case& c : cases) {
+        CameraState camera;
+        CameraEdits edits{"abc", "2"};
+        const CameraResponse r = pressCameraButton(c.button, edits, camera, c.dimensions, c.sceneComplete);
+        EXPECT_EQ(std::tuple(r.repaint, r.restoreWindow, r.redrawString, edits.angleStep != "abc"),
+                  std::tuple(c.repaint, c.restore, c.redrawString, c.readsEdits))
+            << static_cast<int>(c.button) << " in " << c.dimensions << "D";
+        EXPECT_EQ(camera.axesVisible, c.button == Axes);
+    }
+    for (const CameraButton button : {Up, Down, Left, Right, Closer, Farther}) {
+        CameraState camera;
+        CameraEdits edits{"30", "2"};
+        const CameraResponse r = pressCameraButton(button, edits, camera, 2, false);
+        EXPECT_FALSE(r.repaint || r.restoreWindow || r.redrawString);
+        EXPECT_EQ(std::tuple(camera.elevation, camera.azimuth, camera.distance, edits.angleStep),
+                  std::tuple(90.0f, -90.0f, 20.0, "30"));
+    }
 }
 
 TEST(ResetCamera, RestoresAnglesAndTranslationOnly)
 {
-    CameraState camera;
-    camera.elevation = 12.0f;
-    camera.azimuth = 34.0f;
-    camera.translationX = 1.0f;
-    camera.translationY = 2.0f;
-    camera.translationZ = 3.0f;
-    camera.distance = 7.0;
-    camera.elevationStep = 5.0f;
-    camera.distanceFactor = 3.0;
-    camera.groundHalfSize = 4.0f;
-    camera.axesVisible = true;
-    resetCamera(camera);
-    EXPECT_FLOAT_EQ(camera.elevation, 90.0f);
-    EXPECT_FLOAT_EQ(camera.azimuth, -90.0f);
-    EXPECT_FLOAT_EQ(camera.translationX, 0.0f);
-    EXPECT_FLOAT_EQ(camera.translationY, 0.0f);
-    EXPECT_FLOAT_EQ(camera.translationZ, 0.0f);
-    EXPECT_DOUBLE_EQ(camera.distance, 7.0);
-    EXPECT_FLOAT_EQ(camera.elevationStep, 5.0f);
-    EXPECT_DOUBLE_EQ(camera.distanceFactor, 3.0);
-    EXPECT_FLOAT_EQ(camera.groundHalfSize, 4.0f);
-    EXPECT_TRUE(camera.axesVisible);
+    CameraState c{12.0f, 34.0f, 5.0f, 6.0f, 1.0f, 2.0f, 3.0f, 4.0f, true, 7.0, 3.0};
+    resetCamera(c);
+    EXPECT_EQ(std::tuple(c.elevation, c.azimuth, c.translationX, c.translationY, c.translationZ),
+              std::tuple(90.0f, -90.0f, 0.0f, 0.0f, 0.0f));
+    EXPECT_EQ(std::tuple(c.elevationStep, c.azimuthStep, c.groundHalfSize, c.axesVisible, c.distance, c.distanceFactor),
+              std::tuple(5.0f, 6.0f, 4.0f, true, 7.0, 3.0));
 }
 
 }  // namespace

@@ -2,98 +2,73 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace sprig {
 namespace {
 
-// Segments whose end points lie far outside the box of their start points.
-void fillBoxScene(SceneRecord& scene)
-{
-    scene.recordSegment({2, -1, 4}, {100, 100, 100}, 1.0f, 0u);
-    scene.recordSegment({6, 3, 0}, {-100, -100, -100}, 1.0f, 0u);
-    scene.recordSegment({4, 1, 10}, {50, 50, 50}, 1.0f, 0u);
-}
+struct Segment {
+    Vec3 start, end;
+};
 
-TEST(FitCamera, CentresTheBoxOfStartPointsAndTheOrigin)
-{
-    SceneRecord scene;
-    fillBoxScene(scene);
-    CameraState camera;
-    camera.elevation = 30.0f;
-    camera.azimuth = 40.0f;
-    fitCamera(camera, scene, Settings{});
-    // Box x 0..6, y -1..3, z 0..10: the largest extent is 10.
-    EXPECT_FLOAT_EQ(camera.translationX, 3.0f);
-    EXPECT_FLOAT_EQ(camera.translationY, 1.0f);
-    EXPECT_FLOAT_EQ(camera.translationZ, 5.0f);
-    EXPECT_FLOAT_EQ(camera.groundHalfSize, 5.0f);
-    EXPECT_DOUBLE_EQ(camera.distance, 25.0);
-    EXPECT_FLOAT_EQ(camera.elevation, 30.0f);  // the user's angles survive
-    EXPECT_FLOAT_EQ(camera.azimuth, 40.0f);
-}
+// End points far outside the box of the start points, which is x 0..6,
+// y -1..3, z 0..10 with the origin: its largest extent is 10.
+const std::vector<Segment> kBox{{{2, -1, 4}, {100, 100, 100}}, {{6, 3, 0}, {-100, -100, -100}}, {{4, 1, 10}, {50, 50, 50}}};
 
-TEST(FitCamera, TheBoxAlwaysReachesBackToTheOrigin)
-{
-    SceneRecord scene;
-    scene.recordSegment({10, 0, 0}, {11, 0, 0}, 1.0f, 0u);
-    scene.recordSegment({20, 0, 0}, {21, 0, 0}, 1.0f, 0u);
-    CameraState camera;
-    fitCamera(camera, scene, Settings{});
-    EXPECT_FLOAT_EQ(camera.translationX, 10.0f);  // half of 20, not the middle 15
-    EXPECT_FLOAT_EQ(camera.groundHalfSize, 10.0f);
-    EXPECT_DOUBLE_EQ(camera.distance, 50.0);
-}
-
-TEST(FitCamera, AFlatOrEmptySceneCountsAsOneUnitWide)
-{
-    SceneRecord scene;
-    CameraState camera;
-    camera.translationX = 9.0f;
-    fitCamera(camera, scene, Settings{});
-    EXPECT_DOUBLE_EQ(camera.distance, 2.5);
-    EXPECT_FLOAT_EQ(camera.translationX, 0.0f);
-    EXPECT_FLOAT_EQ(camera.groundHalfSize, 0.0f);
-
-    scene.recordSegment({0, 0, 0}, {0, 0, 1}, 1.0f, 0u);
-    scene.recordSegment({0, 0, 0}, {0, 1, 0}, 1.0f, 0u);
-    camera.distance = 99.0;
-    fitCamera(camera, scene, Settings{});
-    EXPECT_DOUBLE_EQ(camera.distance, 2.5);
-    EXPECT_FLOAT_EQ(camera.groundHalfSize, 0.0f);
-}
-
-TEST(FitCamera, OptionsFileValuesAndPlaceAtBottom)
-{
-    SceneRecord scene;
-    fillBoxScene(scene);
+struct Case {
+    const char* what;
+    std::vector<Segment> segments;
     Settings settings;
-    settings.translationXGiven = true;
-    settings.translationX = 7.0f;
-    settings.cameraDistanceGiven = true;
-    settings.cameraDistance = 12.5f;
-    CameraState camera;
-    fitCamera(camera, scene, settings);
-    EXPECT_FLOAT_EQ(camera.translationX, 7.0f);
-    EXPECT_FLOAT_EQ(camera.translationY, 1.0f);  // not given: centred
-    EXPECT_DOUBLE_EQ(camera.distance, 12.5);
+    Vec3 translation;
+    float groundHalfSize;
+    double distance;  // from 99 before the fit
+};
 
-    settings.placeAtBottom = true;
-    fitCamera(camera, scene, settings);
-    EXPECT_FLOAT_EQ(camera.translationX, 0.0f);
-    EXPECT_FLOAT_EQ(camera.translationY, 0.0f);
-    EXPECT_FLOAT_EQ(camera.translationZ, 0.0f);
+Settings given(bool placeAtBottom, bool fixedLength, bool distanceGiven)
+{
+    Settings s;
+    s.translationXGiven = true;
+    s.translationX = 7.0f;
+    s.cameraDistanceGiven = distanceGiven;
+    s.cameraDistance = 12.5f;
+    s.placeAtBottom = placeAtBottom;
+    s.fixedSegmentLength = fixedLength;
+    return s;
+}
 
-    settings.cameraDistanceGiven = false;
-    settings.fixedSegmentLength = true;
-    camera.distance = 33.0;
-    fitCamera(camera, scene, settings);
-    EXPECT_DOUBLE_EQ(camera.distance, 33.0);  // a fixed length keeps the zoom
-    EXPECT_FLOAT_EQ(camera.groundHalfSize, 5.0f);
+TEST(FitCamera, CentresTheBoxOfTheOriginAndTheStartPoints)
+{
+    const Case cases[] = {
+        {"box", kBox, {}, {3, 1, 5}, 5, 25},
+        {"far along x", {{{10, 0, 0}, {11, 0, 0}}, {{20, 0, 0}, {21, 0, 0}}}, {}, {10, 0, 0}, 10, 50},
+        {"empty", {}, {}, {0, 0, 0}, 0, 2.5},
+        {"at the origin", {{{0, 0, 0}, {0, 0, 1}}, {{0, 0, 0}, {0, 1, 0}}}, {}, {0, 0, 0}, 0, 2.5},
+        {"options file", kBox, given(false, false, true), {7, 1, 5}, 5, 12.5},
+        {"place at bottom", kBox, given(true, false, true), {0, 0, 0}, 5, 12.5},
+        {"fixed length", kBox, given(false, true, false), {7, 1, 5}, 5, 99},
+        {"fixed length, distance given", kBox, given(false, true, true), {7, 1, 5}, 5, 12.5},
+    };
+    for (const Case& c : cases) {
+        SceneRecord scene;
+        for (const Segment& s : c.segments) scene.recordSegment(s.start, s.end, 1.0f, 0u);
+        CameraState camera;
+        camera.elevation = 30.0f;
+        camera.azimuth = 40.0f;
+        camera.translationX = 9.0f;
+        camera.distance = 99.0;
+        fitCamera(camera, scene, c.settings);
+        EXPECT_EQ((Vec3{camera.translationX, camera.translationY, camera.translationZ}), c.translation) << c.what;
+        EXPECT_FLOAT_EQ(camera.groundHalfSize, c.groundHalfSize) << c.what;
+        EXPECT_DOUBLE_EQ(camera.distance, c.distance) << c.what;
+        EXPECT_EQ(camera.elevation, 30.0f) << c.what;  // the user's angles survive
+        EXPECT_EQ(camera.azimuth, 40.0f) << c.what;
+    }
 }
 
 TEST(FitView, BuildsTheCylinderTableAndMarksTheSceneReady)
 {
     SceneRecord scene;
-    fillBoxScene(scene);
+    for (const Segment& s : kBox) scene.recordSegment(s.start, s.end, 1.0f, 0u);
     SceneView view;
     ASSERT_FALSE(view.sceneReady);
     fitView(view, scene, Settings{});

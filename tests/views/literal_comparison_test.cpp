@@ -10,6 +10,7 @@
 #include <GL/gl.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/derive/derive_strings.h"
@@ -60,17 +61,12 @@ Comparison compare(const RgbImage& mine, const RgbImage& literal)
 class LiteralComparisonTest : public testing::OffscreenViewTest {
 protected:
     // Both start from the same normal, which lights the scene's lines.
-    RgbImage paintLiterally()
+    RgbImage picture(bool literal)
     {
         glNormal3f(0.0f, 0.0f, 1.0f);
+        if (!literal) return paint(kBackground);
         testing::paintLiterally(view_, scene_, options_, kBackground);
         return context_->readPixels();
-    }
-
-    RgbImage paintRendered()
-    {
-        glNormal3f(0.0f, 0.0f, 1.0f);
-        return paint(kBackground);
     }
 
     // The same picture for every cap choice from the camera as it stands;
@@ -80,8 +76,8 @@ protected:
         for (const auto& [begin, end] : {std::pair{true, true}, {true, false}, {false, true}, {false, false}}) {
             options_.segmentBeginSphere = begin;
             options_.segmentEndSphere = end;
-            const RgbImage literal = paintLiterally();
-            const Comparison c = compare(paintRendered(), literal);
+            const RgbImage literal = picture(true);
+            const Comparison c = compare(picture(false), literal);
             const std::string caps = where + (begin ? " sphere" : " disk") + (end ? "/sphere" : "/disk");
             EXPECT_GT(c.objectPixels, 0) << caps;
             EXPECT_EQ(c.coverageChanged, 0) << caps;
@@ -89,24 +85,21 @@ protected:
         }
     }
 
-    void lookFrom(float azimuth, float elevation, double distance, const Vec3& centre)
+    void lookFrom(float azimuth, float elevation, double distance, const Vec3& at)
     {
-        view_.camera.azimuth = azimuth;
-        view_.camera.elevation = elevation;
-        view_.camera.distance = distance;
-        view_.camera.translationX = centre.x;
-        view_.camera.translationY = centre.y;
-        view_.camera.translationZ = centre.z;
+        CameraState& c = view_.camera;
+        std::tie(c.azimuth, c.elevation, c.distance) = std::tuple(azimuth, elevation, distance);
+        std::tie(c.translationX, c.translationY, c.translationZ) = std::tuple(at.x, at.y, at.z);
     }
+
+    Vec3 centre() const { return {view_.camera.translationX, view_.camera.translationY, view_.camera.translationZ}; }
 
     // The scene of a bundled example after some steps, fitted as after a step.
     void recordExample(const std::string& name, int steps)
     {
         const std::string source = std::string(SPRIG_SOURCE_DIR) + "/examples/" + name;
-        std::vector<std::string> lines;
-        std::vector<std::string> optionLines;
-        ASSERT_TRUE(readTextLines(source + ".ls", lines));
-        ASSERT_TRUE(readTextLines(source + ".op", optionLines));
+        std::vector<std::string> lines, optionLines, created;
+        ASSERT_TRUE(readTextLines(source + ".ls", lines) && readTextLines(source + ".op", optionLines));
         Settings settings;
         SilentJob job;
         int errorRow = 0;
@@ -116,7 +109,6 @@ protected:
         LcgRandom random;
         DeriveServices services{job, random, [](int) { return 1u; }};
         ParseReport report;
-        std::vector<std::string> created;
         ASSERT_EQ(DeriveStrings(request, settings, services, report, created), kDone);
         InterpretRequest drawing(settings, job, StringFileName(basePath(request.definitionPath), steps, kStepExt));
         drawing.scene = &scene_;
@@ -164,12 +156,11 @@ TEST_F(LiteralComparisonTest, ABundledExampleFromFarAndNear)
 {
     recordExample("plant_3d", 4);
     ASSERT_GT(view_.cylinders.count(), 100);
-    const CameraState fitted = view_.camera;
-    const Vec3 centre{fitted.translationX, fitted.translationY, fitted.translationZ};
+    const Vec3 fitted = centre();
     // The fitted distance, then 14 and 20 presses of "closer".
-    for (const double distance : {fitted.distance, 2.07, 0.5}) {
+    for (const double distance : {view_.camera.distance, 2.07, 0.5}) {
         for (const auto& [azimuth, elevation] : {std::pair{-90.0f, 90.0f}, {-30.0f, 60.0f}, {150.0f, 110.0f}}) {
-            lookFrom(azimuth, elevation, distance, centre);
+            lookFrom(azimuth, elevation, distance, fitted);
             expectSamePictures("plant_3d at " + std::to_string(distance) + " from " + std::to_string(azimuth));
         }
     }
@@ -181,8 +172,7 @@ TEST_F(LiteralComparisonTest, RandomBranchesFromFarNearAndInside)
         scene_.reset();
         recordBranches(seed);
         const std::string scene = "seed " + std::to_string(seed);
-        lookFrom(-60.0f, 70.0f, view_.camera.distance, {view_.camera.translationX, view_.camera.translationY,
-                                                         view_.camera.translationZ});
+        lookFrom(-60.0f, 70.0f, view_.camera.distance, centre());
         expectSamePictures(scene + " far");
         for (int i = 0, wide = 0; i < view_.cylinders.count() && wide < 3; ++i) {
             const CylinderRecord& c = view_.cylinders.record(i);
@@ -211,7 +201,7 @@ TEST_F(LiteralComparisonTest, AHugeWidthShowsTheInsideOfTheSphere)
     fitView(view_, scene_, Settings{});
     expectSamePictures("width 1000000");
     options_.segmentBeginSphere = true;
-    const RgbImage image = paintRendered();
+    const RgbImage image = picture(false);
     EXPECT_GT(image.at(100, 100)[1], 60);
     EXPECT_LT(image.at(100, 100)[0], 20);
 }
