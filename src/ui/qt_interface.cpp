@@ -208,7 +208,7 @@ void QtInterface::resetCamera() {}
 
 void QtInterface::closeMainWindow() { windows_.main->close(); }
 
-void QtInterface::runOnUiThread(const std::function<void()>& routine) { runOnThreadOf(*windows_.main, routine); }
+void QtInterface::runOnUiThread(const std::function<void()>& routine) { calls_.call(routine); }
 
 void QtInterface::waitForWorker(const std::atomic<bool>& running) { processEventsWhile(running); }
 

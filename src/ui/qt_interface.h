@@ -2,13 +2,14 @@
 // The step driver's window interface over the Qt windows. Definition,
 // options and string texts arrive and leave as code page 1250 bytes; log
 // lines, captions and status texts are UTF-8. The worker's calls reach the
-// windows through a blocking queued invocation on the main window's thread.
+// windows on the thread of the event loop, while the worker waits.
 
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "app/user_interface.h"
+#include "platform/qt/ui_thread.h"
 
 class QPlainTextEdit;
 
@@ -65,6 +66,7 @@ private:
     Windows& windows_;
     DrawingTargets& targets_;
     std::optional<std::string> answer_;
+    EventLoopCalls calls_;
 };
 
 }  // namespace sprig
