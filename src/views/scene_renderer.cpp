@@ -10,13 +10,13 @@
 
 #include "views/element_pass.h"
 #include "views/gl_colour.h"
-#include "views/sphere_bands.h"
 
 namespace sprig {
 
 namespace {
 
 constexpr GLint kSlices = 20;
+constexpr GLint kSphereStacks = 20;
 constexpr GLint kCylinderStacks = 2;
 constexpr GLint kDiskLoops = 2;
 constexpr double kNearPlane = 1.0;

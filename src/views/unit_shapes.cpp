@@ -2,13 +2,14 @@
 
 #include <GL/glu.h>
 
-#include "views/sphere_bands.h"
+#include <vector>
 
 namespace sprig {
 
 namespace {
 
 constexpr GLint kSlices = 20;
+constexpr GLint kSphereStacks = 20;
 constexpr GLint kDiskLoops = 2;
 constexpr GLint kCylinderStacks = 2;
 
@@ -28,13 +29,66 @@ void compileQuadric(GLuint list, GLUquadric* quadric, GLenum orientation, ListOf
     glEndList();
 }
 
-// One band past the equator: where the cap meets the cylinder's rim, a
-// sight line that slips between them by rounding still meets that band, as
-// it meets the whole sphere.
-void compileBands(GLuint list, int first, int end)
+// One coordinate of every vertex of this GLU's unit sphere, in the order
+// of its triangles, read back as window x through GL feedback: the view
+// turns the axes so that x is the coordinate `row` picks (0 for x, 1 for y,
+// 2 for z), halves them, and leaves them otherwise as they are. Nothing
+// when the GL gives other than triangles or they do not fit.
+std::vector<GLfloat> sphereCoordinates(GLUquadric* quadric, int row)
 {
+    GLfloat turn[16] = {};
+    for (int k = 0; k < 3; ++k) turn[((row + k) % 3) * 4 + k] = 0.5f;
+    turn[15] = 1.0f;
+    std::vector<GLfloat> feedback(std::size_t{1} << 16);
+    glFeedbackBuffer(static_cast<GLsizei>(feedback.size()), GL_2D, feedback.data());
+    glRenderMode(GL_FEEDBACK);
+    glPushAttrib(GL_VIEWPORT_BIT | GL_ENABLE_BIT);
+    glDisable(GL_CULL_FACE);
+    glViewport(-1, -1, 2, 2);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadMatrixf(turn);
+    gluSphere(quadric, 1.0, kSlices, kSphereStacks);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+    std::vector<GLfloat> coordinates;
+    for (GLint i = 0, used = glRenderMode(GL_RENDER); i < used; i += 2 + 3 * 2) {
+        if (feedback[i] != GL_POLYGON_TOKEN || feedback[i + 1] != 3.0f) return {};
+        for (int k = 0; k < 3; ++k) coordinates.push_back(feedback[i + 2 + 2 * k] * 2.0f);
+    }
+    return coordinates;
+}
+
+// The triangles of this GLU's unit sphere whose vertices all lie on the
+// outer side of the plane z = -0.2 (z = 0.2 for the start): the half beyond
+// a cylinder's end and one band inside, so that where the cap meets the
+// cylinder's rim, a sight line that slips between them by rounding still
+// meets that band, as it meets the whole sphere. Each vertex is its own
+// normal. The whole sphere when the triangles cannot be read back.
+void compileOuterHalf(GLuint list, GLUquadric* quadric, bool end)
+{
+    const std::vector<GLfloat> x = sphereCoordinates(quadric, 0);
+    const std::vector<GLfloat> y = sphereCoordinates(quadric, 1);
+    const std::vector<GLfloat> z = sphereCoordinates(quadric, 2);
+    if (z.empty() || x.size() != z.size() || y.size() != z.size())
+        return compileQuadric(list, quadric, GLU_OUTSIDE, kSphere);
     glNewList(list, GL_COMPILE);
-    drawSphereBands(first, end);
+    glBegin(GL_TRIANGLES);
+    for (std::size_t t = 0; t < z.size(); t += 3) {
+        const auto outer = [&](std::size_t v) { return end ? z[v] > -0.2f : z[v] < 0.2f; };
+        if (!outer(t) || !outer(t + 1) || !outer(t + 2)) continue;
+        for (std::size_t v = t; v < t + 3; ++v) {
+            glNormal3f(x[v], y[v], z[v]);
+            glVertex3f(x[v], y[v], z[v]);
+        }
+    }
+    glEnd();
     glEndList();
 }
 
@@ -47,10 +101,9 @@ void UnitShapes::compile()
     if (quadric == nullptr) return;
     base_ = glGenLists(kListCount);
     if (base_ != 0) {
-        constexpr int kEquator = kSphereStacks / 2;
         compileQuadric(base_ + kSphere, quadric, GLU_OUTSIDE, kSphere);
-        compileBands(base_ + kEndOuter, 0, kEquator + 1);
-        compileBands(base_ + kStartOuter, kEquator - 1, kSphereStacks);
+        compileOuterHalf(base_ + kEndOuter, quadric, true);
+        compileOuterHalf(base_ + kStartOuter, quadric, false);
         compileQuadric(base_ + kStartDisk, quadric, GLU_INSIDE, kStartDisk);
         compileQuadric(base_ + kEndDisk, quadric, GLU_OUTSIDE, kEndDisk);
         compileQuadric(base_ + kCylinder, quadric, GLU_OUTSIDE, kCylinder);
