@@ -27,7 +27,6 @@ void appendFixed(std::string& text, float value)
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 

@@ -23,6 +23,9 @@ void appendFixed(std::string& text, float value);
 // exponent. 0 when text holds no digit there.
 std::size_t leadingNumberLength(std::string_view text, bool withExponent = false);
 
+// An ASCII digit, whatever the locale says.
+inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 // Reads the leading number of text into value. Returns false when no digit
 // can be read, or when the number is too large for a float: that would be
 // infinity, which no reader of this program can use. A number too small for

@@ -2,7 +2,7 @@
 
 namespace sprig {
 
-std::size_t ReadParamNames(std::string_view text, std::size_t open, std::string& names)
+std::size_t readParamNames(std::string_view text, std::size_t open, std::string& names)
 {
     const std::size_t close = text.find(')', open + 1);
     if (close == std::string_view::npos) return close;
@@ -11,14 +11,14 @@ std::size_t ReadParamNames(std::string_view text, std::size_t open, std::string&
     return close;
 }
 
-int SplitContext(std::string_view context, std::vector<ContextSymbol>& symbols, int& paramTotal)
+int splitContext(std::string_view context, std::vector<ContextSymbol>& symbols, int& paramTotal)
 {
     std::size_t i = 0;
     while (i < context.size()) {
         if (context[i] == '(') return kIoError;
         ContextSymbol symbol(1, context[i++]);
         if (i < context.size() && context[i] == '(') {
-            const std::size_t close = ReadParamNames(context, i, symbol);
+            const std::size_t close = readParamNames(context, i, symbol);
             if (close == std::string_view::npos) return kIoError;
             i = close + 1;
         }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/lsystem/parentheses.h"
+
 namespace sprig {
 
 namespace {
@@ -13,17 +15,6 @@ const DefaultEntry* defaultFor(char symbol, const std::vector<DefaultEntry>& def
     for (const DefaultEntry& entry : defaults)
         if (!entry.empty() && entry[0] == symbol) return &entry;
     return nullptr;
-}
-
-// Index of the ')' that closes the '(' at text[open], or npos.
-std::size_t matchingParen(std::string_view text, std::size_t open)
-{
-    int depth = 0;
-    for (std::size_t i = open; i < text.size(); ++i) {
-        if (text[i] == '(') ++depth;
-        if (text[i] == ')' && --depth == 0) return i;
-    }
-    return npos;
 }
 
 // Values in list, the text between a symbol's '(' and its ')'.
@@ -109,7 +100,7 @@ const Constant* nextConstant(std::string_view text, std::size_t from,
 
 }  // namespace
 
-int SubstituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out)
+int substituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out)
 {
     out.clear();
     std::size_t from = 0;

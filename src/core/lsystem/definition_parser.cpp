@@ -21,11 +21,11 @@ struct Keyword {
 
 // The keywords that begin a line, in the order the lines are tested.
 constexpr std::array<Keyword, 5> kKeywords{{
-    {"axiom", ReadAxiomLine},
-    {"ignore", ReadIgnoreLine},
-    {"define", ReadDefineLine},
-    {"default", ReadDefaultLine},
-    {"angle", ReadAngleLine},
+    {"axiom", readAxiomLine},
+    {"ignore", readIgnoreLine},
+    {"define", readDefineLine},
+    {"default", readDefaultLine},
+    {"angle", readAngleLine},
 }};
 
 class LineReader {
@@ -59,7 +59,7 @@ private:
     int readRule(std::string_view line)
     {
         Production rule;
-        if (int code = ParseProductionLine(line, random_, rule, model_.parametric)) return code;
+        if (int code = parseProductionLine(line, random_, rule, model_.parametric)) return code;
         model_.productions.push_back(std::move(rule));
         return kDone;
     }
@@ -84,7 +84,7 @@ int parse(const std::vector<std::string>& lines, ParseMode mode, const Settings&
         if (int code = reader.read(prepareLine(lines[row]))) return code;
     }
     report.IsParametric = model.parametric;
-    if (int code = CompleteModel(model)) return code;
+    if (int code = completeModel(model)) return code;
     out = std::move(model);
     return kDone;
 }

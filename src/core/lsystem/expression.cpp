@@ -4,6 +4,7 @@
 
 #include "core/lsystem/expression_number.h"
 #include "core/lsystem/expression_operations.h"
+#include "core/lsystem/parentheses.h"
 #include "core/lsystem/expression_text.h"
 #include "platform/fixed_format.h"
 
@@ -70,17 +71,6 @@ std::size_t nextOperator(std::string_view text, int level, std::size_t from)
 {
     while (from < text.size() && operatorLevel(text[from]) != level) ++from;
     return from;
-}
-
-// Position of the ')' matching the '(' at open, or npos.
-std::size_t matchingParen(std::string_view text, std::size_t open)
-{
-    int depth = 0;
-    for (std::size_t i = open; i < text.size(); ++i) {
-        if (text[i] == '(') ++depth;
-        if (text[i] == ')' && --depth == 0) return i;
-    }
-    return std::string_view::npos;
 }
 
 bool TextEvaluator::lookup(std::string_view text, float& value) const
@@ -206,7 +196,7 @@ EvalResult EvaluateExpression(std::string_view text, const ParamBinding& params,
     return TextEvaluator(params, random).span(text);
 }
 
-EvalResult EvaluatePlainExpression(std::string_view text, const ParamBinding& params, RandomSource& random)
+EvalResult evaluatePlainExpression(std::string_view text, const ParamBinding& params, RandomSource& random)
 {
     return TextEvaluator(params, random).plain(text);
 }

@@ -10,6 +10,7 @@
 #include "core/lsystem/expression_number.h"
 #include "core/lsystem/expression_program.h"
 #include "core/lsystem/expression_text.h"
+#include "core/lsystem/parentheses.h"
 #include "platform/fixed_format.h"
 
 namespace sprig {
@@ -24,8 +25,6 @@ struct Segment {
 };
 
 bool isLiteral(const Piece& piece) { return piece.slot == Piece::kLiteral; }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 class Compiler {
 public:
@@ -99,12 +98,8 @@ std::uint32_t Compiler::plainText(std::uint32_t offset, std::uint32_t length)
 
 std::uint32_t Compiler::matchingParen(std::uint32_t open, std::uint32_t end) const
 {
-    int depth = 0;
-    for (std::uint32_t i = open; i < end; ++i) {
-        if (program_.source[i] == '(') ++depth;
-        if (program_.source[i] == ')' && --depth == 0) return i;
-    }
-    return end;
+    const std::size_t close = sprig::matchingParen(std::string_view(program_.source).substr(0, end), open);
+    return close == std::string_view::npos ? end : static_cast<std::uint32_t>(close);
 }
 
 // A span with parentheses: its groups are evaluated left to right into

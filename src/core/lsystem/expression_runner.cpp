@@ -104,7 +104,7 @@ EvalResult Runner::substitute(const Node& node)
             appendFixed(text, slots_[piece.slot]);
         }
     }
-    return EvaluatePlainExpression(text, ParamBinding{program_.names, values_}, random_);
+    return evaluatePlainExpression(text, ParamBinding{program_.names, values_}, random_);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ class RandomSource;
 
 // Evaluates a text without parentheses, as the evaluator does with what
 // remains of a span once its groups are replaced by their "%f" values.
-EvalResult EvaluatePlainExpression(std::string_view text, const ParamBinding& params, RandomSource& random);
+EvalResult evaluatePlainExpression(std::string_view text, const ParamBinding& params, RandomSource& random);
 
 // Position of the first name equal to c, or -1 when c is not bound.
 int findParam(std::string_view names, char c);

@@ -14,14 +14,14 @@ int lineError(ParseReport& report, const char* detail)
 
 }  // namespace
 
-int ReadAxiomLine(std::string_view rest, LSystem& model, ParseReport& report)
+int readAxiomLine(std::string_view rest, LSystem& model, ParseReport& report)
 {
     if (rest.empty()) return lineError(report, "Axiom musí obsahovať aspoň 1 symbol");
     model.axiom = rest;
     return kDone;
 }
 
-int ReadIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report)
+int readIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report)
 {
     if (rest.empty()) return lineError(report, "Za ignore musí nasledovať aspoň 1 symbol");
     if (rest.size() > kMaxIgnoreSymbols)
@@ -30,7 +30,7 @@ int ReadIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report)
     return kDone;
 }
 
-int ReadDefineLine(std::string_view rest, LSystem& model, ParseReport& report)
+int readDefineLine(std::string_view rest, LSystem& model, ParseReport& report)
 {
     const std::size_t equals = rest.find('=');
     if (equals == std::string_view::npos) return lineError(report, "Riadok musí obsahovať znak '='");
@@ -40,14 +40,14 @@ int ReadDefineLine(std::string_view rest, LSystem& model, ParseReport& report)
     return kDone;
 }
 
-int ReadDefaultLine(std::string_view rest, LSystem& model, ParseReport&)
+int readDefaultLine(std::string_view rest, LSystem& model, ParseReport&)
 {
     if (rest.size() < 2 || rest[1] != '(' || rest.back() != ')') return kDefinitionLineError;
     model.defaults.emplace_back(rest);
     return kDone;
 }
 
-int ReadAngleLine(std::string_view rest, LSystem& model, ParseReport& report)
+int readAngleLine(std::string_view rest, LSystem& model, ParseReport& report)
 {
     if (rest.empty()) return lineError(report, "Za angle chýba číselná hodnota");
     float angle = 0.0f;

@@ -9,10 +9,10 @@ namespace sprig {
 
 // Each reader gets the space-free line without its keyword and returns kDone,
 // or kDefinitionLineError with report.ErrorDetail set (a malformed default line sets none).
-int ReadAxiomLine(std::string_view rest, LSystem& model, ParseReport& report);
-int ReadIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report);
-int ReadDefineLine(std::string_view rest, LSystem& model, ParseReport& report);
-int ReadDefaultLine(std::string_view rest, LSystem& model, ParseReport& report);
-int ReadAngleLine(std::string_view rest, LSystem& model, ParseReport& report);
+int readAxiomLine(std::string_view rest, LSystem& model, ParseReport& report);
+int readIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report);
+int readDefineLine(std::string_view rest, LSystem& model, ParseReport& report);
+int readDefaultLine(std::string_view rest, LSystem& model, ParseReport& report);
+int readAngleLine(std::string_view rest, LSystem& model, ParseReport& report);
 
 }  // namespace sprig

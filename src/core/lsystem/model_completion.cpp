@@ -37,18 +37,18 @@ int fillDefaults(LSystem& model)
     return rewriteInPlace(model.axiom, model.defaults, ApplyDefaults);
 }
 
-int substituteConstants(LSystem& model)
+int substituteModelConstants(LSystem& model)
 {
     const auto& constants = model.constants;
     for (Production& rule : model.productions) {
-        if (int code = rewriteInPlace(rule.successor, constants, SubstituteConstants)) return code;
+        if (int code = rewriteInPlace(rule.successor, constants, substituteConstants)) return code;
         if (rule.hasCondition)
-            if (int code = rewriteInPlace(rule.condition, constants, SubstituteConstants)) return code;
+            if (int code = rewriteInPlace(rule.condition, constants, substituteConstants)) return code;
         if (!rule.probabilityIsConstant)
-            if (int code = rewriteInPlace(rule.probabilityText, constants, SubstituteConstants))
+            if (int code = rewriteInPlace(rule.probabilityText, constants, substituteConstants))
                 return code;
     }
-    return rewriteInPlace(model.axiom, constants, SubstituteConstants);
+    return rewriteInPlace(model.axiom, constants, substituteConstants);
 }
 
 void recordContextExtents(LSystem& model)
@@ -62,16 +62,16 @@ void recordContextExtents(LSystem& model)
 
 }  // namespace
 
-int CompleteModel(LSystem& model)
+int completeModel(LSystem& model)
 {
     if (model.angleGiven && model.parametric) appendAngleDefaults(model);
     if (!model.defaults.empty())
         if (int code = fillDefaults(model)) return code;
     if (!model.constants.empty())
-        if (int code = substituteConstants(model)) return code;
+        if (int code = substituteModelConstants(model)) return code;
     for (Production& rule : model.productions)
-        if (!BindFormalParams(rule)) return kSyntaxError;
-    ReorderProductions(model.productions);
+        if (!bindFormalParams(rule)) return kSyntaxError;
+    reorderProductions(model.productions);
     recordContextExtents(model);
     return kDone;
 }

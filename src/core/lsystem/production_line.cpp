@@ -21,7 +21,7 @@ int readContext(std::string_view text, std::string& context, std::vector<Context
 {
     context = text;
     if (text.find('(') != npos) parametric = true;
-    if (int code = SplitContext(text, symbols, paramCount)) return code;
+    if (int code = splitContext(text, symbols, paramCount)) return code;
     symbolCount = static_cast<int>(symbols.size());
     return kDone;
 }
@@ -34,7 +34,7 @@ std::size_t readPredecessor(std::string_view head, Production& rule, bool& param
     if (head.empty()) return npos;
     rule.predecessor = head[0];
     if (head.size() < 2 || head[1] != '(') return 1;
-    const std::size_t close = ReadParamNames(head, 1, rule.predecessorParams);
+    const std::size_t close = readParamNames(head, 1, rule.predecessorParams);
     if (close == npos) return npos;
     rule.predecessorParamCount = static_cast<int>(rule.predecessorParams.size());
     parametric = true;
@@ -65,7 +65,7 @@ int readProbabilityAndSuccessor(std::string_view rest, RandomSource& random, Pro
 
 }  // namespace
 
-int ParseProductionLine(std::string_view line, RandomSource& random, Production& rule, bool& parametric)
+int parseProductionLine(std::string_view line, RandomSource& random, Production& rule, bool& parametric)
 {
     const std::size_t arrow = line.find("->", 1);
     // A rule without its arrow is reported as kOutOfMemory, whose message

@@ -16,6 +16,6 @@ class RandomSource;
 // a constant probability exceeds 1, no predecessor stands before the
 // condition or arrow, or a context is malformed. random serves RND in a
 // constant probability.
-int ParseProductionLine(std::string_view line, RandomSource& random, Production& rule, bool& parametric);
+int parseProductionLine(std::string_view line, RandomSource& random, Production& rule, bool& parametric);
 
 }  // namespace sprig

@@ -21,7 +21,7 @@ void appendNames(std::string& names, const ContextSymbol& symbol) { names.append
 
 }  // namespace
 
-bool BindFormalParams(Production& rule)
+bool bindFormalParams(Production& rule)
 {
     std::string names = rule.predecessorParams;
     if (rule.leftContextLength > 0)
@@ -34,7 +34,7 @@ bool BindFormalParams(Production& rule)
     return !hasRepeat(rule.formalParams);
 }
 
-void ReorderProductions(std::vector<Production>& rules)
+void reorderProductions(std::vector<Production>& rules)
 {
     for (std::size_t i = 0; i < rules.size(); ++i) {
         if (rules[i].leftContextLength > 0) continue;
