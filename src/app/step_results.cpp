@@ -2,8 +2,6 @@
 // errors, job errors and the windows handed back. All on the user-interface
 // thread.
 
-#include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "app/my_thread.h"
@@ -11,6 +9,7 @@
 #include "app/step_driver.h"
 #include "app/user_interface.h"
 #include "platform/byte_file.h"
+#include "platform/fixed_format.h"
 #include "platform/text_lines.h"
 #include "settings/settings.h"
 
@@ -112,9 +111,8 @@ void StepDriver::checkSegmentLength()
     std::string text = settings_.segmentLengthText;
     for (char& c : text)
         if (c == ',') c = '.';
-    char* end = nullptr;
-    const float value = std::strtof(text.c_str(), &end);
-    if (end != text.c_str() && std::isfinite(value) && value > 0.0f) {
+    float value = 0.0f;
+    if (readLeadingNumber(text, value, true) && value > 0.0f) {
         settings_.segmentLength = value;
         return;
     }

@@ -1,9 +1,8 @@
 #include "cli/picture3d_arguments.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <limits>
 #include <string_view>
+
+#include "platform/fixed_format.h"
 
 namespace sprig {
 
@@ -20,10 +19,10 @@ namespace {
 // A number that stays finite as the float the camera holds.
 bool parseReal(const char* text, double& value)
 {
-    char* end = nullptr;
-    value = std::strtod(text, &end);
-    return end != text && *end == '\0' && std::isfinite(value) &&
-           std::fabs(value) <= std::numeric_limits<float>::max();
+    float read = 0.0f;
+    if (!readNumber(text, read)) return false;
+    value = read;
+    return true;
 }
 
 }  // namespace

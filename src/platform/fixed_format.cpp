@@ -25,11 +25,6 @@ void appendFixed(std::string& text, float value)
     text.append(buf, formatFixed(value, buf));
 }
 
-namespace {
-
-
-}  // namespace
-
 std::size_t leadingNumberLength(std::string_view text, bool withExponent)
 {
     std::size_t i = 0;
@@ -69,6 +64,11 @@ bool readLeadingNumber(std::string_view text, float& value, bool withExponent)
     }
     value = read;
     return true;
+}
+
+bool readNumber(std::string_view text, float& value)
+{
+    return leadingNumberLength(text, true) == text.size() && readLeadingNumber(text, value, true);
 }
 
 }  // namespace sprig

@@ -32,4 +32,7 @@ inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // a float reads as zero or a subnormal, as strtof gives it.
 bool readLeadingNumber(std::string_view text, float& value, bool withExponent = false);
 
+// Reads text that is one number, exponent allowed, as readLeadingNumber does.
+bool readNumber(std::string_view text, float& value);
+
 }  // namespace sprig
