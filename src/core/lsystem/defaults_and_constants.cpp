@@ -100,7 +100,7 @@ const Constant* nextConstant(std::string_view text, std::size_t from,
 
 }  // namespace
 
-int substituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out)
+int SubstituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out)
 {
     out.clear();
     std::size_t from = 0;

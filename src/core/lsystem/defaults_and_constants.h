@@ -21,6 +21,6 @@ int ApplyDefaults(std::string_view text, const std::vector<DefaultEntry>& defaul
 // Replaces every occurrence of a constant name, wherever its letters stand,
 // by the value; a value is not searched again. Returns kDone with out set, or kIoError
 // for a result longer than kMaxExpandedText.
-int substituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out);
+int SubstituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out);
 
 }  // namespace sprig

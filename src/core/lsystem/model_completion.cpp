@@ -41,14 +41,14 @@ int substituteModelConstants(LSystem& model)
 {
     const auto& constants = model.constants;
     for (Production& rule : model.productions) {
-        if (int code = rewriteInPlace(rule.successor, constants, substituteConstants)) return code;
+        if (int code = rewriteInPlace(rule.successor, constants, SubstituteConstants)) return code;
         if (rule.hasCondition)
-            if (int code = rewriteInPlace(rule.condition, constants, substituteConstants)) return code;
+            if (int code = rewriteInPlace(rule.condition, constants, SubstituteConstants)) return code;
         if (!rule.probabilityIsConstant)
-            if (int code = rewriteInPlace(rule.probabilityText, constants, substituteConstants))
+            if (int code = rewriteInPlace(rule.probabilityText, constants, SubstituteConstants))
                 return code;
     }
-    return rewriteInPlace(model.axiom, constants, substituteConstants);
+    return rewriteInPlace(model.axiom, constants, SubstituteConstants);
 }
 
 void recordContextExtents(LSystem& model)

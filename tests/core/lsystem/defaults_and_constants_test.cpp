@@ -41,7 +41,7 @@ TEST(ApplyDefaults, MissingParametersComeFromTheFirstEntryForTheSymbol)
     }
 }
 
-TEST(substituteConstants, EarliestNameWinsTiesGoToTheLastElseTheFirstConstant)
+TEST(SubstituteConstants, EarliestNameWinsTiesGoToTheLastElseTheFirstConstant)
 {
     struct Case {
         const char* text;
@@ -55,14 +55,14 @@ TEST(substituteConstants, EarliestNameWinsTiesGoToTheLastElseTheFirstConstant)
     };
     for (const Case& c : cases) {
         std::string out;
-        EXPECT_EQ(substituteConstants(c.text, c.constants, out), kDone) << c.text;
+        EXPECT_EQ(SubstituteConstants(c.text, c.constants, out), kDone) << c.text;
         EXPECT_EQ(out, c.substituted);
     }
     const std::vector<Constant> big{{"A", std::string(999, '9')}};
     std::string out;
-    EXPECT_EQ(substituteConstants("AxA", big, out), kDone);  // 1999 characters still fit
+    EXPECT_EQ(SubstituteConstants("AxA", big, out), kDone);  // 1999 characters still fit
     EXPECT_EQ(out.size(), 1999u);
-    EXPECT_EQ(substituteConstants("AxxA", big, out), kIoError);
+    EXPECT_EQ(SubstituteConstants("AxxA", big, out), kIoError);
 }
 
 TEST(DefinitionDefaults, AngleEntriesFollowTheDefaultLinesInParametricSystems)
