@@ -41,7 +41,7 @@ enum class TextView { Definition, Options, String, Information };
 
 enum class StatusPanel { Symbols, Length, Parametric, Mode };
 
-enum class FileDialog { OpenDefinition, SaveDefinition, OpenString, SaveString };
+enum class FileDialog { OpenDefinition, SaveDefinition, OpenString, SaveString, SavePicture };
 
 class UserInterface {
 public:

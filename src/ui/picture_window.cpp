@@ -11,7 +11,7 @@ const PictureWindowLook kPicture2dLook{"TForm4", "Sprigwork  - obrázok", 414, 3
 const PictureWindowLook kPicture3dLook{"TFormGL", "Sprigwork - obrázok", 435, 300, true,
                                        {"&Ovl. panel", "Ovl. &kamery"}};
 
-PictureWindow::PictureWindow(const PictureWindowLook& look)
+PictureWindow::PictureWindow(const PictureWindowLook& look, QWidget* view)
 {
     setObjectName(look.objectName);
     setWindowTitle(QString::fromUtf8(look.caption));
@@ -20,6 +20,7 @@ PictureWindow::PictureWindow(const PictureWindowLook& look)
     saveItem = addMenuItem(*file, "&Uložiť obrázok", nullptr, look.savingEnabled);
     saveAsItem = addMenuItem(*file, "Uložiť obrázok &ako", nullptr, look.savingEnabled);
     windowMenu = addWindowMenu(*menuBar(), look.windowMenu);
+    setCentralWidget(view);
 }
 
 void PictureWindow::setSavingEnabled(bool enabled)

@@ -1,7 +1,7 @@
 #pragma once
 // The frame of the 2D and the 3D picture window: the menu "&Súbor" with the
-// two picture-saving commands and the window menu. What each window draws
-// comes with the views.
+// two picture-saving commands, the window menu, and the view that fills the
+// client area below them.
 
 #include <QMainWindow>
 
@@ -22,7 +22,8 @@ struct PictureWindowLook {
 
 class PictureWindow final : public QMainWindow {
 public:
-    explicit PictureWindow(const PictureWindowLook& look);
+    // Takes the view over.
+    PictureWindow(const PictureWindowLook& look, QWidget* view);
 
     void setSavingEnabled(bool enabled);
 

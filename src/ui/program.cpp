@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -13,16 +14,14 @@
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
+#include "ui/picture_2d_view.h"
+#include "ui/picture_3d_view.h"
 #include "ui/picture_window.h"
 #include "ui/progress_window.h"
 
 namespace sprig {
 
 namespace {
-
-// The part of the 2D window below its menu that a 2D picture is fitted into.
-constexpr int kPictureFrameWidth = 8;
-constexpr int kPictureFrameHeight = 46;
 
 template <typename Sender, typename Signal, typename Command>
 void wire(Sender* sender, Signal signal, Command command)
@@ -47,20 +46,21 @@ std::uint32_t fromQColor(const QColor& colour)
 Program::Program()
     : targets_{&canvas_, 0, 0, &scene_},
       random_(1),
-      ui_(windows_, targets_),
+      windows_(canvas_, SceneSource{sceneView_, scene_, settings_, targets_.backgroundColour}),
+      ui_(windows_, targets_, sceneView_, settings_),
       driver_(state_, settings_, targets_,
               {ui_, random_, [this](int) { return static_cast<std::uint32_t>(clock_.nowSeconds()); }}),
       files_(state_, settings_, targets_, ui_, driver_),
       modes_(state_, settings_, targets_, ui_, driver_, files_),
-      windowCommands_(settings_, ui_)
+      windowCommands_(settings_, ui_),
+      pictures_(state_, ui_, driver_)
 {
-    targets_.areaWidth = windows_.picture2d->width() - kPictureFrameWidth;
-    targets_.areaHeight = windows_.picture2d->height() - kPictureFrameHeight;
     windows_.panel->setRepeatCount(settings_.stepCount);
     wireMainWindow();
     wireControlPanel();
     wireWindowMenus();
     wireBoxes();
+    wirePictureWindows();
 }
 
 // A job still running when the program ends is stopped and waited for,
@@ -75,6 +75,11 @@ Program::~Program()
 void Program::start(const std::string& path)
 {
     windows_.showAtStartUp();
+    if (const QString failure = windows_.picture3dView->contextFailure(); !failure.isEmpty()) {
+        auto* box = new QMessageBox(QMessageBox::NoIcon, "Sprigwork", failure, QMessageBox::Ok);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    }
     if (path.empty()) return;
     if (path.ends_with(".str")) modes_.BitBLSDrClick();
     ui_.answerNextDialog(path);
@@ -139,6 +144,29 @@ void Program::wireBoxes()
     windows_.about->onClosed = [this] { windowCommands_.aboutClosed(); };
     windows_.options->onDone = [this] { windowCommands_.optionsDone(); };
     windows_.help->onClosed = [this] { windowCommands_.helpClosed(); };
+}
+
+void Program::wirePictureWindows()
+{
+    Picture2dView* view2d = windows_.picture2dView;
+    Picture3dView* view3d = windows_.picture3dView;
+    wire(windows_.picture2d->saveItem, &QAction::triggered, [this, view2d] { pictures_.saveNumbered(view2d->grab().toImage()); });
+    wire(windows_.picture2d->saveAsItem, &QAction::triggered, [this, view2d] { pictures_.saveAs(view2d->grab().toImage()); });
+    wire(windows_.picture3d->saveItem, &QAction::triggered, [this, view3d] { pictures_.saveNumbered(view3d->picture()); });
+    wire(windows_.picture3d->saveAsItem, &QAction::triggered, [this, view3d] { pictures_.saveAs(view3d->picture()); });
+    view3d->onFormatNote = [this](const std::string& line) { ui_.appendLog(line); };
+    windows_.camera->onPress = [this](CameraButton button) { pressCamera(button); };
+}
+
+void Program::pressCamera(CameraButton button)
+{
+    CameraEdits edits = windows_.camera->edits();
+    const CameraResponse response = pressCameraButton(button, edits, sceneView_.camera,
+                                                      settings_.effective.drawDimensions, scene_.sceneComplete);
+    windows_.camera->setEdits(edits);
+    if (response.repaint) windows_.picture3dView->update();
+    if (response.restoreWindow) ui_.restore(Window::Picture3d);
+    if (response.redrawString) driver_.BPrekresliClick();
 }
 
 void Program::chooseColour(std::uint32_t& colour)

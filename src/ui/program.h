@@ -16,8 +16,11 @@
 #include "platform/qt/qimage_canvas.h"
 #include "platform/random_source.h"
 #include "settings/settings.h"
+#include "ui/picture_saving.h"
 #include "ui/qt_interface.h"
 #include "ui/windows.h"
+#include "views/camera_moves.h"
+#include "views/scene_view.h"
 
 namespace sprig {
 
@@ -35,12 +38,15 @@ public:
     Windows& windows() { return windows_; }
     QtInterface& ui() { return ui_; }
     const RunState& state() const { return state_; }
+    const SceneView& sceneView() const { return sceneView_; }
 
 private:
     void wireMainWindow();
     void wireControlPanel();
     void wireWindowMenus();
     void wireBoxes();
+    void wirePictureWindows();
+    void pressCamera(CameraButton button);
     void chooseColour(std::uint32_t& colour);
 
     RunState state_;
@@ -48,6 +54,7 @@ private:
     SceneRecord scene_;
     QImageCanvas canvas_;
     DrawingTargets targets_;
+    SceneView sceneView_;
     SystemClock clock_;
     LcgRandom random_;
     Windows windows_;
@@ -56,6 +63,7 @@ private:
     FileCommands files_;
     RunModes modes_;
     WindowCommands windowCommands_;
+    PictureSaving pictures_;
 };
 
 }  // namespace sprig

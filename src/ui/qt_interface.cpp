@@ -10,19 +10,25 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "app/drawing_targets.h"
 #include "platform/canvas.h"
 #include "platform/qt/cp1250_text.h"
+#include "platform/qt/qimage_canvas.h"
 #include "platform/qt/ui_thread.h"
 #include "ui/camera_window.h"
 #include "ui/control_panel.h"
 #include "ui/error_dialog.h"
 #include "ui/main_window.h"
+#include "ui/picture_2d_view.h"
+#include "ui/picture_3d_view.h"
 #include "ui/picture_window.h"
 #include "ui/progress_window.h"
 #include "ui/windows.h"
+#include "views/camera_moves.h"
+#include "views/fit_view.h"
 
 namespace sprig {
 
@@ -43,6 +49,7 @@ std::string fileTextFromView(QString text) { return encodeCp1250(text.replace(kC
 struct DialogLook {
     const char* filter;
     bool save;
+    QFileDialog::Options options = {};
 };
 
 DialogLook dialogLook(FileDialog dialog)
@@ -52,13 +59,17 @@ DialogLook dialogLook(FileDialog dialog)
     case FileDialog::SaveDefinition: return {"L-systém súbor (*.ls)", true};
     case FileDialog::OpenString: return {"Reťazec L-systému (*.str)", false};
     case FileDialog::SaveString: return {"Reťazec L-systému (*.str)", true};
+    case FileDialog::SavePicture: return {"Bitmaps (*.bmp)", true, QFileDialog::DontConfirmOverwrite};
     }
     return {"", false};
 }
 
 }  // namespace
 
-QtInterface::QtInterface(Windows& windows, DrawingTargets& targets) : windows_(windows), targets_(targets) {}
+QtInterface::QtInterface(Windows& windows, DrawingTargets& targets, SceneView& scene, const Settings& settings)
+    : windows_(windows), targets_(targets), scene_(scene), settings_(settings)
+{
+}
 
 void QtInterface::setEnabled(Window window, bool enabled) { windows_.window(window).setEnabled(enabled); }
 
@@ -106,7 +117,12 @@ void QtInterface::focus(Window window)
     widget.activateWindow();
 }
 
-void QtInterface::repaint(Window window) { windows_.window(window).update(); }
+void QtInterface::repaint(Window window)
+{
+    windows_.window(window).update();
+    if (window == Window::Picture2d) windows_.picture2dView->refresh();
+    if (window == Window::Picture3d) windows_.picture3dView->update();
+}
 
 void QtInterface::setCaption(const std::string& caption)
 {
@@ -175,8 +191,9 @@ std::optional<std::string> QtInterface::askUser(FileDialog dialog) const
 {
     const DialogLook look = dialogLook(dialog);
     const QString filter = QString::fromUtf8(look.filter);
-    const QString path = look.save ? QFileDialog::getSaveFileName(windows_.main.get(), QString(), QString(), filter)
-                                   : QFileDialog::getOpenFileName(windows_.main.get(), QString(), QString(), filter);
+    QWidget* parent = windows_.main.get();
+    const QString path = look.save ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr, look.options)
+                                   : QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
     if (path.isEmpty()) return std::nullopt;
     return QFile::encodeName(path).toStdString();
 }
@@ -190,21 +207,29 @@ void QtInterface::setTimerEnabled(bool enabled)
     else timer.stop();
 }
 
+// The picture is fitted into the part of the bitmap that the 2D window
+// shows below its menu.
 void QtInterface::clearPicture2d()
 {
+    const QSize area = windows_.picture2dView->size();
+    targets_.areaWidth = std::min(area.width(), QImageCanvas::kDefaultWidth);
+    targets_.areaHeight = std::min(area.height(), QImageCanvas::kDefaultHeight);
     targets_.canvas->fill(targets_.backgroundColour);
-    windows_.picture2d->update();
+    windows_.picture2dView->refresh();
+    windows_.picture2dView->setPictureShown(true);
 }
 
-// The picture windows show nothing of their own yet: what the 2D window
-// shows of its bitmap and the 3D window's scene come with the views.
-void QtInterface::setPicture2dShown(bool) {}
+void QtInterface::setPicture2dShown(bool shown) { windows_.picture2dView->setPictureShown(shown); }
 
-void QtInterface::setSceneReady(bool) {}
+void QtInterface::setSceneReady(bool ready) { scene_.sceneReady = ready; }
 
-void QtInterface::sceneDrawn() { windows_.picture3d->update(); }
+void QtInterface::sceneDrawn()
+{
+    fitView(scene_, *targets_.scene, settings_);
+    windows_.picture3dView->update();
+}
 
-void QtInterface::resetCamera() {}
+void QtInterface::resetCamera() { sprig::resetCamera(scene_.camera); }
 
 void QtInterface::closeMainWindow() { windows_.main->close(); }
 

@@ -16,11 +16,13 @@ class QPlainTextEdit;
 namespace sprig {
 
 struct DrawingTargets;
+struct SceneView;
+struct Settings;
 struct Windows;
 
 class QtInterface final : public UserInterface {
 public:
-    QtInterface(Windows& windows, DrawingTargets& targets);
+    QtInterface(Windows& windows, DrawingTargets& targets, SceneView& scene, const Settings& settings);
 
     // Answers the file dialogs in place of the user when set: for tests.
     std::function<std::optional<std::string>(FileDialog)> fileChooser;
@@ -65,6 +67,8 @@ private:
 
     Windows& windows_;
     DrawingTargets& targets_;
+    SceneView& scene_;
+    const Settings& settings_;
     std::optional<std::string> answer_;
     EventLoopCalls calls_;
 };

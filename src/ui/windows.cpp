@@ -7,23 +7,27 @@
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
+#include "ui/picture_2d_view.h"
+#include "ui/picture_3d_view.h"
 #include "ui/picture_window.h"
 #include "ui/progress_window.h"
 #include "ui/window_placement.h"
 
 namespace sprig {
 
-Windows::Windows()
+Windows::Windows(const QImageCanvas& canvas, const SceneSource& scene)
     : main(std::make_unique<TMainForm>()),
       about(std::make_unique<TAboutBox>()),
       options(std::make_unique<TOKBottomDlg>()),
       error(std::make_unique<TOKBottomDlg1>()),
-      picture2d(std::make_unique<PictureWindow>(kPicture2dLook)),
+      picture2d(std::make_unique<PictureWindow>(kPicture2dLook, new Picture2dView(canvas))),
       progress(std::make_unique<TForm6>()),
       help(std::make_unique<TForm7>()),
       panel(std::make_unique<TFormOvlPan>()),
       camera(std::make_unique<TFormOvl3D>()),
-      picture3d(std::make_unique<PictureWindow>(kPicture3dLook))
+      picture3d(std::make_unique<PictureWindow>(kPicture3dLook, new Picture3dView(scene))),
+      picture2dView(static_cast<Picture2dView*>(picture2d->centralWidget())),
+      picture3dView(static_cast<Picture3dView*>(picture3d->centralWidget()))
 {
     centreOnScreen(*about);
     centreOnScreen(*options);

@@ -10,7 +10,10 @@ class QWidget;
 
 namespace sprig {
 
+class Picture2dView;
+class Picture3dView;
 class PictureWindow;
+class QImageCanvas;
 class TAboutBox;
 class TForm6;
 class TForm7;
@@ -20,8 +23,11 @@ class TMainForm;
 class TOKBottomDlg;
 class TOKBottomDlg1;
 
+struct SceneSource;
+
 struct Windows {
-    Windows();
+    // The 2D window shows the canvas; the 3D window draws the scene.
+    Windows(const QImageCanvas& canvas, const SceneSource& scene);
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -40,6 +46,9 @@ struct Windows {
     std::unique_ptr<TFormOvlPan> panel;
     std::unique_ptr<TFormOvl3D> camera;
     std::unique_ptr<PictureWindow> picture3d;
+    // The client areas of the two picture windows, owned by them.
+    Picture2dView* picture2dView = nullptr;
+    Picture3dView* picture3dView = nullptr;
 };
 
 }  // namespace sprig

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "platform/bmp_writer.h"
+#include "platform/qt/image_bmp.h"
 #include "platform/line_clip.h"
 
 namespace sprig {
@@ -146,8 +146,7 @@ bool QImageCanvas::saveBmp(const std::string& path) const { return saveBmp(path,
 
 bool QImageCanvas::saveBmp(const std::string& path, int width, int height) const
 {
-    const QImage rgb = image().copy(0, 0, width, height).convertToFormat(QImage::Format_RGB888);
-    return writeBmp(path, RgbRows{rgb.constBits(), rgb.width(), rgb.height(), rgb.bytesPerLine()});
+    return writeImageBmp(path, image().copy(0, 0, width, height));
 }
 
 }  // namespace sprig
