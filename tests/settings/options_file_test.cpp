@@ -41,30 +41,27 @@ TEST(OptionsFile, ALineOverridesTheDialogOnlyWhileItStands)
     EXPECT_EQ(settings.effective.drawDimensions, 2);
 }
 
+// Each line against the dialog's start-up choices: only its own field moves.
 TEST(OptionsFile, EverySwitchKeySetsItsOwnField)
 {
-    struct Case {
-        const char* key;
-        bool OptionValues::*field;
+    const struct {
+        const char* line;
+        OptionValues expected;
+    } cases[] = {
+        {"segment_active_width=on", {.segmentActiveWidth = true}},
+        {"width_in_pixels=off", {.widthInPixels = false}},
+        {"segment_begin_sphere=on", {.segmentBeginSphere = true}},
+        {"segment_end_sphere=on", {.segmentEndSphere = true}},
+        {"draw_ground=on", {.drawGround = true}},
+        {"interpret_EF=on", {.interpretEF = true}},
+        {"differentiate_EF_width=on", {.differentiateEFWidth = true}},
+        {"differentiate_EF_color=on", {.differentiateEFColor = true}},
+        {"draw_dimensions=2", {.drawDimensions = 2}},
     };
-    const Case cases[] = {
-        {"segment_active_width", &OptionValues::segmentActiveWidth},
-        {"width_in_pixels", &OptionValues::widthInPixels},
-        {"segment_begin_sphere", &OptionValues::segmentBeginSphere},
-        {"segment_end_sphere", &OptionValues::segmentEndSphere},
-        {"draw_ground", &OptionValues::drawGround},
-        {"interpret_EF", &OptionValues::interpretEF},
-        {"differentiate_EF_width", &OptionValues::differentiateEFWidth},
-        {"differentiate_EF_color", &OptionValues::differentiateEFColor},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Settings settings;
-        const std::string key = c.key;
-        const bool initial = settings.chosen.*c.field;
-        ASSERT_EQ(readOptions(settings, {key + (initial ? "=off" : "=on")}).code, 0) << key;
-        OptionValues expected = settings.chosen;
-        expected.*c.field = !initial;
-        EXPECT_EQ(settings.effective, expected) << key;
+        ASSERT_EQ(readOptions(settings, {c.line}).code, 0) << c.line;
+        EXPECT_EQ(settings.effective, c.expected) << c.line;
     }
 }
 
