@@ -19,6 +19,17 @@ std::vector<std::string> splitLines(const std::string& text)
     return lines;
 }
 
+std::string prepareLine(std::string_view line)
+{
+    line = line.substr(0, kMaxLineLength);
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    std::string out;
+    out.reserve(line.size());
+    for (char c : line)
+        if (c != ' ') out.push_back(c);
+    return out;
+}
+
 bool readTextLines(const std::string& path, std::vector<std::string>& lines)
 {
     InFile in;

@@ -5,19 +5,9 @@
 
 #include "platform/fixed_format.h"
 #include "platform/job.h"
+#include "platform/text_lines.h"
 
 namespace sprig {
-
-std::string prepareLine(std::string_view line)
-{
-    line = line.substr(0, kMaxLineLength);
-    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-    std::string out;
-    out.reserve(line.size());
-    for (char c : line)
-        if (c != ' ') out.push_back(c);
-    return out;
-}
 
 std::string optionsPathFor(const std::string& definitionPath)
 {

@@ -12,13 +12,6 @@ namespace sprig {
 
 class Job;
 
-// Longest definition or options line that is looked at; longer lines are cut.
-inline constexpr std::size_t kMaxLineLength = 254;
-
-// A line as both readers see it: cut to its first 254 bytes, without its
-// line feed and without any space character.
-std::string prepareLine(std::string_view line);
-
 // The options file that belongs to a definition: its name with the last two
 // characters replaced by "op".
 std::string optionsPathFor(const std::string& definitionPath);

@@ -7,7 +7,7 @@
 #include "core/lsystem/keyword_lines.h"
 #include "core/lsystem/model_completion.h"
 #include "core/lsystem/production_line.h"
-#include "settings/options_file.h"
+#include "platform/text_lines.h"
 #include "settings/settings.h"
 
 namespace sprig {
