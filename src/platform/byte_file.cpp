@@ -14,7 +14,11 @@ namespace sprig {
 
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 20;
+// A buffer is filled before it is read, so it is never cleared.
+void allocate(std::unique_ptr<char[]>& buffer)
+{
+    if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(kFileBufferSize);
+}
 
 bool isSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
@@ -50,7 +54,7 @@ bool InFile::open(const std::string& path)
         return false;
     }
     path_ = path;
-    buf_.resize(kBufferSize);
+    allocate(buf_);
     pos_ = end_ = 0;
     bufStart_ = 0;
     failed_ = false;
@@ -73,7 +77,7 @@ int InFile::refillAndGet()
     pos_ = end_ = keep;
     ssize_t n;
     do {
-        n = ::read(fd_, buf_.data() + keep, buf_.size() - keep);
+        n = ::read(fd_, buf_.get() + keep, kFileBufferSize - keep);
     } while (n < 0 && errno == EINTR);
     if (n < 0) {
         failed_ = true;
@@ -90,7 +94,7 @@ std::string_view InFile::readChunk()
         if (refillAndGet() == kEof) return {};
         --pos_;
     }
-    const std::string_view chunk(buf_.data() + pos_, end_ - pos_);
+    const std::string_view chunk(buf_.get() + pos_, end_ - pos_);
     pos_ = end_;
     return chunk;
 }
@@ -132,7 +136,7 @@ bool OutFile::open(const std::string& path)
         return false;
     }
     path_ = path;
-    buf_.resize(kBufferSize);
+    allocate(buf_);
     pos_ = 0;
     failed_ = false;
     return true;
@@ -153,7 +157,7 @@ void OutFile::writeDirect(std::string_view s)
 
 void OutFile::flush()
 {
-    if (fd_ >= 0) writeDirect(std::string_view(buf_.data(), pos_));
+    if (fd_ >= 0) writeDirect(std::string_view(buf_.get(), pos_));
     pos_ = 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace sprig {
 
 inline constexpr int kEof = -1;
+inline constexpr std::size_t kFileBufferSize = 1 << 20;
 
 class InFile {
 public:
@@ -45,6 +47,10 @@ public:
     // more when none are left; empty at the end of the file or on a read
     // error. The read position moves past them.
     std::string_view readChunk();
+    // The bytes from the read position to the end of the buffer, without
+    // reading more; skip(n) then moves the read position past n of them.
+    std::string_view buffered() const { return {buf_.get() + pos_, end_ - pos_}; }
+    void skip(std::size_t n) { pos_ += n; }
     // Absolute offset of the next byte get() returns.
     std::uint64_t tell() const { return bufStart_ + pos_; }
     bool seek(std::uint64_t offset);
@@ -59,7 +65,7 @@ private:
 
     std::string path_;
     int fd_ = -1;
-    std::vector<char> buf_;
+    std::unique_ptr<char[]> buf_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     std::uint64_t bufStart_ = 0;
@@ -89,21 +95,31 @@ public:
 
     void put(char c)
     {
-        if (pos_ == buf_.size()) flush();
+        if (pos_ == kFileBufferSize) flush();
         buf_[pos_++] = c;
     }
     void write(std::string_view s)
     {
-        if (buf_.size() - pos_ < s.size()) {
+        if (kFileBufferSize - pos_ < s.size()) {
             flush();
-            if (s.size() > buf_.size()) {
+            if (s.size() > kFileBufferSize) {
                 writeDirect(s);
                 return;
             }
         }
-        s.copy(buf_.data() + pos_, s.size());
+        s.copy(buf_.get() + pos_, s.size());
         pos_ += s.size();
     }
+    // Room for writing in place: at least n bytes (n at most
+    // kFileBufferSize) from the write position, flushing first when there is
+    // less. Bytes written there count once commit() is given their end.
+    char* reserve(std::size_t n, std::size_t& room)
+    {
+        if (kFileBufferSize - pos_ < n) flush();
+        room = kFileBufferSize - pos_;
+        return buf_.get() + pos_;
+    }
+    void commit(const char* end) { pos_ = static_cast<std::size_t>(end - buf_.get()); }
     // Writes a value as printf's "%f" would (six decimals).
     void writeFixed(float value);
     bool failed() const { return failed_; }
@@ -116,7 +132,7 @@ private:
     std::string path_;
     std::string partPath_;
     int fd_ = -1;
-    std::vector<char> buf_;
+    std::unique_ptr<char[]> buf_;
     std::size_t pos_ = 0;
     bool failed_ = false;
 };

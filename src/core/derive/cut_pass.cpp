@@ -27,4 +27,14 @@ int CutBranches(const std::string& from, const std::string& to, const LSystem& s
     return !in.failed() && out.close() ? kDone : kIoError;
 }
 
+bool holdsCuts(InFile& in)
+{
+    for (std::string_view chunk = in.readChunk(); !chunk.empty(); chunk = in.readChunk()) {
+        const std::string_view string = chunk.substr(0, chunk.find('\n'));
+        if (string.find('%') != std::string_view::npos) return true;
+        if (string.size() < chunk.size()) break;
+    }
+    return in.failed();
+}
+
 }  // namespace sprig

@@ -5,6 +5,7 @@
 
 namespace sprig {
 
+class InFile;
 struct LSystem;
 
 // Copies the string of `from` into `to` under the header of `system`,
@@ -12,5 +13,10 @@ struct LSystem;
 // that closes its branch. Returns kDone, or kIoError when a file cannot be opened,
 // read or written.
 int CutBranches(const std::string& from, const std::string& to, const LSystem& system);
+
+// Whether cutting would change the string of `in`, read from its position
+// to the end of the string: true when the string holds a "%", and when it
+// cannot be read. The input is left at the end of the string.
+bool holdsCuts(InFile& in);
 
 }  // namespace sprig

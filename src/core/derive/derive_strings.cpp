@@ -36,6 +36,7 @@ public:
     int homomorphismOf(int step);
 
 private:
+    bool openUncut(const std::string& input, const std::string& output, InFile& in, OutFile& out);
     int rewrite(const std::string& input, InFile& in, OutFile& out);
     void log(const std::string& line) { services_.job.appendLog(line); }
 
@@ -75,20 +76,36 @@ int Derivation::rewrite(const std::string& input, InFile& in, OutFile& out)
     return result;
 }
 
+// A string without "%" is its own cut, so the step file is read in place
+// of a cut file. Whatever else happens, or fails, here sends the step the
+// way of the cut file, which meets any failure where it always did.
+bool Derivation::openUncut(const std::string& input, const std::string& output, InFile& in, OutFile& out)
+{
+    const bool uncut = in.open(input) && readHeader(in) && !holdsCuts(in) && in.seek(0) && out.open(output);
+    if (!uncut) {
+        in.close();
+        forgetFileFailure();
+    }
+    return uncut;
+}
+
 int Derivation::rewriteStep(int step)
 {
     const std::string input = StringFileName(base_, step, kStepExt);
     const std::string cut = StringFileName(base_, step, kCutExt);
     const std::string output = StringFileName(base_, step + 1, kStepExt);
+    InFile in;
+    OutFile out;
+    const bool uncut = openUncut(input, output, in, out);
     const RemovedOnExit cutFile{cut};
-    if (const int result = CutBranches(input, cut, system_); result != kDone) return result;
+    if (!uncut) {
+        if (const int result = CutBranches(input, cut, system_); result != kDone) return result;
+    }
     log("Step " + std::to_string(step + 1));
     log("String rewriting");
     log("Input file: " + input);
     log("Output file: " + output);
-    InFile in;
-    OutFile out;
-    if (!in.open(cut) || !out.open(output)) return kIoError;
+    if (!uncut && (!in.open(cut) || !out.open(output))) return kIoError;
     const int result = rewrite(input, in, out);
     if (result == kDone) createdFiles_.push_back(output);
     return result;

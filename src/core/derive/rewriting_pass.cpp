@@ -21,7 +21,7 @@ bool finiteValues(const Symbol& s)
 
 }  // namespace
 
-RewritingPass::RewritingPass(const LSystem& system, RandomSource& random, Job& job)
+RewritingPass::RewritingPass(const LSystem& system, RandomSource& random, Job& job, bool searchAll)
     : system_(system), random_(random), job_(job)
 {
     productions_.reserve(system.productions.size());
@@ -29,16 +29,17 @@ RewritingPass::RewritingPass(const LSystem& system, RandomSource& random, Job& j
     for (const PreparedProduction& p : productions_)
         byPredecessor_[static_cast<unsigned char>(p.rule->predecessor)].push_back(&p);
     for (char c : system.ignoreSet) ignored_[static_cast<unsigned char>(c)] = true;
+    if (!searchAll) plain_.prepare(byPredecessor_, ignored_, keepsContexts());
     history_.reset(system.maxLeftContextSymbols);
     window_.reset(system.maxRightContextSymbols);
 }
 
 int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
 {
-    const bool contexts = system_.maxLeftContextSymbols > 0 || system_.maxRightContextSymbols > 0;
-    if (contexts && !branchEnds_.survey(in)) return kIoError;
+    if (keepsContexts() && !branchEnds_.survey(in)) return kIoError;
     Symbol s;
     for (std::int64_t symbols = 1;; ++symbols) {
+        if (plain_.any() && !rewritePlainSymbols(in, out, symbols, symbolCount)) return kStopped;
         const int c = in.get();
         if (job_.stopRequested()) return kStopped;
         if (symbols % 100 == 0) reportProgress(symbols, symbolCount);
@@ -50,6 +51,46 @@ int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
         if (system_.maxLeftContextSymbols > 0) updateHistory(s, in.tell());
     }
     return in.failed() || out.failed() ? kIoError : kDone;
+}
+
+// Settles the plain symbols that stand in a row in the input's buffer, each
+// counted, polled for a stop and reported as run() does. Ends before a
+// symbol that takes the search, one whose parameter list follows and the
+// last byte buffered, of which it cannot tell. False when stopped.
+bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& symbols,
+                                        std::int64_t symbolCount)
+{
+    const std::string_view ahead = in.buffered();
+    if (ahead.size() < 2) return true;
+    const std::size_t longest = plain_.longest();
+    std::size_t room = 0;
+    char* to = out.reserve(longest, room);
+    const char* end = to + room;
+    std::int64_t nextReport = (symbols + 99) / 100 * 100;
+    const char* p = ahead.data();
+    const char* const last = p + ahead.size() - 1;
+    bool stopped = false;
+    for (; p < last; ++p, ++symbols) {
+        const auto c = static_cast<unsigned char>(*p);
+        if (!plain_.settles(c) || p[1] == '(') break;
+        if (job_.stopRequested()) {
+            stopped = true;
+            break;
+        }
+        if (symbols == nextReport) {
+            reportProgress(symbols, symbolCount);
+            nextReport += 100;
+        }
+        if (static_cast<std::size_t>(end - to) < longest) {
+            out.commit(to);
+            to = out.reserve(longest, room);
+            end = to + room;
+        }
+        to = plain_.write(c, to);
+    }
+    out.commit(to);
+    in.skip(static_cast<std::size_t>(p - ahead.data()));
+    return !stopped;
 }
 
 void RewritingPass::reportProgress(std::int64_t symbols, std::int64_t symbolCount)

@@ -9,6 +9,7 @@
 
 #include "core/derive/branch_ends.h"
 #include "core/derive/context_buffer.h"
+#include "core/derive/plain_rules.h"
 #include "core/derive/prepared_production.h"
 
 namespace sprig {
@@ -20,7 +21,9 @@ class RandomSource;
 
 class RewritingPass {
 public:
-    RewritingPass(const LSystem& system, RandomSource& random, Job& job);
+    // Plain symbols are settled by table unless `searchAll` sends every
+    // symbol through the production search, which gives the same string.
+    RewritingPass(const LSystem& system, RandomSource& random, Job& job, bool searchAll = false);
 
     // Rewrites the string of `in` (positioned after its header) into `out`.
     // symbolCount (0 when unknown) scales the progress. Returns 0, 1, 2 or 20.
@@ -29,6 +32,9 @@ public:
 private:
     enum class Outcome { Applied, NotApplied, Failed };
 
+    bool keepsContexts() const { return system_.maxLeftContextSymbols > 0 || system_.maxRightContextSymbols > 0; }
+
+    bool rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& symbols, std::int64_t symbolCount);
     int rewriteSymbol(InFile& in, OutFile& out, const Symbol& s);
     Outcome tryProduction(InFile& in, OutFile& out, const PreparedProduction& p, const Symbol& s,
                           float& draw, float& sum);
@@ -44,6 +50,7 @@ private:
     std::vector<PreparedProduction> productions_;
     std::array<std::vector<const PreparedProduction*>, 256> byPredecessor_;
     std::array<bool, 256> ignored_{};
+    PlainRules plain_;
     ContextBuffer history_;
     ContextBuffer window_;
     BranchEnds branchEnds_;
