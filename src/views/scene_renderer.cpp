@@ -15,10 +15,6 @@ namespace sprig {
 
 namespace {
 
-constexpr GLint kSlices = 20;
-constexpr GLint kSphereStacks = 20;
-constexpr GLint kCylinderStacks = 2;
-constexpr GLint kDiskLoops = 2;
 constexpr double kNearPlane = 1.0;
 constexpr double kFarPlane = 10000000.0;
 
@@ -79,7 +75,8 @@ public:
     {
         const double elevation = static_cast<double>(camera.elevation) * std::numbers::pi / 180.0;
         const double azimuth = static_cast<double>(camera.azimuth) * std::numbers::pi / 180.0;
-        along_ = {std::sin(elevation) * std::sin(azimuth), std::sin(elevation) * std::cos(azimuth), -std::cos(elevation)};
+        along_ = {std::sin(elevation) * std::sin(azimuth), std::sin(elevation) * std::cos(azimuth),
+                  -std::cos(elevation)};
     }
 
     bool clear(const CylinderRecord& c, const Vec3& end) const

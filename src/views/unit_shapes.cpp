@@ -8,11 +8,6 @@ namespace sprig {
 
 namespace {
 
-constexpr GLint kSlices = 20;
-constexpr GLint kSphereStacks = 20;
-constexpr GLint kDiskLoops = 2;
-constexpr GLint kCylinderStacks = 2;
-
 // In the order of UnitShape.
 enum ListOffset : GLuint { kSphere, kEndOuter, kStartOuter, kStartDisk, kEndDisk, kCylinder, kListCount };
 

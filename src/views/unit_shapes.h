@@ -10,6 +10,12 @@
 
 namespace sprig {
 
+// The tessellation of every GLU shape the rules draw.
+inline constexpr GLint kSlices = 20;
+inline constexpr GLint kSphereStacks = 20;
+inline constexpr GLint kCylinderStacks = 2;
+inline constexpr GLint kDiskLoops = 2;
+
 enum class UnitShape {
     kSphere,
     kEndOuter,    // stacks 0 to 10 round +z: the half beyond a cylinder's end and one band inside
