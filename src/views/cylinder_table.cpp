@@ -42,9 +42,10 @@ CylinderRecord makeRecord(const SceneElement& e, bool segmentActiveWidth)
 
 // Spheres and cylinders are drawn as polygons through points of the true
 // surface (20 slices, 20 stacks), whose faces come as near the centre or
-// axis as 0.985 of the radius. A sphere turned any way lies inside them when
-// its radius is at most 0.98 of theirs.
-constexpr float kInsideRatio = 0.98f;
+// axis as 0.9847 of the radius (a wall's as 0.9877). A sphere turned any way
+// lies inside them when its radius is at most 0.984 of theirs, which leaves
+// room for the GL's single-precision rounding.
+constexpr float kInsideRatio = 0.984f;
 
 bool straight(const CylinderRecord& c)
 {

@@ -69,7 +69,8 @@ TEST(CylinderTable, OneRecordPerSegmentInRecordOrder)
     EXPECT_EQ(table.count(), 0);  // a rebuild starts afresh
 }
 
-// Worked out by hand: radius 0.5 = width 1, and 0.98 of it is 0.49.
+// Worked out by hand: a sphere of 20 x 20 faces holds a sphere turned any
+// way if its radius is at most 0.9847 of the radius; radius 0.5 = width 1.
 TEST(CylinderTable, MarksStartSpheresInsideThePreviousSegment)
 {
     constexpr std::uint32_t kRed = 0x000000FFu;
@@ -78,9 +79,9 @@ TEST(CylinderTable, MarksStartSpheresInsideThePreviousSegment)
     scene.recordSegment({0, 0, 0}, {0, 0, 2}, 1.0f, kRed);     // 0: nothing before it
     scene.recordSegment({0, 0, 2}, {0, 0, 4}, 1.0f, kRed);     // 1: straight on, as wide, same colour
     scene.recordSegment({0, 0, 4}, {0, 0, 6}, 1.0f, kBlue);    // 2: straight on, as wide, other colour
-    scene.recordSegment({0, 0, 6}, {0, 2, 8}, 0.98f, kRed);    // 3: bent, 0.49
-    scene.recordSegment({0, 2, 8}, {2, 2, 9}, 0.98f, kRed);    // 4: bent, as wide
-    scene.recordSegment({2, 2, 9}, {2, 2, 11}, 0.99f, kRed);   // 5: bent, wider than 0.98 of it
+    scene.recordSegment({0, 0, 6}, {0, 2, 8}, 0.983f, kRed);   // 3: bent, 0.983 of it
+    scene.recordSegment({0, 2, 8}, {2, 2, 9}, 0.983f, kRed);   // 4: bent, as wide
+    scene.recordSegment({2, 2, 9}, {2, 2, 11}, 0.969f, kRed);  // 5: bent, 0.986 of it: it may show
     scene.recordSegment({2, 2, 11}, {2, 2, 13}, 1.2f, kRed);   // 6: straight on, wider
     scene.recordSegment({2, 2, 13.5f}, {2, 4, 14}, 0.5f, kRed);  // 7: a gap before it
     const int tapered = *scene.recordSegment({2, 4, 14}, {2, 6, 14}, 0.4f, kRed);  // 8: tapers
