@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ui_thread_calls.h"
+#include "platform/ui_thread_calls.h"
 #include "app/user_interface.h"
 #include "platform/text_lines.h"
 

@@ -1,16 +1,14 @@
 #pragma once
 // Synchronous calls onto the thread of the event loop: a worker hands a
-// routine over and blocks until it has run there. The hand-over goes through
-// a mutex and a condition variable of our own, and the loop is woken through
-// an event file descriptor, so that thread checkers see every step of it;
-// Qt's own event posting would hide it from them.
+// routine over and blocks until it has run there. The loop is woken through
+// an event file descriptor, which thread checkers see, rather than through
+// Qt's own event posting, which they would not.
 
 #include <QSocketNotifier>
 #include <atomic>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
-#include <thread>
+
+#include "platform/ui_thread_calls.h"
 
 namespace sprig {
 
@@ -24,17 +22,12 @@ public:
 
     // Runs the routine on the event loop's thread and returns when it is
     // done; runs it at once when called on that thread.
-    void call(const std::function<void()>& routine);
+    void call(const std::function<void()>& routine) { calls_.call(routine); }
 
 private:
-    void deliver();
-
-    const std::thread::id loopThread_;
     const int wakeFd_;
     QSocketNotifier notifier_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    const std::function<void()>* pending_ = nullptr;
+    UiThreadCalls calls_;
 };
 
 // On the event loop's thread: handles events, the routines posted by a
