@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -186,10 +187,30 @@ void OutFile::discard()
     ::unlink(partPath_.c_str());
 }
 
+// Below 10^9 the value times 10^6 is exact in a double (the 24 bits of the
+// float times the 14 of 15625, 10^6 being 15625 * 2^6), so rounding it to an
+// integer, ties to even, gives the six decimals of "%f" at once.
 void OutFile::writeFixed(float value)
 {
-    char text[kFixedTextMax];
-    write(std::string_view(text, formatFixed(value, text)));
+    if (!(std::fabs(value) < 1e9f)) {
+        char text[kFixedTextMax];
+        write(std::string_view(text, formatFixed(value, text)));
+        return;
+    }
+    constexpr std::size_t kLongest = 18;  // "-999999999.999999"
+    if (kFileBufferSize - pos_ < kLongest) flush();
+    char* out = buf_.get() + pos_;
+    if (std::signbit(value)) *out++ = '-';
+    const auto millionths = static_cast<std::uint64_t>(std::nearbyint(std::fabs(static_cast<double>(value)) * 1e6));
+    char digits[10];
+    int n = 0;
+    for (auto whole = static_cast<std::uint32_t>(millionths / 1000000); n == 0 || whole > 0; whole /= 10)
+        digits[n++] = static_cast<char>('0' + whole % 10);
+    while (n > 0) *out++ = digits[--n];
+    *out++ = '.';
+    auto fraction = static_cast<std::uint32_t>(millionths % 1000000);
+    for (int i = 5; i >= 0; --i, fraction /= 10) out[i] = static_cast<char>('0' + fraction % 10);
+    pos_ = static_cast<std::size_t>(out + 6 - buf_.get());
 }
 
 bool fileExists(const std::string& path)

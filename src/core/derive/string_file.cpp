@@ -1,8 +1,10 @@
 #include "core/derive/string_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
+#include "core/derive/byte_search.h"
 #include "core/lsystem/expression.h"
 #include "platform/file_failure.h"
 #include "platform/fixed_format.h"
@@ -43,12 +45,45 @@ int WriteAxiomFile(const LSystem& system, const std::string& path)
 
 namespace {
 
+// Digits with at most one point, up to 15 of them (an integer exact in a
+// double) and up to 12 after the point: the number is that integer over a
+// power of ten, both exact in a double, and the float nearest it is their
+// quotient rounded to a double and then to a float. The second rounding
+// cannot err: such a quotient lies further from any midpoint between two
+// floats than half a step between doubles.
+bool shortDecimal(std::string_view text, float& value)
+{
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+    if (text.size() > 15) return false;
+    std::uint64_t whole = 0;
+    int decimals = -1;  // none before the point
+    bool digit = false;
+    for (char c : text) {
+        if (isDigit(c)) {
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            digit = true;
+            if (decimals >= 0) ++decimals;
+        } else if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+    }
+    if (!digit || decimals > 12) return false;
+    value = static_cast<float>(static_cast<double>(whole) / kPowers[std::max(decimals, 0)]);
+    return true;
+}
+
 // A parameter text that is a plain decimal number, as the files themselves
 // hold them, is read directly; anything else goes through the evaluator.
 bool plainNumber(std::string_view text, float& value)
 {
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) text.remove_prefix(1);
+    if (shortDecimal(text, value)) {
+        if (negative) value = -value;
+        return true;
+    }
     bool digit = false;
     for (char c : text) {
         if (c >= '0' && c <= '9') digit = true;
@@ -59,13 +94,44 @@ bool plainNumber(std::string_view text, float& value)
     return true;
 }
 
-bool evaluateParameter(std::string& text, float& value, RandomSource& random)
+bool evaluateParameter(std::string_view text, float& value, RandomSource& random)
 {
     if (plainNumber(text, value)) return true;
-    NormalizeExpression(text);
-    const EvalResult result = EvaluateExpression(text, ParamBinding{}, random);
+    std::string expression(text);
+    NormalizeExpression(expression);
+    const EvalResult result = EvaluateExpression(expression, ParamBinding{}, random);
     value = result.value;
     return result.ok;
+}
+
+enum class ListRead { Read, Failed, NotBuffered };
+
+// Reads a parameter list whose "(" was just read straight from the input's
+// buffer, when it closes there and holds nothing the byte-by-byte reader
+// must judge: a newline, a text too long or too many values.
+ListRead readBufferedList(InFile& in, Symbol& out, RandomSource& random)
+{
+    const std::string_view ahead = in.buffered();
+    std::array<std::string_view, kMaxParams> texts;
+    std::size_t count = 0;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    for (int depth = 1; depth > 0; ++i) {
+        i = static_cast<std::size_t>(findFirstOf<'(', ')', ',', '\n'>(ahead.data() + i, ahead.data() + ahead.size()) - ahead.data());
+        if (i == ahead.size() || ahead[i] == '\n') return ListRead::NotBuffered;
+        if (ahead[i] == '(') ++depth;
+        else if (ahead[i] == ')') --depth;
+        if (ahead[i] != ',' && depth > 0) continue;
+        if (count == texts.size() || i - start > kMaxParamText) return ListRead::NotBuffered;
+        texts[count++] = ahead.substr(start, i - start);
+        start = i + 1;
+    }
+    in.skip(i);
+    for (std::size_t k = 0; k < count; ++k) {
+        if (!evaluateParameter(texts[k], out.values[k], random)) return ListRead::Failed;
+    }
+    out.count = static_cast<int>(count);
+    return ListRead::Read;
 }
 
 }  // namespace
@@ -75,6 +141,8 @@ bool readParameters(InFile& in, Symbol& out, RandomSource& random)
     out.count = 0;
     const int d = in.get();
     if (d != '(') return d == kEof || in.unget();
+    if (const ListRead read = readBufferedList(in, out, random); read != ListRead::NotBuffered)
+        return read == ListRead::Read;
     std::string text;
     int depth = 1;
     while (depth > 0) {
@@ -143,8 +211,7 @@ public:
                 afterList_ = false;
                 if (*p++ != '\n') ++count_;
             } else {
-                const char* open = static_cast<const char*>(std::memchr(p, '(', static_cast<std::size_t>(end - p)));
-                if (!open) open = end;
+                const char* open = find(p, end, '(');
                 count_ += (open - p) - newlines(p, open);
                 p = open;
                 if (p < end) {
@@ -159,26 +226,34 @@ public:
     std::int64_t count() const { return count_; }
 
 private:
-    // Newlines are rare: found one by one rather than every byte compared.
+    // The first c in [p, end), or end. Parametric strings hold a list every
+    // few bytes, other strings none for megabytes: a short look comes first,
+    // then memchr.
+    static const char* find(const char* p, const char* end, char c)
+    {
+        for (const char* look = std::min(end, p + 32); p < look; ++p) {
+            if (*p == c) return p;
+        }
+        const void* found = p < end ? std::memchr(p, c, static_cast<std::size_t>(end - p)) : nullptr;
+        return found ? static_cast<const char*>(found) : end;
+    }
+
     static std::ptrdiff_t newlines(const char* p, const char* end)
     {
         std::ptrdiff_t n = 0;
-        while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr) {
-            ++n;
-            ++p;
-        }
+        for (p = find(p, end, '\n'); p < end; p = find(p + 1, end, '\n')) ++n;
         return n;
     }
 
     const char* skipList(const char* p, const char* end)
     {
-        for (; p < end; ++p) {
+        for (; (p = findFirstOf<'(', ')', '\n'>(p, end)) < end; ++p) {
             if (*p == '\n') {
                 failed_ = true;
                 return end;
             }
             if (*p == '(') ++depth_;
-            else if (*p == ')' && --depth_ == 0) {
+            else if (--depth_ == 0) {
                 afterList_ = true;
                 return p + 1;
             }

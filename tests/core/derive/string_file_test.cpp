@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <cstdio>
+#include <random>
+
 #include "core/derive/cut_pass.h"
 #include "core/derive/string_file.h"
 #include "core/derive/string_file_name.h"
@@ -73,6 +79,60 @@ TEST_F(SymbolReading, ParametersAreEvaluatedAndBadListsFail)
     EXPECT_EQ(last, SymbolRead::Failure);
 }
 
+// A list is read from the buffer when it stands there whole, and byte by
+// byte when the buffer ends inside it: both ways give the same symbols.
+TEST_F(SymbolReading, ListsAcrossTheEndOfTheBufferReadAsWithin)
+{
+    const std::string lists[] = {"(1.5,-2)", "(2*3,(4))", "(1\n)", "(x)", "(1", "(1,2,3,4,5,6,7,8,9,0,1,2,3,4,5,6,7,8,9,0,1)"};
+    for (const std::string& list : lists) {
+        SymbolRead whole;
+        const std::vector<Symbol> expected = readAll("A" + list + "B", whole);
+        for (std::size_t k = 1; k <= list.size() + 1; ++k) {
+            const std::size_t pad = kFileBufferSize - k;
+            InFile in(dir.write("s.txt", std::string(pad, 'F') + "A" + list + "B"));
+            in.get();
+            in.skip(pad - 1);
+            std::vector<Symbol> symbols;
+            Symbol s;
+            SymbolRead last;
+            while ((last = ReadSymbol(in, s, random)) == SymbolRead::Symbol) symbols.push_back(s);
+            EXPECT_EQ(last, whole) << list << k;
+            ASSERT_EQ(symbols.size(), expected.size()) << list << k;
+            for (std::size_t i = 0; i < symbols.size(); ++i) {
+                EXPECT_EQ(symbols[i].symbol, expected[i].symbol);
+                EXPECT_EQ(symbols[i].count, expected[i].count);
+                EXPECT_EQ(symbols[i].values, expected[i].values);
+            }
+        }
+    }
+}
+
+// Plain numbers in a list read as the float nearest them, as strtof reads
+// them: short ones such as the files hold, long ones and ties.
+TEST_F(SymbolReading, PlainNumbersReadAsTheNearestFloat)
+{
+    std::vector<std::string> texts{"16777217", "0.1", "-0.000000", "123456789012345", "1.00000005960464477539"};
+    std::mt19937 g(11);
+    for (int i = 0; i < 20000; ++i) {
+        std::string digits = std::to_string(g()) + std::to_string(g());
+        digits.resize(1 + g() % 16);
+        if (g() % 4 != 0) digits.insert(digits.begin() + static_cast<std::ptrdiff_t>(g() % (digits.size() + 1)), '.');
+        texts.push_back(g() % 3 == 0 ? "-" : "");
+        texts.back() += digits;
+    }
+    std::string string;
+    for (const std::string& t : texts) string += "A(" + t + ")";
+    SymbolRead last;
+    const std::vector<Symbol> symbols = readAll(string, last);
+    ASSERT_EQ(symbols.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const float expected = std::strtof(texts[i].c_str(), nullptr);
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(symbols[i].values[0]), std::bit_cast<std::uint32_t>(expected)) << texts[i];
+    }
+    EXPECT_EQ(symbols[0].values[0], 16777216.0f);
+    EXPECT_TRUE(std::signbit(symbols[2].values[0]));
+}
+
 TEST(StringFiles, WritingCountingAndCopying)
 {
     TempDir dir;
@@ -105,6 +165,35 @@ TEST(StringFiles, WritingCountingAndCopying)
     ASSERT_TRUE(CopyStringFile(path, dir.file("copy.str")));
     EXPECT_EQ(TempDir::read(dir.file("copy.str")), TempDir::read(path));
     EXPECT_FALSE(CopyStringFile(dir.file("missing"), dir.file("x.str")));
+}
+
+// Values are written as printf's "%f" writes them: six decimals, exactly
+// rounded, ties to even, whatever their size.
+TEST(StringFiles, ValuesAreWrittenAsPercentF)
+{
+    const struct {
+        float value;
+        const char* text;
+    } cases[] = {{0.0078125f, "0.007812"}, {0.0234375f, "0.023438"}, {-0.0f, "-0.000000"}, {-1e-9f, "-0.000000"},
+                 {999999936.0f, "999999936.000000"}, {1e9f, "1000000000.000000"}, {-137.5f, "-137.500000"}};
+    std::vector<float> values;
+    std::string expected;
+    for (const auto& c : cases) {
+        values.push_back(c.value);
+        expected += std::string("A(") + c.text + ")";
+    }
+    std::mt19937 g(3);
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(std::bit_cast<float>(static_cast<std::uint32_t>(g())));
+        char text[64];
+        std::snprintf(text, sizeof text, "A(%f)", static_cast<double>(values.back()));
+        expected += text;
+    }
+    TempDir dir;
+    OutFile out(dir.file("v.str"));
+    for (float v : values) WriteSymbol(out, 'A', &v, 1);
+    ASSERT_TRUE(out.close());
+    EXPECT_EQ(TempDir::read(dir.file("v.str")), expected);
 }
 
 TEST(StringFiles, AxiomFileHeaders)
