@@ -89,6 +89,7 @@ private:
     void endView(Window focused);
     void disableMainWindows();
     void enablePictureWindow();
+    void applyDimension();
     void checkSegmentLength();
     Window pictureWindow() const;
     void onUi(const std::function<void()>& routine);

@@ -83,6 +83,21 @@ void StepDriver::endView(Window focused)
     ui_.focus(focused);
 }
 
+// The options in force choose the picture window; when they switch it, the
+// new one takes the old one's place.
+void StepDriver::applyDimension()
+{
+    const int dimensions = settings_.effective.drawDimensions;
+    const Window shown = dimensions == 2 ? Window::Picture2d : Window::Picture3d;
+    const Window hidden = dimensions == 2 ? Window::Picture3d : Window::Picture2d;
+    if (dimensions != settings_.appliedDrawDimensions) ui_.takeOverPlace(hidden, shown);
+    settings_.appliedDrawDimensions = dimensions;
+    ui_.setDimensionLabel(dimensions);
+    if (dimensions == 2) ui_.setSceneReady(false);
+    ui_.setVisible(hidden, false);
+    if (state_.runMode != RunMode::LSR) ui_.setVisible(shown, true);
+}
+
 void StepDriver::ShowStepResult()
 {
     ui_.setEnabled(Control::SaveStringItems, true);

@@ -92,6 +92,12 @@ public:
     // renderer needs, set the scene ready and repaint the 3D window.
     virtual void sceneDrawn() = 0;
     virtual void resetCamera() = 0;
+    // When the drawing dimension changes: the picture window that takes over
+    // gets the other's window state (normal, minimised, maximised), size and
+    // position.
+    virtual void takeOverPlace(Window from, Window to) = 0;
+    // The camera window's "3D", or "2D" while 2D drawing is in force.
+    virtual void setDimensionLabel(int drawDimensions) = 0;
     // Closes the main window, which ends the program.
     virtual void closeMainWindow() = 0;
 

@@ -27,6 +27,7 @@ void StepDriver::runJob(MyThread& worker)
     if (state_.LastResult != kDone) {
         onUi([&] { showJobError(state_.LastResult); });
     } else {
+        onUi([this] { applyDimension(); });
         const StepJob job = state_.stepJob;
         if (job == StepJob::Forward) forward(worker, texts);
         if (state_.LastResult == kDone) {

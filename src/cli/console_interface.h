@@ -69,6 +69,8 @@ public:
     void setSceneReady(bool) override {}
     void sceneDrawn() override {}
     void resetCamera() override {}
+    void takeOverPlace(Window, Window) override {}
+    void setDimensionLabel(int) override {}
     void closeMainWindow() override {}
     void runOnUiThread(const std::function<void()>& routine) override { calls_.call(routine); }
     void waitForWorker(const std::atomic<bool>& running) override;

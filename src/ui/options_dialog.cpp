@@ -1,14 +1,58 @@
 #include "ui/options_dialog.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "ui/window_placement.h"
 
 namespace sprig {
+
+namespace {
+
+QCheckBox* addCheckBox(QVBoxLayout& layout, const char* name, const char* caption)
+{
+    auto* box = new QCheckBox(QString::fromUtf8(caption));
+    box->setObjectName(name);
+    box->setAccessibleName(box->text());
+    layout.addWidget(box);
+    return box;
+}
+
+QRadioButton* addRadioButton(QHBoxLayout& layout, const char* caption)
+{
+    auto* button = new QRadioButton(QString::fromUtf8(caption));
+    button->setAccessibleName(button->text());
+    layout.addWidget(button);
+    return button;
+}
+
+// A label with its edit field below it.
+QLineEdit* addEdit(QVBoxLayout& layout, const char* labelName, const char* editName, const char* caption,
+                   QLabel** label = nullptr)
+{
+    auto* text = new QLabel(QString::fromUtf8(caption));
+    text->setObjectName(labelName);
+    auto* edit = new QLineEdit;
+    edit->setObjectName(editName);
+    edit->setAccessibleName(text->text());
+    layout.addWidget(text);
+    layout.addWidget(edit);
+    if (label) *label = text;
+    return edit;
+}
+
+QString text(const std::string& value) { return QString::fromStdString(value); }
+std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+}  // namespace
 
 TOKBottomDlg::TOKBottomDlg()
 {
@@ -19,6 +63,9 @@ TOKBottomDlg::TOKBottomDlg()
     auto* layout = new QVBoxLayout(this);
     auto* pages = new QTabWidget;
     pages->setAccessibleName("Vlastnosti");
+    pages->addTab(generalPage(), QString::fromUtf8("Všeobecné"));
+    pages->addTab(graphicsPage(), "Grafika");
+    pages->addTab(graphics3dPage(), "Grafika 3D");
     layout->addWidget(pages, 1);
     auto* buttons = new QDialogButtonBox;
     OKBtn = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
@@ -28,21 +75,144 @@ TOKBottomDlg::TOKBottomDlg()
     OKBtn->setDefault(true);
     layout->addWidget(buttons);
     connect(OKBtn, &QPushButton::clicked, this, [this] {
-        if (onDone) onDone();
+        if (onOk) onOk();
     });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { reject(); });
+    connect(CheckBox15, &QCheckBox::toggled, this, [this] { CheckBox15Click(); });
+}
+
+QWidget* TOKBottomDlg::generalPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    Edit5 = addEdit(*layout, "Label7", "Edit5", "Symboly, ktoré budú ignorované pri testovaní kontextu");
+    Edit5->setMaxLength(static_cast<int>(kIgnoredSymbolsMax));
+    Edit8 = addEdit(*layout, "Label8", "Edit8", "Voliteľný krok pri generovaní reťazcov");
+    CheckBox16 = addCheckBox(*layout, "CheckBox16", "Zobraziť súbor LSystému");
+    CheckBox1 = addCheckBox(*layout, "CheckBox1", "Zobraziť súbor nastavení");
+    CheckBox17 = addCheckBox(*layout, "CheckBox17",
+                             "Zobraziť vygenerovaný reťazec (len ak jeho dĺžka je menšia ako 32 KB)");
+    CheckBox8 = addCheckBox(*layout, "CheckBox8", "Zobraziť informácie");
+    CheckBox18 = addCheckBox(*layout, "CheckBox18", "Po dokončení zapípať");
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TOKBottomDlg::graphicsPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setSpacing(3);
+    CheckBox10 = addCheckBox(*layout, "CheckBox10", "Používať len 2D korytnačiu grafiku");
+    auto* letters = new QGroupBox;
+    auto* lettersLayout = new QVBoxLayout(letters);
+    CheckBox15 = addCheckBox(*lettersLayout, "CheckBox15", "Symboly E,e interpretovať rovnako ako F,f");
+    auto* inner = new QGroupBox;
+    auto* innerLayout = new QVBoxLayout(inner);
+    CheckBox6 = addCheckBox(*innerLayout, "CheckBox6", "Odlíšiť symbol E od symbolu F hrúbkou (4-krát väčšou)");
+    CheckBox7 = addCheckBox(*innerLayout, "CheckBox7", "Odlíšiť symbol E od symbolu F farbou (E - červená)");
+    lettersLayout->addWidget(inner);
+    lettersLayout->setContentsMargins(20, 4, 4, 4);
+    layout->addWidget(letters);
+    CheckBox11 = addCheckBox(*layout, "CheckBox11", "Automaticky umiestniť obrázok do stredu plochy");
+    CheckBox12 = addCheckBox(*layout, "CheckBox12", "Automaticky voliť dĺžku úsečky odpovedajúcej F,f,G,g");
+    CheckBox13 = addCheckBox(*layout, "CheckBox13", "Použiť farebný efekt");
+    Edit6 = addEdit(*layout, "Label5", "Edit6", "Dĺžka úsečky (v pixeloch) pre symboly 'F', 'f', 'G', 'g'", &Label5);
+    Label5->hide();
+    Edit6->hide();
+    Edit7 = addEdit(*layout, "Label6", "Edit7", "Implicitný uhol (v stupňoch) pootočenia korytnačky");
+    auto* width = new QGroupBox(QString::fromUtf8("Hrúbka segmentu"));
+    width->setObjectName("RadioGroup1");
+    auto* widthLayout = new QHBoxLayout(width);
+    inPixels = addRadioButton(*widthLayout, "v pixeloch");
+    relative = addRadioButton(*widthLayout, "v pomere k dĺžke segmentu");
+    layout->addWidget(width);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TOKBottomDlg::graphics3dPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    CheckBox2 = addCheckBox(*layout, "CheckBox2", "Prispôsobiť hrúbku segmentu na konci hrúbke nasledujúceho segmentu");
+    CheckBox3 = addCheckBox(*layout, "CheckBox3", "Zobrazovať na začiatku segmentu polguľu");
+    CheckBox4 = addCheckBox(*layout, "CheckBox4", "Zobrazovať na konci segmentu polguľu");
+    CheckBox5 = addCheckBox(*layout, "CheckBox5", "Zobrazovať 'zem' (plochu v rovine osí xy)");
+    layout->addStretch(1);
+    return page;
+}
+
+OptionsForm TOKBottomDlg::form() const
+{
+    OptionsForm form;
+    form.ignoreSymbols = text(Edit5);
+    form.stepCount = text(Edit8);
+    form.showDefinitionText = CheckBox16->isChecked();
+    form.showOptionsText = CheckBox1->isChecked();
+    form.showStringText = CheckBox17->isChecked();
+    form.showInformation = CheckBox8->isChecked();
+    form.beepWhenDone = CheckBox18->isChecked();
+    form.only2d = CheckBox10->isChecked();
+    form.interpretEF = CheckBox15->isChecked();
+    form.differentiateEFWidth = CheckBox6->isChecked();
+    form.differentiateEFColor = CheckBox7->isChecked();
+    form.centred = CheckBox11->isChecked();
+    form.automaticLength = CheckBox12->isChecked();
+    form.colourEffect = CheckBox13->isChecked();
+    form.segmentLength = text(Edit6);
+    form.defaultAngle = text(Edit7);
+    form.widthInPixels = inPixels->isChecked();
+    form.segmentActiveWidth = CheckBox2->isChecked();
+    form.segmentBeginSphere = CheckBox3->isChecked();
+    form.segmentEndSphere = CheckBox4->isChecked();
+    form.drawGround = CheckBox5->isChecked();
+    return form;
+}
+
+void TOKBottomDlg::setForm(const OptionsForm& form)
+{
+    Edit5->setText(text(form.ignoreSymbols));
+    Edit8->setText(text(form.stepCount));
+    CheckBox16->setChecked(form.showDefinitionText);
+    CheckBox1->setChecked(form.showOptionsText);
+    CheckBox17->setChecked(form.showStringText);
+    CheckBox8->setChecked(form.showInformation);
+    CheckBox18->setChecked(form.beepWhenDone);
+    CheckBox10->setChecked(form.only2d);
+    CheckBox15->setChecked(form.interpretEF);
+    CheckBox6->setChecked(form.differentiateEFWidth);
+    CheckBox7->setChecked(form.differentiateEFColor);
+    CheckBox11->setChecked(form.centred);
+    CheckBox12->setChecked(form.automaticLength);
+    CheckBox13->setChecked(form.colourEffect);
+    Edit6->setText(text(form.segmentLength));
+    Edit7->setText(text(form.defaultAngle));
+    (form.widthInPixels ? inPixels : relative)->setChecked(true);
+    CheckBox2->setChecked(form.segmentActiveWidth);
+    CheckBox3->setChecked(form.segmentBeginSphere);
+    CheckBox4->setChecked(form.segmentEndSphere);
+    CheckBox5->setChecked(form.drawGround);
+    CheckBox15Click();
+}
+
+// The two E options stand only while E is read as F; their states are kept.
+void TOKBottomDlg::CheckBox15Click()
+{
+    CheckBox6->setEnabled(CheckBox15->isChecked());
+    CheckBox7->setEnabled(CheckBox15->isChecked());
 }
 
 void TOKBottomDlg::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (onDone) onDone();
+    if (onCancel) onCancel();
 }
 
 // Escape and Cancel.
 void TOKBottomDlg::reject()
 {
-    if (onDone) onDone();
+    if (onCancel) onCancel();
 }
 
 }  // namespace sprig

@@ -3,10 +3,13 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
+#include "settings/options_form.h"
 #include "ui/about_box.h"
 #include "ui/camera_window.h"
 #include "ui/control_panel.h"
@@ -142,7 +145,9 @@ void Program::wireBoxes()
     windows_.error->onClosed = [this] { driver_.errorDismissed(); };
     windows_.about->onOk = [this] { windowCommands_.aboutOk(); };
     windows_.about->onClosed = [this] { windowCommands_.aboutClosed(); };
-    windows_.options->onDone = [this] { windowCommands_.optionsDone(); };
+    windows_.options->setForm(optionsForm(settings_));
+    windows_.options->onOk = [this] { OKBtnClick(); };
+    windows_.options->onCancel = [this] { CancelBtnClick(); };
     windows_.help->onClosed = [this] { windowCommands_.helpClosed(); };
 }
 
@@ -167,6 +172,27 @@ void Program::pressCamera(CameraButton button)
     if (response.repaint) windows_.picture3dView->update();
     if (response.restoreWindow) ui_.restore(Window::Picture3d);
     if (response.redrawString) driver_.BPrekresliClick();
+}
+
+// The new choices take effect with the next job; only the repeat button's
+// caption and the text views' visibility change at once.
+void Program::OKBtnClick()
+{
+    OptionsForm form = windows_.options->form();
+    applyOptionsForm(form, settings_);
+    windows_.options->setForm(form);
+    windows_.panel->setRepeatCount(settings_.stepCount);
+    const bool shown[] = {settings_.showDefinitionText, settings_.showOptionsText, settings_.showStringText,
+                          settings_.showInformation};
+    for (int view = 0; view < TMainForm::kViewCount; ++view)
+        if (windows_.main->tabs()->isTabVisible(view)) windows_.main->view(view)->setVisible(shown[view]);
+    windowCommands_.optionsDone();
+}
+
+void Program::CancelBtnClick()
+{
+    windows_.options->setForm(optionsForm(settings_));
+    windowCommands_.optionsDone();
 }
 
 void Program::chooseColour(std::uint32_t& colour)

@@ -47,6 +47,8 @@ private:
     void wireBoxes();
     void wirePictureWindows();
     void pressCamera(CameraButton button);
+    void OKBtnClick();
+    void CancelBtnClick();
     void chooseColour(std::uint32_t& colour);
 
     RunState state_;

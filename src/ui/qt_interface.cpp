@@ -231,6 +231,16 @@ void QtInterface::sceneDrawn()
 
 void QtInterface::resetCamera() { sprig::resetCamera(scene_.camera); }
 
+void QtInterface::takeOverPlace(Window from, Window to)
+{
+    const QWidget& old = windows_.window(from);
+    QWidget& taking = windows_.window(to);
+    taking.setGeometry(old.geometry());
+    taking.setWindowState(old.windowState());
+}
+
+void QtInterface::setDimensionLabel(int drawDimensions) { windows_.camera->setDimensionLabel(drawDimensions); }
+
 void QtInterface::closeMainWindow() { windows_.main->close(); }
 
 void QtInterface::runOnUiThread(const std::function<void()>& routine) { calls_.call(routine); }

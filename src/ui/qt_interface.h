@@ -57,6 +57,8 @@ public:
     void setSceneReady(bool ready) override;
     void sceneDrawn() override;
     void resetCamera() override;
+    void takeOverPlace(Window from, Window to) override;
+    void setDimensionLabel(int drawDimensions) override;
     void closeMainWindow() override;
     void runOnUiThread(const std::function<void()>& routine) override;
     void waitForWorker(const std::atomic<bool>& running) override;

@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ui_thread_calls.h"
@@ -49,6 +50,8 @@ public:
     void setSceneReady(bool ready) override { sceneReady = ready; }
     void sceneDrawn() override { sceneReady = true; }
     void resetCamera() override {}
+    void takeOverPlace(Window from, Window to) override { tookOver.emplace_back(from, to); }
+    void setDimensionLabel(int drawDimensions) override { dimensionLabel = drawDimensions; }
     void closeMainWindow() override { mainWindowClosed = true; }
     void runOnUiThread(const std::function<void()>& routine) override { calls.call(routine); }
     void waitForWorker(const std::atomic<bool>& running) override { waitForJob(running); }
@@ -77,6 +80,8 @@ public:
     std::vector<std::string> log;
     std::vector<std::string> errors;
     std::deque<std::string> answers;
+    std::vector<std::pair<Window, Window>> tookOver;
+    int dimensionLabel = 3;
     int beeps = 0;
     bool timerEnabled = false;
     bool sceneReady = false;

@@ -111,5 +111,31 @@ TEST_F(RunModesTest, LeavingDeletesTheStepFilesAndStopsARunningJob)
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"p.ls"}));
 }
 
+// The options in force at a job choose the picture window; a switch hands
+// the old window's place to the new one and clears the 3D scene for 2D.
+TEST_F(RunModesTest, TheOptionsInForceChooseThePictureWindow)
+{
+    open("axiom F\n", "draw_dimensions=2\n");
+    struct Row {
+        const char* options;
+        Window shown;
+        Window hidden;
+        bool sceneReady;
+    };
+    const Row rows[] = {{"draw_dimensions=2", Window::Picture2d, Window::Picture3d, false},
+                        {"", Window::Picture3d, Window::Picture2d, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.options);
+        ui.texts[TextView::Options] = row.options;
+        forward(1);
+        EXPECT_TRUE(ui.windowVisible[row.shown]);
+        EXPECT_FALSE(ui.windowVisible[row.hidden]);
+        EXPECT_EQ(ui.dimensionLabel, row.shown == Window::Picture2d ? 2 : 3);
+        EXPECT_EQ(ui.sceneReady, row.sceneReady);
+        EXPECT_EQ(ui.tookOver.back(), std::make_pair(row.hidden, row.shown));
+    }
+    EXPECT_EQ(ui.tookOver.size(), 2u);
+}
+
 }  // namespace
 }  // namespace sprig::testing

@@ -2,6 +2,7 @@
 // same step, size and camera: the same pixels in 2D, and in 3D the same
 // picture as the off-screen renderer's up to a few stray pixels.
 
+#include <QLineEdit>
 #include <cstdio>
 #include <filesystem>
 
@@ -110,6 +111,30 @@ TEST_F(PictureTest, The3dWindowMatchesTheOffscreenPictureAfterEveryCameraMove)
     stepAgain();
     const auto [saved, batch] = savedAndBatch(*program.windows().picture3d, "");
     EXPECT_LE(differingPixels(saved, batch), saved.width() * saved.height() / kStrayPixelsPer);
+}
+
+// Edits that do not start with a number keep their values; a picture that
+// cannot be written is reported and nothing else changes.
+TEST_F(ProgramTest, BadCameraEditsAndUnwritablePicturesChangeNothingElse)
+{
+    open(dir.write("stem.ls", "axiom F\n"));
+    click(panel().forwardButton);
+    TFormOvl3D& camera = *program.windows().camera;
+    const double distance = program.sceneView().camera.distance;
+    camera.Edit1->setText("abc");
+    camera.Edit2->setText("-");
+    click(camera.BVlavo);
+    EXPECT_EQ(camera.Edit1->text(), "9.000000");
+    EXPECT_EQ(camera.Edit2->text(), "1.200000");
+    EXPECT_EQ(program.sceneView().camera.azimuth, -81.0f);
+    EXPECT_EQ(program.sceneView().camera.distance, distance);
+
+    chosenFile = dir.file("missing/stem");
+    trigger(program.windows().picture3d->saveAsItem);
+    EXPECT_TRUE(error().isVisible());
+    EXPECT_EQ(error().message->text().toStdString(), "Chyba : súbor sa nepodarilo uložiť\n" + chosenFile + ".bmp");
+    EXPECT_EQ(lastLogLine().toStdString(), "Error: file not saved: " + chosenFile + ".bmp: No such file or directory");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"stem.ls", "stem_000.stt"}));
 }
 
 }  // namespace
