@@ -34,7 +34,7 @@ void PlainRules::prepare(const std::array<std::vector<const PreparedProduction*>
     for (std::size_t c = 0; c < 256; ++c) {
         Rule& r = rules_[c];
         r = Rule{};
-        if (c == '\n' || (contexts && (!ignored[c] || c == '[' || c == ']'))) continue;
+        if (c == '\n' || (contexts && !ignored[c])) continue;
         // Productions that want parameters never apply to a symbol without any.
         const auto& candidates = byPredecessor[c];
         const auto first = std::find_if(candidates.begin(), candidates.end(),
@@ -45,6 +45,7 @@ void PlainRules::prepare(const std::array<std::vector<const PreparedProduction*>
             text = (*first)->successor.empty() ? std::string_view() : (*first)->successor.front().literal;
         }
         r.settled = true;
+        r.movesBranch = contexts && (c == '[' || c == ']');
         r.length = text.size();
         r.text = text.data();
         text.copy(r.shortText, std::min(text.size(), kShort));

@@ -18,13 +18,15 @@ namespace sprig {
 class PlainRules {
 public:
     // `byPredecessor` lists each symbol's productions in the order they are
-    // tried. With contexts, a symbol that enters the context buffers or moves
-    // between branches (every bracket and every symbol not ignored) always
-    // takes the search.
+    // tried. With contexts, a symbol that enters the context buffers (one not
+    // ignored) always takes the search, and a bracket that is settled leaves
+    // its move between branches to the symbol loop.
     void prepare(const std::array<std::vector<const PreparedProduction*>, 256>& byPredecessor,
                  const std::array<bool, 256>& ignored, bool contexts);
 
     bool settles(unsigned char c) const { return rules_[c].settled; }
+    // A settled "[" or "]" of a pass that keeps contexts.
+    bool movesBranch(unsigned char c) const { return rules_[c].movesBranch; }
     // Writes what a settled symbol becomes at `to`, which has room for
     // longest() bytes; returns the end of what was written.
     char* write(unsigned char c, char* to) const
@@ -46,6 +48,7 @@ private:
         std::size_t length;
         const char* text;
         bool settled;
+        bool movesBranch;
     };
 
     std::array<Rule, 256> rules_{};

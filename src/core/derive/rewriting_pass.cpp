@@ -81,6 +81,7 @@ bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& 
             reportProgress(symbols, symbolCount);
             nextReport += 100;
         }
+        if (plain_.movesBranch(c)) passBracket(c, in.tell() + static_cast<std::uint64_t>(p + 1 - ahead.data()));
         if (static_cast<std::size_t>(end - to) < longest) {
             out.commit(to);
             to = out.reserve(longest, room);
@@ -190,13 +191,29 @@ bool RewritingPass::leftContextMatches(const PreparedProduction& p) const
     return true;
 }
 
-// The history saved at a "[" comes back at the "]" that closes its branch;
-// for a branch that never closes there is nothing to save.
+// The history saved at a "[" comes back at the "]" that closes its branch.
 void RewritingPass::updateHistory(const Symbol& s, std::uint64_t position)
 {
     if (s.symbol == ']') history_.pop();
     if (!ignored_[static_cast<unsigned char>(s.symbol)]) history_.shiftIn(s);
-    if (s.symbol == '[' && !branchEnds_.neverCloses(position, level_)) history_.push();
+    if (s.symbol == '[') saveHistory(position);
+}
+
+// A settled bracket, which ends before `position`: the pass enters or
+// leaves a branch.
+void RewritingPass::passBracket(char c, std::uint64_t position)
+{
+    level_ += c == '[' ? 1 : -1;
+    if (system_.maxLeftContextSymbols == 0) return;
+    if (c == ']') history_.pop();
+    else saveHistory(position);
+}
+
+// At a "[" that ends before `position`; for a branch that never closes
+// there is nothing to save.
+void RewritingPass::saveHistory(std::uint64_t position)
+{
+    if (!branchEnds_.neverCloses(position, level_)) history_.push();
 }
 
 }  // namespace sprig

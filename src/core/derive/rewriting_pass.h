@@ -42,6 +42,8 @@ private:
     bool leftContextMatches(const PreparedProduction& p) const;
     bool probability(const PreparedProduction& p, float& value);
     void updateHistory(const Symbol& s, std::uint64_t position);
+    void saveHistory(std::uint64_t position);
+    void passBracket(char c, std::uint64_t position);
     void reportProgress(std::int64_t symbols, std::int64_t symbolCount);
 
     const LSystem& system_;

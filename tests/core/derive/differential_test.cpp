@@ -31,12 +31,13 @@ std::string randomString(std::mt19937& g, std::size_t length)
     static const char* const symbols[] = {"A", "A", "B", "B", "F", "F", "F", "+", "-", "[", "]", "%", "C", ","};
     static const char* const lists[] = {"(1)", "(0.5,2)", "(2*3)", "(-1.25)", "(3,(4))"};
     static const char* const broken[] = {"(x)", "()", "(1", "(1e39)"};
-    std::string s;
+    // Branches opened first close late or never.
+    std::string s = chance(g, 0.5) ? "[[" : "";
     while (s.size() < length) {
         s += pick(g, symbols);
         if (chance(g, 0.2)) s += pick(g, lists);
         if (chance(g, 0.002)) s += pick(g, broken);
-        if (chance(g, 0.002)) s += "\nF(";
+        if (chance(g, 0.0005)) s += "\nF(";
     }
     return s;
 }
