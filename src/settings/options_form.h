@@ -22,8 +22,8 @@ struct OptionsForm {
     bool interpretEF = false;
     bool differentiateEFWidth = false;
     bool differentiateEFColor = false;
-    bool centred = true;            // not placeAtBottom
-    bool automaticLength = true;    // not fixedSegmentLength
+    bool centred = true;          // not placeAtBottom
+    bool automaticLength = true;  // not fixedSegmentLength
     bool colourEffect = false;
     std::string segmentLength;
     std::string defaultAngle;

@@ -74,8 +74,8 @@ QPushButton* TFormOvl3D::addButton(CameraButton button, const QString& caption, 
 
 void TFormOvl3D::setControlsEnabled(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{BDalej, BBlizsie, BVpravo, BVlavo, BDole, BHore, BOsi,
-                                                            Edit1, Edit2})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{BDalej, BBlizsie, BVpravo, BVlavo, BDole, BHore, BOsi, Edit1, Edit2})
         control->setEnabled(enabled);
 }
 

@@ -50,8 +50,8 @@ public:
     QLabel* Label5 = nullptr;
     QLineEdit* Edit6 = nullptr;
     QLineEdit* Edit7 = nullptr;
-    QRadioButton* inPixels = nullptr;    // RadioGroup1's "v pixeloch"
-    QRadioButton* relative = nullptr;    // "v pomere k dĺžke segmentu"
+    QRadioButton* inPixels = nullptr;  // RadioGroup1's "v pixeloch"
+    QRadioButton* relative = nullptr;  // "v pomere k dĺžke segmentu"
     // "Grafika 3D"
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox3 = nullptr;

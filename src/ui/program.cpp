@@ -32,6 +32,13 @@ void wire(Sender* sender, Signal signal, Command command)
     QObject::connect(sender, signal, sender, [command] { command(); });
 }
 
+// A picture window's two saving commands, each with what the window shows.
+void wireSaving(PictureWindow& window, PictureSaving& saving, const std::function<QImage()>& picture)
+{
+    wire(window.saveItem, &QAction::triggered, [&saving, picture] { saving.saveNumbered(picture()); });
+    wire(window.saveAsItem, &QAction::triggered, [&saving, picture] { saving.saveAs(picture()); });
+}
+
 QColor toQColor(std::uint32_t colour)
 {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
@@ -155,10 +162,8 @@ void Program::wirePictureWindows()
 {
     Picture2dView* view2d = windows_.picture2dView;
     Picture3dView* view3d = windows_.picture3dView;
-    wire(windows_.picture2d->saveItem, &QAction::triggered, [this, view2d] { pictures_.saveNumbered(view2d->grab().toImage()); });
-    wire(windows_.picture2d->saveAsItem, &QAction::triggered, [this, view2d] { pictures_.saveAs(view2d->grab().toImage()); });
-    wire(windows_.picture3d->saveItem, &QAction::triggered, [this, view3d] { pictures_.saveNumbered(view3d->picture()); });
-    wire(windows_.picture3d->saveAsItem, &QAction::triggered, [this, view3d] { pictures_.saveAs(view3d->picture()); });
+    wireSaving(*windows_.picture2d, pictures_, [view2d] { return view2d->grab().toImage(); });
+    wireSaving(*windows_.picture3d, pictures_, [view3d] { return view3d->picture(); });
     view3d->onFormatNote = [this](const std::string& line) { ui_.appendLog(line); };
     windows_.camera->onPress = [this](CameraButton button) { pressCamera(button); };
 }
@@ -166,8 +171,8 @@ void Program::wirePictureWindows()
 void Program::pressCamera(CameraButton button)
 {
     CameraEdits edits = windows_.camera->edits();
-    const CameraResponse response = pressCameraButton(button, edits, sceneView_.camera,
-                                                      settings_.effective.drawDimensions, scene_.sceneComplete);
+    const CameraResponse response =
+        pressCameraButton(button, edits, sceneView_.camera, settings_.effective.drawDimensions, scene_.sceneComplete);
     windows_.camera->setEdits(edits);
     if (response.repaint) windows_.picture3dView->update();
     if (response.restoreWindow) ui_.restore(Window::Picture3d);

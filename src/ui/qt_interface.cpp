@@ -192,8 +192,9 @@ std::optional<std::string> QtInterface::askUser(FileDialog dialog) const
     const DialogLook look = dialogLook(dialog);
     const QString filter = QString::fromUtf8(look.filter);
     QWidget* parent = windows_.main.get();
-    const QString path = look.save ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr, look.options)
-                                   : QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    const QString path = look.save
+                             ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr, look.options)
+                             : QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
     if (path.isEmpty()) return std::nullopt;
     return QFile::encodeName(path).toStdString();
 }

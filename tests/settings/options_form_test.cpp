@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "settings/options_form.h"
 
 namespace sprig {
@@ -19,55 +17,79 @@ TEST(OptionsForm, StartsWithTheDialogsInitialTextsAndStates)
     for (bool checked : {form.showDefinitionText, form.showOptionsText, form.showStringText, form.showInformation,
                          form.centred, form.automaticLength, form.widthInPixels})
         EXPECT_TRUE(checked);
-    for (bool checked : {form.beepWhenDone, form.only2d, form.interpretEF, form.differentiateEFWidth,
-                         form.differentiateEFColor, form.colourEffect, form.segmentActiveWidth,
-                         form.segmentBeginSphere, form.segmentEndSphere, form.drawGround})
+    for (bool checked :
+         {form.beepWhenDone, form.only2d, form.interpretEF, form.differentiateEFWidth, form.differentiateEFColor,
+          form.colourEffect, form.segmentActiveWidth, form.segmentBeginSphere, form.segmentEndSphere, form.drawGround})
         EXPECT_FALSE(checked);
 }
 
-// Each control against the setting it names; OK stores it, and nothing in
-// force for the current job changes.
-TEST(OptionsForm, OkStoresEachControlInItsSetting)
+// Each control against the setting it names, read as the control shows it;
+// OK stores it, and nothing in force for the current job changes.
+TEST(OptionsForm, OkStoresEachCheckBoxInItsSetting)
 {
     struct Row {
         const char* control;
-        std::function<void(OptionsForm&)> change;
-        std::function<bool(const Settings&)> stored;
+        bool OptionsForm::*box;
+        bool (*setting)(const Settings&);
     };
     const Row rows[] = {
-        {"Edit5", [](OptionsForm& f) { f.ignoreSymbols = "AB"; }, [](const Settings& s) { return s.ignoreSymbols == "[]AB"; }},
-        {"Edit8", [](OptionsForm& f) { f.stepCount = "25"; }, [](const Settings& s) { return s.stepCount == 25; }},
-        {"CheckBox16", [](OptionsForm& f) { f.showDefinitionText = false; }, [](const Settings& s) { return !s.showDefinitionText; }},
-        {"CheckBox1", [](OptionsForm& f) { f.showOptionsText = false; }, [](const Settings& s) { return !s.showOptionsText; }},
-        {"CheckBox17", [](OptionsForm& f) { f.showStringText = false; }, [](const Settings& s) { return !s.showStringText; }},
-        {"CheckBox8", [](OptionsForm& f) { f.showInformation = false; }, [](const Settings& s) { return !s.showInformation; }},
-        {"CheckBox18", [](OptionsForm& f) { f.beepWhenDone = true; }, [](const Settings& s) { return s.beepWhenDone; }},
-        {"CheckBox10", [](OptionsForm& f) { f.only2d = true; }, [](const Settings& s) { return s.chosen.drawDimensions == 2; }},
-        {"CheckBox15", [](OptionsForm& f) { f.interpretEF = true; }, [](const Settings& s) { return s.chosen.interpretEF; }},
-        {"CheckBox6", [](OptionsForm& f) { f.differentiateEFWidth = true; }, [](const Settings& s) { return s.chosen.differentiateEFWidth; }},
-        {"CheckBox7", [](OptionsForm& f) { f.differentiateEFColor = true; }, [](const Settings& s) { return s.chosen.differentiateEFColor; }},
-        {"CheckBox11", [](OptionsForm& f) { f.centred = false; }, [](const Settings& s) { return s.placeAtBottom; }},
-        {"CheckBox12", [](OptionsForm& f) { f.automaticLength = false; }, [](const Settings& s) { return s.fixedSegmentLength; }},
-        {"CheckBox13", [](OptionsForm& f) { f.colourEffect = true; }, [](const Settings& s) { return s.colourEffect; }},
-        {"Edit6", [](OptionsForm& f) { f.segmentLength = "7,5"; }, [](const Settings& s) { return s.segmentLengthText == "7,5"; }},
-        {"Edit7", [](OptionsForm& f) { f.defaultAngle = "22.500000"; }, [](const Settings& s) { return s.defaultAngle == 22.5f; }},
-        {"RadioGroup1", [](OptionsForm& f) { f.widthInPixels = false; }, [](const Settings& s) { return !s.chosen.widthInPixels; }},
-        {"CheckBox2", [](OptionsForm& f) { f.segmentActiveWidth = true; }, [](const Settings& s) { return s.chosen.segmentActiveWidth; }},
-        {"CheckBox3", [](OptionsForm& f) { f.segmentBeginSphere = true; }, [](const Settings& s) { return s.chosen.segmentBeginSphere; }},
-        {"CheckBox4", [](OptionsForm& f) { f.segmentEndSphere = true; }, [](const Settings& s) { return s.chosen.segmentEndSphere; }},
-        {"CheckBox5", [](OptionsForm& f) { f.drawGround = true; }, [](const Settings& s) { return s.chosen.drawGround; }},
+        {"CheckBox16", &OptionsForm::showDefinitionText, [](const Settings& s) { return s.showDefinitionText; }},
+        {"CheckBox1", &OptionsForm::showOptionsText, [](const Settings& s) { return s.showOptionsText; }},
+        {"CheckBox17", &OptionsForm::showStringText, [](const Settings& s) { return s.showStringText; }},
+        {"CheckBox8", &OptionsForm::showInformation, [](const Settings& s) { return s.showInformation; }},
+        {"CheckBox18", &OptionsForm::beepWhenDone, [](const Settings& s) { return s.beepWhenDone; }},
+        {"CheckBox10", &OptionsForm::only2d, [](const Settings& s) { return s.chosen.drawDimensions == 2; }},
+        {"CheckBox15", &OptionsForm::interpretEF, [](const Settings& s) { return s.chosen.interpretEF; }},
+        {"CheckBox6", &OptionsForm::differentiateEFWidth,
+         [](const Settings& s) { return s.chosen.differentiateEFWidth; }},
+        {"CheckBox7", &OptionsForm::differentiateEFColor,
+         [](const Settings& s) { return s.chosen.differentiateEFColor; }},
+        {"CheckBox11", &OptionsForm::centred, [](const Settings& s) { return !s.placeAtBottom; }},
+        {"CheckBox12", &OptionsForm::automaticLength, [](const Settings& s) { return !s.fixedSegmentLength; }},
+        {"CheckBox13", &OptionsForm::colourEffect, [](const Settings& s) { return s.colourEffect; }},
+        {"RadioGroup1", &OptionsForm::widthInPixels, [](const Settings& s) { return s.chosen.widthInPixels; }},
+        {"CheckBox2", &OptionsForm::segmentActiveWidth, [](const Settings& s) { return s.chosen.segmentActiveWidth; }},
+        {"CheckBox3", &OptionsForm::segmentBeginSphere, [](const Settings& s) { return s.chosen.segmentBeginSphere; }},
+        {"CheckBox4", &OptionsForm::segmentEndSphere, [](const Settings& s) { return s.chosen.segmentEndSphere; }},
+        {"CheckBox5", &OptionsForm::drawGround, [](const Settings& s) { return s.chosen.drawGround; }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control);
         Settings settings;
         OptionsForm form = optionsForm(settings);
-        row.change(form);
-        EXPECT_FALSE(row.stored(settings));
+        const bool before = row.setting(settings);
+        EXPECT_EQ(form.*row.box, before);
+        form.*row.box = !before;
         const OptionsForm changed = form;
         applyOptionsForm(form, settings);
-        EXPECT_TRUE(row.stored(settings));
-        EXPECT_EQ(settings.effective, OptionValues{});
+        EXPECT_EQ(row.setting(settings), !before);
         EXPECT_EQ(form, changed);
+        EXPECT_EQ(settings.effective, OptionValues{});
+    }
+}
+
+TEST(OptionsForm, OkStoresEachEditFieldInItsSetting)
+{
+    struct Row {
+        const char* control;
+        std::string OptionsForm::*text;
+        const char* typed;
+        bool (*stored)(const Settings&);
+    };
+    const Row rows[] = {
+        {"Edit5", &OptionsForm::ignoreSymbols, "AB", [](const Settings& s) { return s.ignoreSymbols == "[]AB"; }},
+        {"Edit8", &OptionsForm::stepCount, "25", [](const Settings& s) { return s.stepCount == 25; }},
+        {"Edit6", &OptionsForm::segmentLength, "7,5", [](const Settings& s) { return s.segmentLengthText == "7,5"; }},
+        {"Edit7", &OptionsForm::defaultAngle, "22.500000", [](const Settings& s) { return s.defaultAngle == 22.5f; }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.control);
+        Settings settings;
+        OptionsForm form = optionsForm(settings);
+        form.*row.text = row.typed;
+        applyOptionsForm(form, settings);
+        EXPECT_TRUE(row.stored(settings));
+        EXPECT_EQ(form.*row.text, row.typed);
     }
 }
 
