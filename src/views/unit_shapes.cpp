@@ -68,6 +68,7 @@ std::vector<GLfloat> sphereCoordinates(GLUquadric* quadric, int row)
 // normal. The whole sphere when the triangles cannot be read back.
 void compileOuterHalf(GLuint list, GLUquadric* quadric, bool end)
 {
+    gluQuadricOrientation(quadric, GLU_OUTSIDE);  // its windings show which faces are outer
     const std::vector<GLfloat> x = sphereCoordinates(quadric, 0);
     const std::vector<GLfloat> y = sphereCoordinates(quadric, 1);
     const std::vector<GLfloat> z = sphereCoordinates(quadric, 2);
