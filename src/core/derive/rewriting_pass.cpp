@@ -22,7 +22,7 @@ bool finiteValues(const Symbol& s)
 }  // namespace
 
 RewritingPass::RewritingPass(const LSystem& system, RandomSource& random, Job& job, bool searchAll)
-    : system_(system), random_(random), job_(job)
+    : system_(system), random_(random), job_(job), searchAll_(searchAll)
 {
     productions_.reserve(system.productions.size());
     for (const Production& rule : system.productions) productions_.push_back(prepareProduction(rule));
@@ -128,6 +128,7 @@ RewritingPass::Outcome RewritingPass::tryProduction(InFile& in, OutFile& out, co
     if (!probability(p, chance)) return Outcome::Failed;
     if (!leftContextMatches(p)) return Outcome::NotApplied;
     if (rule.rightSymbolCount > 0) {
+        if (!searchAll_ && rightContextFailsAhead(in.buffered(), p, ignored_)) return Outcome::NotApplied;
         const std::uint64_t position = in.tell();
         RightContextScan scan{in, window_, ignored_, random_, branchEnds_, level_};
         const ScanResult found = scanRightContext(scan, p, binding_);

@@ -21,8 +21,10 @@ class RandomSource;
 
 class RewritingPass {
 public:
-    // Plain symbols are settled by table unless `searchAll` sends every
-    // symbol through the production search, which gives the same string.
+    // Plain symbols are settled by table, and right contexts that fail in
+    // the next few bytes are seen to fail there, unless `searchAll` sends
+    // every symbol through the production search and every right context
+    // through the whole scan, which gives the same string.
     RewritingPass(const LSystem& system, RandomSource& random, Job& job, bool searchAll = false);
 
     // Rewrites the string of `in` (positioned after its header) into `out`.
@@ -53,6 +55,7 @@ private:
     std::array<std::vector<const PreparedProduction*>, 256> byPredecessor_;
     std::array<bool, 256> ignored_{};
     PlainRules plain_;
+    bool searchAll_;
     ContextBuffer history_;
     ContextBuffer window_;
     BranchEnds branchEnds_;

@@ -82,4 +82,18 @@ ScanResult scanRightContext(RightContextScan& scan, const PreparedProduction& p,
     return ScanResult::NotMatched;
 }
 
+bool rightContextFailsAhead(std::string_view ahead, const PreparedProduction& p, const std::array<bool, 256>& ignored)
+{
+    for (std::size_t i = 0; i < ahead.size(); ++i) {
+        const auto b = static_cast<unsigned char>(ahead[i]);
+        if (b == '\n') return true;
+        // A parameter list is read or skipped only by the scan, which may
+        // find it broken.
+        if (i + 1 == ahead.size() || ahead[i + 1] == '(' || b == '[') return false;
+        if (b == ']') return ignored[b];
+        if (!ignored[b]) return p.rule->rightSymbolCount == 1 && b != static_cast<unsigned char>(p.rule->rightSymbols[0][0]);
+    }
+    return false;
+}
+
 }  // namespace sprig

@@ -3,6 +3,7 @@
 // caller returns the input to where it was afterwards.
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "core/derive/branch_ends.h"
@@ -28,5 +29,11 @@ struct RightContextScan {
 
 // On a match the values of the context symbols are appended to binding.
 ScanResult scanRightContext(RightContextScan& scan, const PreparedProduction& p, std::vector<float>& binding);
+
+// Most scans end within a few bytes: at the "]" that closes the symbol's
+// branch, or at a first symbol that differs from a context of one symbol.
+// True when the bytes `ahead` show the scan would end so, unmatched; false
+// when only the scan can tell.
+bool rightContextFailsAhead(std::string_view ahead, const PreparedProduction& p, const std::array<bool, 256>& ignored);
 
 }  // namespace sprig

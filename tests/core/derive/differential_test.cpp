@@ -46,7 +46,7 @@ std::string randomProduction(std::mt19937& g)
 {
     static const char* const predecessors[] = {"A", "B", "F", "+", "[", "A(x)", "B(x)", "F(x)", "A(x,y)"};
     static const char* const lefts[] = {"", "", "", "B<", "A(y)<", "F<"};
-    static const char* const rights[] = {"", "", "", ">B", ">A(z)", ">F[B]"};
+    static const char* const rights[] = {"", "", "", ">B", ">A(z)", ">F[B]", ">BA"};
     static const char* const conditions[] = {"", "", "", ":x>0.5", ":1", ":0"};
     static const char* const chances[] = {"", "", "(0.5)", "(0.3)", "(1)", "(2)", "(x)", "(rnd(1))"};
     static const char* const successors[] = {"F", "F[+A]F", "B", "*", "A(1)", "F(x*2)", "B(y+z)", "FFFFFFFFFFFFFFFFFFFFG",
