@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -189,7 +190,8 @@ void OutFile::discard()
 
 // Below 10^9 the value times 10^6 is exact in a double (the 24 bits of the
 // float times the 14 of 15625, 10^6 being 15625 * 2^6), so rounding it to an
-// integer, ties to even, gives the six decimals of "%f" at once.
+// integer, ties to even, gives the six decimals of "%f" at once. Below 2^52,
+// adding and taking away 2^52 rounds a double so.
 void OutFile::writeFixed(float value)
 {
     if (!(std::fabs(value) < 1e9f)) {
@@ -201,15 +203,23 @@ void OutFile::writeFixed(float value)
     if (kFileBufferSize - pos_ < kLongest) flush();
     char* out = buf_.get() + pos_;
     if (std::signbit(value)) *out++ = '-';
-    const auto millionths = static_cast<std::uint64_t>(std::nearbyint(std::fabs(static_cast<double>(value)) * 1e6));
+    constexpr double kRound = 4503599627370496.0;  // 2^52
+    const double scaled = std::fabs(static_cast<double>(value)) * 1e6 + kRound;
+    const auto millionths = static_cast<std::uint64_t>(scaled - kRound);
     char digits[10];
     int n = 0;
     for (auto whole = static_cast<std::uint32_t>(millionths / 1000000); n == 0 || whole > 0; whole /= 10)
         digits[n++] = static_cast<char>('0' + whole % 10);
     while (n > 0) *out++ = digits[--n];
     *out++ = '.';
-    auto fraction = static_cast<std::uint32_t>(millionths % 1000000);
-    for (int i = 5; i >= 0; --i, fraction /= 10) out[i] = static_cast<char>('0' + fraction % 10);
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    const auto fraction = static_cast<std::uint32_t>(millionths % 1000000);
+    std::memcpy(out, kPairs + 2 * (fraction / 10000), 2);
+    std::memcpy(out + 2, kPairs + 2 * (fraction / 100 % 100), 2);
+    std::memcpy(out + 4, kPairs + 2 * (fraction % 100), 2);
     pos_ = static_cast<std::size_t>(out + 6 - buf_.get());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Finding the first of a few bytes eight at a time: parameter lists are
-// read and counted by the bytes that end their texts, which stand some ten
-// bytes apart.
+// counted by the parentheses that open and close them, which stand some
+// ten bytes apart.
 
 #include <bit>
 #include <cstdint>

@@ -117,7 +117,6 @@ ListRead readBufferedList(InFile& in, Symbol& out, RandomSource& random)
     std::size_t start = 0;
     std::size_t i = 0;
     for (int depth = 1; depth > 0; ++i) {
-        i = static_cast<std::size_t>(findFirstOf<'(', ')', ',', '\n'>(ahead.data() + i, ahead.data() + ahead.size()) - ahead.data());
         if (i == ahead.size() || ahead[i] == '\n') return ListRead::NotBuffered;
         if (ahead[i] == '(') ++depth;
         else if (ahead[i] == ')') --depth;
