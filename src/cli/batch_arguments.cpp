@@ -5,21 +5,20 @@
 
 namespace sprig {
 
-const char* const kBatchUsage =
-    "Usage: sprigwork-batch [--steps N] [--seed S] [--clean] [--save NAME] FILE.ls\n"
-    "\n"
-    "Derives the L-system of FILE.ls from step 0 up to step N (default 0), as\n"
-    "N+1 presses of the forward button would, and leaves the string of every\n"
-    "step in <base>_NNN.stt beside FILE.ls. The information log goes to\n"
-    "standard output; errors go to standard error and set the exit status to\n"
-    "the result code.\n"
-    "\n"
-    "  --steps N   last step to derive, 0 .. 999\n"
-    "  --seed S    seed the random source with S + step index instead of the clock\n"
-    "  --clean     delete the files the run created when it ends\n"
-    "  --save NAME save the last step's string as NAME (.str is appended\n"
-    "              unless NAME ends with it), as \"Uložiť reťazec ako\" does\n"
-    "  --help      show this text\n";
+const char* const kBatchUsage = "Usage: sprigwork-batch [--steps N] [--seed S] [--clean] [--save NAME] FILE.ls\n"
+                                "\n"
+                                "Derives the L-system of FILE.ls from step 0 up to step N (default 0), as\n"
+                                "N+1 presses of the forward button would, and leaves the string of every\n"
+                                "step in <base>_NNN.stt beside FILE.ls. The information log goes to\n"
+                                "standard output; errors go to standard error and set the exit status to\n"
+                                "the result code.\n"
+                                "\n"
+                                "  --steps N   last step to derive, 0 .. 999\n"
+                                "  --seed S    seed the random source with S + step index instead of the clock\n"
+                                "  --clean     delete the files the run created when it ends\n"
+                                "  --save NAME save the last step's string as NAME (.str is appended\n"
+                                "              unless NAME ends with it), as \"Uložiť reťazec ako\" does\n"
+                                "  --help      show this text\n";
 
 namespace {
 

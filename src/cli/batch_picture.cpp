@@ -61,9 +61,13 @@ int BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_u
 {
 #ifdef SPRIG_HAVE_GL_PICTURE
     const bool sized = arguments_.sizeGiven;
-    Picture3dRequest request{scene,           settings, sized ? arguments_.width : kPicture3dWidth,
-                                   sized ? arguments_.height : kPicture3dHeight,
-                                   arguments_.camera, kBackgroundColour, &job};
+    Picture3dRequest request{scene,
+                             settings,
+                             sized ? arguments_.width : kPicture3dWidth,
+                             sized ? arguments_.height : kPicture3dHeight,
+                             arguments_.camera,
+                             kBackgroundColour,
+                             &job};
     FileFailure failure;
     request.failure = &failure;
     const int result = writePicture3dThroughModule(path, request);

@@ -72,8 +72,7 @@ int BatchSession::deriveSteps()
     if (!settings_.hasHomomorphism) return kDone;
     // Deriving only, the string to draw of the last step is left beside it.
     code = driver_.deriveHomomorphism(ui_.directJob());
-    if (code == kDone)
-        state_.createdFiles.push_back(StringFileName(base, state_.StepsDone - 1, kHomomorphismExt));
+    if (code == kDone) state_.createdFiles.push_back(StringFileName(base, state_.StepsDone - 1, kHomomorphismExt));
     return code;
 }
 

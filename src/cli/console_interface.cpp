@@ -55,11 +55,12 @@ ConsoleInterface::~ConsoleInterface() { handleStopSignals(SIG_DFL); }
 void ConsoleInterface::waitForJob(StepDriver& driver, const std::atomic<bool>& running)
 {
     bool stopPressed = false;
-    calls_.runUntil([&] { return !running; }, std::chrono::milliseconds(20), [&] {
-        if (!interrupted() || stopPressed) return;
-        driver.BitBtn1Click();
-        stopPressed = true;
-    });
+    calls_.runUntil([&] { return !running; }, std::chrono::milliseconds(20),
+                    [&] {
+                        if (!interrupted() || stopPressed) return;
+                        driver.BitBtn1Click();
+                        stopPressed = true;
+                    });
 }
 
 void ConsoleInterface::waitForWorker(const std::atomic<bool>& running)

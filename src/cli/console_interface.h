@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui_thread_calls.h"
 #include "app/user_interface.h"
 #include "platform/job.h"
+#include "platform/ui_thread_calls.h"
 
 namespace sprig {
 

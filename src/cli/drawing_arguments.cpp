@@ -8,18 +8,17 @@
 
 namespace sprig {
 
-const char* const kDrawingUsage =
-    "\n"
-    "Drawing:\n"
-    "  --mode LSR&D     interpret every step as run mode LSR&D does; the\n"
-    "                   picture of the last step goes to <base>_NNN.bmp\n"
-    "  --mode LSR       derive only (the default)\n"
-    "  --draw FILE.str  interpret a saved string as run mode LSDr does; its\n"
-    "                   picture goes to FILE.bmp (no FILE.ls is then needed)\n"
-    "  --options FILE   options lines for --draw\n"
-    "  --size WxH       size of pictures (default 1600x1200 in 2D, 435x300 in 3D)\n"
-    "A drawing that fails prints its message and sets the exit status to 100 +\n"
-    "the drawing result.\n";
+const char* const kDrawingUsage = "\n"
+                                  "Drawing:\n"
+                                  "  --mode LSR&D     interpret every step as run mode LSR&D does; the\n"
+                                  "                   picture of the last step goes to <base>_NNN.bmp\n"
+                                  "  --mode LSR       derive only (the default)\n"
+                                  "  --draw FILE.str  interpret a saved string as run mode LSDr does; its\n"
+                                  "                   picture goes to FILE.bmp (no FILE.ls is then needed)\n"
+                                  "  --options FILE   options lines for --draw\n"
+                                  "  --size WxH       size of pictures (default 1600x1200 in 2D, 435x300 in 3D)\n"
+                                  "A drawing that fails prints its message and sets the exit status to 100 +\n"
+                                  "the drawing result.\n";
 
 namespace {
 

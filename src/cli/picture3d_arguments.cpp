@@ -6,13 +6,12 @@
 
 namespace sprig {
 
-const char* const kPicture3dUsage =
-    "\n"
-    "3D pictures (draw_dimensions 3): the camera is fitted to the scene as after\n"
-    "a step, then\n"
-    "  --azimuth A      turn about the z axis, degrees (default -90)\n"
-    "  --elevation E    tilt, degrees (default 90: level, from the side)\n"
-    "  --distance D     distance instead of the fitted one\n";
+const char* const kPicture3dUsage = "\n"
+                                    "3D pictures (draw_dimensions 3): the camera is fitted to the scene as after\n"
+                                    "a step, then\n"
+                                    "  --azimuth A      turn about the z axis, degrees (default -90)\n"
+                                    "  --elevation E    tilt, degrees (default 90: level, from the side)\n"
+                                    "  --distance D     distance instead of the fitted one\n";
 
 namespace {
 

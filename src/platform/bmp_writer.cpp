@@ -32,9 +32,9 @@ std::vector<char> headers(int width, int height, std::uint32_t imageSize)
     putLittleEndian(h, kInfoHeaderSize, 4);
     putLittleEndian(h, static_cast<std::uint32_t>(width), 4);
     putLittleEndian(h, static_cast<std::uint32_t>(height), 4);  // positive: bottom-up
-    putLittleEndian(h, 1, 2);   // planes
-    putLittleEndian(h, 24, 2);  // bits per pixel
-    putLittleEndian(h, 0, 4);   // no compression
+    putLittleEndian(h, 1, 2);                                   // planes
+    putLittleEndian(h, 24, 2);                                  // bits per pixel
+    putLittleEndian(h, 0, 4);                                   // no compression
     putLittleEndian(h, imageSize, 4);
     putLittleEndian(h, kPixelsPerMetre, 4);
     putLittleEndian(h, kPixelsPerMetre, 4);

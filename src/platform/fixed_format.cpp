@@ -8,8 +8,7 @@ namespace sprig {
 
 std::size_t formatFixed(float value, char* out)
 {
-    auto result = std::to_chars(out, out + kFixedTextMax, static_cast<double>(value),
-                                std::chars_format::fixed, 6);
+    auto result = std::to_chars(out, out + kFixedTextMax, static_cast<double>(value), std::chars_format::fixed, 6);
     return static_cast<std::size_t>(result.ptr - out);
 }
 

@@ -24,7 +24,8 @@ struct RgbImage {
 
     std::array<std::uint8_t, 3> at(int x, int y) const
     {
-        const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
+        const std::size_t i =
+            (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
         return {pixels[i], pixels[i + 1], pixels[i + 2]};
     }
     RgbRows rows() const { return {pixels.data(), width, height, static_cast<std::ptrdiff_t>(width) * 3}; }

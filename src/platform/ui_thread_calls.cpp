@@ -2,8 +2,7 @@
 
 namespace sprig {
 
-UiThreadCalls::UiThreadCalls(std::function<void()> wake)
-    : uiThread_(std::this_thread::get_id()), wake_(std::move(wake))
+UiThreadCalls::UiThreadCalls(std::function<void()> wake) : uiThread_(std::this_thread::get_id()), wake_(std::move(wake))
 {
 }
 

@@ -14,14 +14,20 @@ TEST(BatchCommand, DerivesAndLogsEveryStep)
     const BatchResult r = runBatch(dir, "--steps 2 " + ls);
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string base = dir.file("koch");
-    const std::string expected =
-        "L-system file opened: " + ls + "\n"
-        "----------\nStep 0\nString rewriting\nOutput file: " + base + "_000.stt\n"
-        "Statistics\nString length: 1 KB\nNumber of symbols: 1\n"
-        "----------\nStep 1\nString rewriting\nInput file: " + base + "_000.stt\nOutput file: " + base + "_001.stt\n"
-        "Statistics\nString length: 1 KB\nNumber of symbols: 8\n"
-        "----------\nStep 2\nString rewriting\nInput file: " + base + "_001.stt\nOutput file: " + base + "_002.stt\n"
-        "Statistics\nString length: 1 KB\nNumber of symbols: 36\n";
+    const std::string expected = "L-system file opened: " + ls +
+                                 "\n"
+                                 "----------\nStep 0\nString rewriting\nOutput file: " +
+                                 base +
+                                 "_000.stt\n"
+                                 "Statistics\nString length: 1 KB\nNumber of symbols: 1\n"
+                                 "----------\nStep 1\nString rewriting\nInput file: " +
+                                 base + "_000.stt\nOutput file: " + base +
+                                 "_001.stt\n"
+                                 "Statistics\nString length: 1 KB\nNumber of symbols: 8\n"
+                                 "----------\nStep 2\nString rewriting\nInput file: " +
+                                 base + "_001.stt\nOutput file: " + base +
+                                 "_002.stt\n"
+                                 "Statistics\nString length: 1 KB\nNumber of symbols: 36\n";
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(TempDir::read(base + "_001.stt"), "n\n60.000000\nF+F--F+F");
     EXPECT_TRUE(fileExists(base + "_002.stt"));
@@ -41,7 +47,8 @@ TEST(BatchCommand, ReportsFailuresWithTheirCodesAndTexts)
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém\n"
                      "Error: I/O error or syntax error in L-system file\n"
-                     "reason: " + dir.file("missing.ls") + ": No such file or directory\n");
+                     "reason: " +
+                         dir.file("missing.ls") + ": No such file or directory\n");
 
     r = runBatch(dir, dir.write("bad.ls", "axiom F\n\nignore\n"));
     EXPECT_EQ(r.status, 111);

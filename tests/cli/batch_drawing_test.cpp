@@ -20,16 +20,27 @@ TEST(BatchDrawing, DerivesAndDrawsEveryStep)
     const BatchResult r = runBatch(dir, "--mode 'LSR&D' --steps 1 --size 320x200 " + ls);
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string base = dir.file("koch");
-    EXPECT_EQ(r.out, "L-system file opened: " + ls + "\n"
-                     "----------\nStep 0\nString rewriting\nOutput file: " + base + "_000.stt\n"
-                     "String interpreting\nInput file: " + base + "_000.stt\n"
-                     "Statistics\nString length: 1 KB\nNumber of symbols: 1\n"
-                     "Number of segments: 1\nNumber of polygons: 0\n"
-                     "----------\nStep 1\nString rewriting\nInput file: " + base + "_000.stt\n"
-                     "Output file: " + base + "_001.stt\n"
-                     "String interpreting\nInput file: " + base + "_001.stt\n"
-                     "Statistics\nString length: 1 KB\nNumber of symbols: 8\n"
-                     "Number of segments: 4\nNumber of polygons: 0\n");
+    EXPECT_EQ(r.out, "L-system file opened: " + ls +
+                         "\n"
+                         "----------\nStep 0\nString rewriting\nOutput file: " +
+                         base +
+                         "_000.stt\n"
+                         "String interpreting\nInput file: " +
+                         base +
+                         "_000.stt\n"
+                         "Statistics\nString length: 1 KB\nNumber of symbols: 1\n"
+                         "Number of segments: 1\nNumber of polygons: 0\n"
+                         "----------\nStep 1\nString rewriting\nInput file: " +
+                         base +
+                         "_000.stt\n"
+                         "Output file: " +
+                         base +
+                         "_001.stt\n"
+                         "String interpreting\nInput file: " +
+                         base +
+                         "_001.stt\n"
+                         "Statistics\nString length: 1 KB\nNumber of symbols: 8\n"
+                         "Number of segments: 4\nNumber of polygons: 0\n");
     // Only the last step's picture is written, at the size asked for.
     EXPECT_FALSE(fileExists(base + "_000.bmp"));
     const Bitmap picture(TempDir::read(base + "_001.bmp"));
@@ -112,7 +123,8 @@ TEST(BatchDrawing, EveryExampleDraws)
         std::filesystem::copy_file(source, ls);
         std::filesystem::path options = source;
         options.replace_extension(".op");
-        if (std::filesystem::exists(options)) std::filesystem::copy_file(options, dir.file(options.filename().string()));
+        if (std::filesystem::exists(options))
+            std::filesystem::copy_file(options, dir.file(options.filename().string()));
         const BatchResult r = runBatch(dir, "--mode 'LSR&D' --steps 3 --seed 1 --clean --size 160x120 " + ls);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_NE(r.out.find("Number of segments: "), std::string::npos);

@@ -15,8 +15,8 @@ TEST(BatchRefusals, ArgumentsThatMeanNothingOrNoPictureAreUsageErrors)
     const std::string str = dir.write("p.str", "n\n90.000000\nF\n");
     const std::string draw = "--draw " + str + " ";
     const char* const refused[] = {
-        "--azimuth 1e308", "--elevation -1e39", "--distance -5", "--distance 0", "--distance 1e308", "--azimuth nan",
-        "--elevation inf",
+        "--azimuth 1e308",  "--elevation -1e39", "--distance -5",   "--distance 0",
+        "--distance 1e308", "--azimuth nan",     "--elevation inf",
     };
     for (const char* camera : refused) {
         SCOPED_TRACE(camera);

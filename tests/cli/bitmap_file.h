@@ -22,7 +22,8 @@ public:
     Rgb at(int x, int y) const
     {
         const std::size_t row = (static_cast<std::size_t>(width()) * 3 + 3) / 4 * 4;
-        const std::size_t i = number(10) + static_cast<std::size_t>(height() - 1 - y) * row + static_cast<std::size_t>(x) * 3;
+        const std::size_t i =
+            number(10) + static_cast<std::size_t>(height() - 1 - y) * row + static_cast<std::size_t>(x) * 3;
         return {byte(i + 2), byte(i + 1), byte(i)};
     }
 

@@ -13,7 +13,8 @@ namespace {
 std::uint32_t readLittleEndian(const std::string& bytes, std::size_t offset, int count)
 {
     std::uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
     return value;
 }
 

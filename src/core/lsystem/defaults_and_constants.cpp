@@ -44,10 +44,8 @@ void completeList(std::string_view written, std::string_view entry, std::string&
     out.append(written);
     const std::size_t given = countValues(written.substr(2));
     const std::size_t wanted = static_cast<std::size_t>(std::count(entry.begin(), entry.end(), ',')) + 1;
-    if (given < wanted)
-        out.append(entry.substr(nthComma(entry, given)));
-    else
-        out.push_back(')');
+    if (given < wanted) out.append(entry.substr(nthComma(entry, given)));
+    else out.push_back(')');
 }
 
 int withinLimit(const std::string& out) { return out.size() > kMaxExpandedText ? kIoError : kDone; }
@@ -81,8 +79,8 @@ namespace {
 
 // The constant that replaces text at its earliest name occurrence from
 // `from` on, or null when no name occurs; at is set to that occurrence.
-const Constant* nextConstant(std::string_view text, std::size_t from,
-                             const std::vector<Constant>& constants, std::size_t& at)
+const Constant* nextConstant(std::string_view text, std::size_t from, const std::vector<Constant>& constants,
+                             std::size_t& at)
 {
     const Constant* chosen = nullptr;
     at = npos;

@@ -71,8 +71,8 @@ private:
     bool inHomomorphism_ = false;
 };
 
-int parse(const std::vector<std::string>& lines, ParseMode mode, const Settings& settings,
-          RandomSource& random, LSystem& out, ParseReport& report)
+int parse(const std::vector<std::string>& lines, ParseMode mode, const Settings& settings, RandomSource& random,
+          LSystem& out, ParseReport& report)
 {
     LSystem model;
     model.ignoreSet = settings.ignoreSymbols;
@@ -91,8 +91,8 @@ int parse(const std::vector<std::string>& lines, ParseMode mode, const Settings&
 
 }  // namespace
 
-int ParseLSystem(const std::vector<std::string>& lines, ParseMode mode, const Settings& settings,
-                 RandomSource& random, LSystem& out, ParseReport& report)
+int ParseLSystem(const std::vector<std::string>& lines, ParseMode mode, const Settings& settings, RandomSource& random,
+                 LSystem& out, ParseReport& report)
 {
     try {
         return parse(lines, mode, settings, random, out, report);

@@ -4,8 +4,8 @@
 
 #include "core/lsystem/expression_number.h"
 #include "core/lsystem/expression_operations.h"
-#include "core/lsystem/parentheses.h"
 #include "core/lsystem/expression_text.h"
+#include "core/lsystem/parentheses.h"
 #include "platform/fixed_format.h"
 
 namespace sprig {

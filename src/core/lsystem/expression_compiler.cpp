@@ -45,7 +45,10 @@ private:
     std::uint32_t failure(float value) { return add({NodeKind::Failure, 0, Function::None, value}); }
     // A number too large for a float fails.
     std::uint32_t number(std::optional<float> value) { return value ? constant(*value) : failure(0.0f); }
-    std::uint32_t parameter(int index) { return add({NodeKind::Parameter, 0, Function::None, 0.0f, std::uint32_t(index)}); }
+    std::uint32_t parameter(int index)
+    {
+        return add({NodeKind::Parameter, 0, Function::None, 0.0f, std::uint32_t(index)});
+    }
     std::uint32_t slotNode(NodeKind kind, std::uint32_t slot) { return add({kind, 0, Function::None, 0.0f, slot}); }
 
     std::uint32_t groups(std::uint32_t offset, std::uint32_t length);

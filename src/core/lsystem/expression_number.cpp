@@ -7,10 +7,7 @@
 
 namespace sprig {
 
-bool isNumberText(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), isNumberChar);
-}
+bool isNumberText(std::string_view text) { return std::all_of(text.begin(), text.end(), isNumberChar); }
 
 std::optional<float> readNumber(std::string_view text)
 {

@@ -13,10 +13,7 @@ namespace sprig {
 // the recursion so that no input can exhaust the stack.
 inline constexpr std::size_t kMaxExpressionText = 4096;
 
-inline bool isNumberChar(char c)
-{
-    return (c >= '0' && c <= '9') || c == '.' || c == '-';
-}
+inline bool isNumberChar(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; }
 
 // True when every character of text is one of "0123456789.-" (true for "").
 bool isNumberText(std::string_view text);

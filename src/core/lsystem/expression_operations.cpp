@@ -10,9 +10,17 @@ int operatorLevel(char c)
 {
     switch (c) {
     case '^': return 0;
-    case '*': case '/': case '%': return 1;
-    case '+': case '?': return 2;
-    case '=': case '#': case '<': case '>': case '@': case '~': return 3;
+    case '*':
+    case '/':
+    case '%': return 1;
+    case '+':
+    case '?': return 2;
+    case '=':
+    case '#':
+    case '<':
+    case '>':
+    case '@':
+    case '~': return 3;
     case '!': return 4;
     case '&': return 5;
     case '|': return 6;
@@ -78,10 +86,9 @@ struct FunctionName {
 
 // Compared in this order; no name is a prefix of another.
 constexpr FunctionName kFunctionNames[] = {
-    {"RND", Function::Rnd},     {"ABS", Function::Abs},     {"SIN", Function::Sin},
-    {"COS", Function::Cos},     {"EXP", Function::Exp},     {"TAN", Function::Tan},
-    {"LN", Function::Ln},       {"FLOOR", Function::Floor}, {"ROUND", Function::Round},
-    {"CEIL", Function::Ceil},   {"COTG", Function::Cotg},   {"SQRT", Function::Sqrt},
+    {"RND", Function::Rnd},     {"ABS", Function::Abs},   {"SIN", Function::Sin},   {"COS", Function::Cos},
+    {"EXP", Function::Exp},     {"TAN", Function::Tan},   {"LN", Function::Ln},     {"FLOOR", Function::Floor},
+    {"ROUND", Function::Round}, {"CEIL", Function::Ceil}, {"COTG", Function::Cotg}, {"SQRT", Function::Sqrt},
 };
 
 constexpr double kEuler = 2.718281828459045;

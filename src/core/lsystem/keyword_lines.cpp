@@ -24,8 +24,7 @@ int readAxiomLine(std::string_view rest, LSystem& model, ParseReport& report)
 int readIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report)
 {
     if (rest.empty()) return lineError(report, "Za ignore musí nasledovať aspoň 1 symbol");
-    if (rest.size() > kMaxIgnoreSymbols)
-        return lineError(report, "Za ignore môže nasledovať max. 99 symbolov");
+    if (rest.size() > kMaxIgnoreSymbols) return lineError(report, "Za ignore môže nasledovať max. 99 symbolov");
     model.ignoreSet = std::string(rest) + "[]";
     return kDone;
 }

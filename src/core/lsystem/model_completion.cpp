@@ -45,8 +45,7 @@ int substituteModelConstants(LSystem& model)
         if (rule.hasCondition)
             if (int code = rewriteInPlace(rule.condition, constants, SubstituteConstants)) return code;
         if (!rule.probabilityIsConstant)
-            if (int code = rewriteInPlace(rule.probabilityText, constants, SubstituteConstants))
-                return code;
+            if (int code = rewriteInPlace(rule.probabilityText, constants, SubstituteConstants)) return code;
     }
     return rewriteInPlace(model.axiom, constants, SubstituteConstants);
 }

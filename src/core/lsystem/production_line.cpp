@@ -16,8 +16,8 @@ std::size_t firstBefore(std::string_view line, char c, std::size_t limit)
     return at < limit ? at : npos;
 }
 
-int readContext(std::string_view text, std::string& context, std::vector<ContextSymbol>& symbols,
-                int& symbolCount, int& paramCount, bool& parametric)
+int readContext(std::string_view text, std::string& context, std::vector<ContextSymbol>& symbols, int& symbolCount,
+                int& paramCount, bool& parametric)
 {
     context = text;
     if (text.find('(') != npos) parametric = true;
@@ -77,8 +77,8 @@ int parseProductionLine(std::string_view line, RandomSource& random, Production&
 
     std::size_t at = 1;
     if (less != npos) {
-        if (int code = readContext(line.substr(1, less - 1), rule.leftContext, rule.leftSymbols,
-                                   rule.leftSymbolCount, rule.leftParamCount, parametric))
+        if (int code = readContext(line.substr(1, less - 1), rule.leftContext, rule.leftSymbols, rule.leftSymbolCount,
+                                   rule.leftParamCount, parametric))
             return code;
         rule.leftContextLength = static_cast<int>(rule.leftContext.size());
         at = less + 1;
@@ -87,9 +87,8 @@ int parseProductionLine(std::string_view line, RandomSource& random, Production&
     if (used == npos) return kIoError;
     at += used;
     if (line[at] == '>') {
-        if (int code = readContext(line.substr(at + 1, headEnd - at - 1), rule.rightContext,
-                                   rule.rightSymbols, rule.rightSymbolCount, rule.rightParamCount,
-                                   parametric))
+        if (int code = readContext(line.substr(at + 1, headEnd - at - 1), rule.rightContext, rule.rightSymbols,
+                                   rule.rightSymbolCount, rule.rightParamCount, parametric))
             return code;
         rule.rightContextLength = static_cast<int>(rule.rightContext.size());
         at = headEnd;

@@ -28,15 +28,25 @@ public:
         case 'F': return drawF(params, isE);
         case 'f': return moveF(params);
         case 'G': return drawG(params);
-        case 'g': moveBy(params); output_.move(turtle_); return 0;
-        case '+': case '-': case '&': case '^': case '\\': case '/':
-            Motion::turn(turtle_, static_cast<unsigned char>(symbol), turnAngle(params, defaultTurn_));
+        case 'g':
+            moveBy(params);
+            output_.move(turtle_);
             return 0;
+        case '+':
+        case '-':
+        case '&':
+        case '^':
+        case '\\':
+        case '/': Motion::turn(turtle_, static_cast<unsigned char>(symbol), turnAngle(params, defaultTurn_)); return 0;
         case '|': Motion::reverse(turtle_); return 0;
         case '$': Motion::level(turtle_); return 0;
-        case '"': case '\'': scaleLength(turtle_, static_cast<unsigned char>(symbol), params); return 0;
-        case '!': case '#': return width(symbol, params);
-        case ';': case ',': case ':': return colour(symbol, params);
+        case '"':
+        case '\'': scaleLength(turtle_, static_cast<unsigned char>(symbol), params); return 0;
+        case '!':
+        case '#': return width(symbol, params);
+        case ';':
+        case ',':
+        case ':': return colour(symbol, params);
         case '[': return branches_.push(turtle_);
         case ']': return popBranch();
         case '{': return polygons_.open();
@@ -62,10 +72,8 @@ private:
         ++totals_.segmentTotal;
         if (params.n >= 2) {
             if (params.p[1] >= 0.0f) turtle_.width = params.p[1];
-            if (isE && options_.differentiateEFWidth)
-                turtle_.lastSegment = -1;
-            else
-                output_.closeEndWidth(turtle_);
+            if (isE && options_.differentiateEFWidth) turtle_.lastSegment = -1;
+            else output_.closeEndWidth(turtle_);
             output_.penWidth(turtle_.width);
         }
         if (params.n == 3) {
@@ -141,8 +149,8 @@ private:
 }  // namespace
 
 template <class Output>
-int drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount,
-               Output& output, const Job& job, PassProgress& progress, DrawTotals& totals)
+int drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount, Output& output,
+               const Job& job, PassProgress& progress, DrawTotals& totals)
 {
     SymbolStream stream;
     if (int result = stream.open(fileName, options.defaultAngle)) return result;
@@ -151,9 +159,9 @@ int drawString(const std::string& fileName, const TurtleOptions& options, std::i
                       [&](int symbol, const SymbolParams& params) { return drawer.apply(symbol, params); });
 }
 
-template int drawString<PlaneDrawing>(const std::string&, const TurtleOptions&, std::int64_t, PlaneDrawing&,
-                                      const Job&, PassProgress&, DrawTotals&);
-template int drawString<SceneBuilder>(const std::string&, const TurtleOptions&, std::int64_t, SceneBuilder&,
-                                      const Job&, PassProgress&, DrawTotals&);
+template int drawString<PlaneDrawing>(const std::string&, const TurtleOptions&, std::int64_t, PlaneDrawing&, const Job&,
+                                      PassProgress&, DrawTotals&);
+template int drawString<SceneBuilder>(const std::string&, const TurtleOptions&, std::int64_t, SceneBuilder&, const Job&,
+                                      PassProgress&, DrawTotals&);
 
 }  // namespace sprig

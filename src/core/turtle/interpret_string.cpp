@@ -18,8 +18,7 @@ bool hasTarget(const InterpretRequest& request)
     return request.settings.effective.drawDimensions == 2 ? request.canvas != nullptr : request.scene != nullptr;
 }
 
-int drawPlane(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress,
-              DrawTotals& totals)
+int drawPlane(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress, DrawTotals& totals)
 {
     const Settings& settings = request.settings;
     if (request.backgroundColour) request.canvas->fill(*request.backgroundColour);
@@ -35,13 +34,13 @@ int drawPlane(const InterpretRequest& request, const TurtleOptions& options, Pas
     return drawString(request.fileName, options, request.symbolCount, drawing, request.job, progress, totals);
 }
 
-int drawSpace(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress,
-              DrawTotals& totals)
+int drawSpace(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress, DrawTotals& totals)
 {
     SceneRecord& scene = *request.scene;
     scene.reset();
     SceneBuilder builder(scene, options.differentiateEFWidth, options.differentiateEFColor);
-    const int result = drawString(request.fileName, options, request.symbolCount, builder, request.job, progress, totals);
+    const int result =
+        drawString(request.fileName, options, request.symbolCount, builder, request.job, progress, totals);
     if (result == kDone) scene.finish();
     return result;
 }

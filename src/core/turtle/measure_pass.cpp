@@ -20,16 +20,21 @@ public:
     int apply(int symbol, const SymbolParams& params)
     {
         switch (readEAsF(symbol, interpretEF_)) {
-        case 'F': case 'f': case 'G': case 'g':
+        case 'F':
+        case 'f':
+        case 'G':
+        case 'g':
             motion_.advance(turtle_, params.p1() * turtle_.lengthUnit);
             box_.include(turtle_.position.x, turtle_.position.y);
             return 0;
-        case '+': case '-':
+        case '+':
+        case '-':
             PlaneMotion::turn(turtle_, static_cast<unsigned char>(symbol), turnAngle(params, defaultTurn_));
             return 0;
         case '|': PlaneMotion::reverse(turtle_); return 0;
         case '$': PlaneMotion::level(turtle_); return 0;
-        case '"': case '\'': scaleLength(turtle_, static_cast<unsigned char>(symbol), params); return 0;
+        case '"':
+        case '\'': scaleLength(turtle_, static_cast<unsigned char>(symbol), params); return 0;
         case '[': return branches_.push(turtle_);
         case ']': return branches_.pop(turtle_);
         default: return 0;
@@ -47,8 +52,8 @@ private:
 
 }  // namespace
 
-int measurePicture(const std::string& fileName, const TurtleOptions& options, const Job& job,
-                   PassProgress& progress, PictureBox& box)
+int measurePicture(const std::string& fileName, const TurtleOptions& options, const Job& job, PassProgress& progress,
+                   PictureBox& box)
 {
     box = PictureBox{};
     SymbolStream stream;

@@ -13,10 +13,8 @@ void PlaneMotion::refresh(float heading)
 
 void PlaneMotion::turn(Turtle& turtle, unsigned char symbol, float radians)
 {
-    if (symbol == '+')
-        turnLeft2D(turtle, radians);
-    else if (symbol == '-')
-        turnRight2D(turtle, radians);
+    if (symbol == '+') turnLeft2D(turtle, radians);
+    else if (symbol == '-') turnRight2D(turtle, radians);
 }
 
 namespace {

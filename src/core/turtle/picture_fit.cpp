@@ -7,7 +7,7 @@ namespace sprig {
 namespace {
 
 struct AxisFit {
-    float scale;  // area pixels per turtle unit along this axis
+    float scale;     // area pixels per turtle unit along this axis
     float relative;  // the start point's relative position, 0 .. 1
 };
 

@@ -17,7 +17,7 @@ struct PictureBox {
 };
 
 struct FitResult {
-    float scale = 1.0f;  // pixels per turtle unit
+    float scale = 1.0f;    // pixels per turtle unit
     float originX = 0.0f;  // pixel position of the turtle's origin
     float originY = 0.0f;
 };

@@ -14,7 +14,7 @@
 namespace sprig {
 
 struct PenOptions {
-    bool widthInPixels = true;  // else widths are in turtle units
+    bool widthInPixels = true;          // else widths are in turtle units
     bool differentiateEFWidth = false;  // E lines four times as wide
     bool differentiateEFColor = false;  // E lines red
 };

@@ -40,15 +40,13 @@ bool SceneRecord::append(const Vec3& start, const Vec3& end, float width, std::u
     return true;
 }
 
-std::optional<int> SceneRecord::recordSegment(const Vec3& start, const Vec3& end, float width,
-                                              std::uint32_t colour)
+std::optional<int> SceneRecord::recordSegment(const Vec3& start, const Vec3& end, float width, std::uint32_t colour)
 {
     if (!append(start, end, width, colour, 0)) return std::nullopt;
     return count_ - 1;
 }
 
-bool SceneRecord::recordPolygon(std::span<const Vec3> vertices, float width, std::uint32_t colour,
-                                const Vec3& up)
+bool SceneRecord::recordPolygon(std::span<const Vec3> vertices, float width, std::uint32_t colour, const Vec3& up)
 {
     bool recorded = false;
     const std::size_t k = vertices.size();

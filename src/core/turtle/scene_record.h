@@ -20,8 +20,8 @@ struct SceneElement {
     Vec3 start;
     Vec3 end;
     float startWidth = 0.0f;
-    float endWidth = -1.0f;  // -1: not set
-    std::uint32_t colour = 0;  // 0x00BBGGRR
+    float endWidth = -1.0f;          // -1: not set
+    std::uint32_t colour = 0;        // 0x00BBGGRR
     std::int32_t polygonNumber = 0;  // 0 for a segment, k >= 1 for an edge of polygon k
 };
 

@@ -10,10 +10,7 @@ namespace {
 
 bool isSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
-bool isNumberByte(int c)
-{
-    return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
-}
+bool isNumberByte(int c) { return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E'; }
 
 }  // namespace
 
@@ -53,7 +50,8 @@ int SymbolReader::readAngle(float& angle)
     int c = skipSpace();
     if (c == kEof) return 0;
     int length = 0;
-    for (; isNumberByte(c) && length < kMaxParamText; c = file_.get()) text_[static_cast<std::size_t>(length++)] = static_cast<char>(c);
+    for (; isNumberByte(c) && length < kMaxParamText; c = file_.get())
+        text_[static_cast<std::size_t>(length++)] = static_cast<char>(c);
     if (c != kEof && !file_.unget()) return 2;
     return readLeadingNumber(std::string_view(text_.data(), static_cast<std::size_t>(length)), angle, true) ? 0 : 2;
 }

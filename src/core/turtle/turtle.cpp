@@ -31,14 +31,11 @@ void reverse2D(Turtle& turtle) { turnLeft2D(turtle, kPi); }
 
 void scaleLength(Turtle& turtle, unsigned char symbol, const SymbolParams& params)
 {
-    if (params.n >= 1)
-        turtle.lengthUnit *= params.p1();
-    else
-        turtle.lengthUnit *= symbol == '"' ? 1.1f : 0.9f;
+    if (params.n >= 1) turtle.lengthUnit *= params.p1();
+    else turtle.lengthUnit *= symbol == '"' ? 1.1f : 0.9f;
 }
 
-bool changeWidth(Turtle& turtle, unsigned char symbol, const SymbolParams& params, float decrement,
-                 float increment)
+bool changeWidth(Turtle& turtle, unsigned char symbol, const SymbolParams& params, float decrement, float increment)
 {
     if (params.n >= 1) {
         if (!(params.p1() >= 0.0f)) return false;
@@ -80,8 +77,7 @@ bool changeColour(Turtle& turtle, unsigned char symbol, const SymbolParams& para
 {
     const auto& p = params.p;
     switch (params.n) {
-    case 0:
-        return stepColourIndex(turtle, symbol);
+    case 0: return stepColourIndex(turtle, symbol);
     case 1:
         if (!isColourIndex(p[0])) return false;
         useColourIndex(turtle, static_cast<int>(p[0]));
@@ -90,8 +86,7 @@ bool changeColour(Turtle& turtle, unsigned char symbol, const SymbolParams& para
         if (!inUnitRange(p[0]) || !inUnitRange(p[1]) || !inUnitRange(p[2])) return false;
         turtle.colour = colourByte(p[0]) + 256u * colourByte(p[1]) + 65536u * colourByte(p[2]);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -70,8 +70,7 @@ void reverse2D(Turtle& turtle);
 void scaleLength(Turtle& turtle, unsigned char symbol, const SymbolParams& params);
 
 // '!' and '#'. Returns true when the width was set.
-bool changeWidth(Turtle& turtle, unsigned char symbol, const SymbolParams& params, float decrement,
-                 float increment);
+bool changeWidth(Turtle& turtle, unsigned char symbol, const SymbolParams& params, float decrement, float increment);
 
 // ';', ',' and ':'. Returns true when the colour was set.
 bool changeColour(Turtle& turtle, unsigned char symbol, const SymbolParams& params);

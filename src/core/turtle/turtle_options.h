@@ -23,10 +23,17 @@ struct TurtleOptions {
     static TurtleOptions from(const Settings& settings, std::uint32_t penColour)
     {
         const OptionValues& in = settings.effective;
-        return {in.interpretEF,          in.differentiateEFWidth, in.differentiateEFColor,
-                in.widthInPixels,        settings.colourEffect,   settings.fixedSegmentLength,
-                settings.segmentLength,  settings.widthDecrement, settings.widthIncrement,
-                settings.defaultAngle,   penColour};
+        return {in.interpretEF,
+                in.differentiateEFWidth,
+                in.differentiateEFColor,
+                in.widthInPixels,
+                settings.colourEffect,
+                settings.fixedSegmentLength,
+                settings.segmentLength,
+                settings.widthDecrement,
+                settings.widthIncrement,
+                settings.defaultAngle,
+                penColour};
     }
 
     // A move with parameter 1 goes this far at the start of a pass.

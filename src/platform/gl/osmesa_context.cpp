@@ -11,17 +11,23 @@ namespace {
 
 OSMesaContext createWithDepth(int depthBits)
 {
-    const int attributes[] = {OSMESA_FORMAT, OSMESA_RGBA, OSMESA_DEPTH_BITS, depthBits, OSMESA_STENCIL_BITS, 0,
-                              OSMESA_ACCUM_BITS, 0, OSMESA_PROFILE, OSMESA_COMPAT_PROFILE, 0};
+    const int attributes[] = {OSMESA_FORMAT,
+                              OSMESA_RGBA,
+                              OSMESA_DEPTH_BITS,
+                              depthBits,
+                              OSMESA_STENCIL_BITS,
+                              0,
+                              OSMESA_ACCUM_BITS,
+                              0,
+                              OSMESA_PROFILE,
+                              OSMESA_COMPAT_PROFILE,
+                              0};
     return OSMesaCreateContextAttribs(attributes, nullptr);
 }
 
 // False when the program's GL calls are bound to another GL library (one
 // linked before Mesa's), which would draw nothing and report no error.
-bool reachesMesa()
-{
-    return glGetString(GL_RENDERER) != nullptr;
-}
+bool reachesMesa() { return glGetString(GL_RENDERER) != nullptr; }
 
 // Mesa keeps its own colour and depth buffers of 4 bytes a pixel each,
 // besides some tens of megabytes for drawing, and does not survive failing
@@ -76,10 +82,7 @@ bool OsMesaContext::makeCurrent()
     return OSMesaMakeCurrent(context_, buffer_.data(), GL_UNSIGNED_BYTE, width_, height_) == GL_TRUE;
 }
 
-void OsMesaContext::swapBuffers()
-{
-    glFinish();
-}
+void OsMesaContext::swapBuffers() { glFinish(); }
 
 // The buffer holds RGBA rows bottom row first.
 RgbImage OsMesaContext::readPixels()

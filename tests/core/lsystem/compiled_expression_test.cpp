@@ -55,10 +55,14 @@ private:
         switch (kind) {
         case 0: return number();
         case 1: return tame_ ? pickFrom({"x", "y", "a"}) : pickFrom({"x", "y", "a", "q", "xy", ""});
-        case 2: return tame_ ? pickFrom({"RND5", "SIN2", "x", "()"})
-                             : pickFrom({"RND5", "ABS", "LN", "COTG0", "(2^128)", "(0*(2^128))", "()"});
-        case 3: case 4: return group("", depth);
-        case 5: case 6: case 7: return group(function(), depth);
+        case 2:
+            return tame_ ? pickFrom({"RND5", "SIN2", "x", "()"})
+                         : pickFrom({"RND5", "ABS", "LN", "COTG0", "(2^128)", "(0*(2^128))", "()"});
+        case 3:
+        case 4: return group("", depth);
+        case 5:
+        case 6:
+        case 7: return group(function(), depth);
         default: return atom(depth - 1) + atom(depth - 1);
         }
     }
@@ -76,8 +80,9 @@ private:
         switch (pick(6)) {
         case 0: return std::to_string(pick(100));
         case 1: return std::to_string(pick(1000)) + "." + std::to_string(pick(1000));
-        case 2: return pickFrom({".5", "5.", "0.0000001", "1.2.3", "100000000000", "0", "-2", "3.4e5",
-                                 "1000000000000000000000000000000000000000"});
+        case 2:
+            return pickFrom({".5", "5.", "0.0000001", "1.2.3", "100000000000", "0", "-2", "3.4e5",
+                             "1000000000000000000000000000000000000000"});
         case 3: return std::to_string(pick(10));
         default: return std::to_string(pick(20)) + ".5";
         }
@@ -108,8 +113,8 @@ private:
 };
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
-constexpr std::array<float, 14> kSampleValues = {0.0f,   -0.0f,      1.0f,  -1.0f,   0.5f,     2.25f, 1e-7f,
-                                                 -3.5f,  123456.79f, 1e30f, 3e38f, 0.0078125f, kInf, 7.0f};
+constexpr std::array<float, 14> kSampleValues = {0.0f,  -0.0f,      1.0f,  -1.0f, 0.5f,       2.25f, 1e-7f,
+                                                 -3.5f, 123456.79f, 1e30f, 3e38f, 0.0078125f, kInf,  7.0f};
 
 // Evaluates text both ways with identically seeded generators and reports
 // any difference in the result or in the number of random draws.
@@ -120,9 +125,11 @@ constexpr std::array<float, 14> kSampleValues = {0.0f,   -0.0f,      1.0f,  -1.0
     LcgRandom compiledRandom(seed);
     const EvalResult expected = EvaluateExpression(text, ParamBinding{names, values}, textRandom);
     const EvalResult actual = compiled.evaluate(values, compiledRandom);
-    if (expected.ok != actual.ok || std::bit_cast<std::uint32_t>(expected.value) != std::bit_cast<std::uint32_t>(actual.value)) {
-        return ::testing::AssertionFailure() << '"' << text << "\" text gives " << expected.value << " ok " << expected.ok
-                                             << ", compiled gives " << actual.value << " ok " << actual.ok;
+    if (expected.ok != actual.ok ||
+        std::bit_cast<std::uint32_t>(expected.value) != std::bit_cast<std::uint32_t>(actual.value)) {
+        return ::testing::AssertionFailure()
+               << '"' << text << "\" text gives " << expected.value << " ok " << expected.ok << ", compiled gives "
+               << actual.value << " ok " << actual.ok;
     }
     if (textRandom.next() != compiledRandom.next()) {
         return ::testing::AssertionFailure() << '"' << text << "\" draws a different number of random values";
@@ -143,7 +150,8 @@ TEST(CompiledExpression, MatchesTheTextEvaluatorOnGeneratedExpressions)
         const CompiledExpression compiled = CompiledExpression::compile(text, names);
         for (int binding = 0; binding < 3; ++binding) {
             std::array<float, 3> values{};
-            for (float& value : values) value = kSampleValues[static_cast<std::size_t>(generator.pick(kSampleValues.size()))];
+            for (float& value : values)
+                value = kSampleValues[static_cast<std::size_t>(generator.pick(kSampleValues.size()))];
             LcgRandom random(1);
             evaluated += compiled.evaluate(values.data(), random).ok ? 1 : 0;
             const auto result = sameAsText(text, compiled, names, values.data(), static_cast<std::uint32_t>(i));
@@ -159,13 +167,52 @@ TEST(CompiledExpression, MatchesTheTextEvaluatorOnChosenShapes)
 {
     const std::string names = "xyx";
     const std::array<float, 3> values = {0.1234567f, -2.5f, 9.0f};
-    for (const char* raw : {"", "x", "y", "z", "xy", "x*0.5", "(x+1)*2", "x/1.456", "2(3)", "5(0-3)", "(1)(2)",
-                            "(x)(y)", "(x)5", "SIN(x)", "SIN(x)5", "SIN5(x)", "SIN(x)(y)", "SIN(y)(x)", "SIN(x).5",
-                            "RND(x)+(RND(1))", "RND", "RNDRND(1)", "LN(x-x)", "x/(y-y)", "(x", "x)", ")(", "((x)",
-                            "!(x>1)", "!x!y", "*x", "x**y", "--x", "+-x", "-(2^128)", "(2^128)", "SIN(2^128)",
-                            "(0*(2^128))", "x(2^128)", "2^127*(2)", "ROUND(x*10)", "t>77.8+10&&(k==1||m<=23.8+k)",
-                            "1000000000000000000000000000000000000000", "SIN1000000000000000000000000000000000000000",
-                            "SIN(1000000000000000000000000000000000000000)", "100000000000000000000000000000000000000(0)"}) {
+    for (const char* raw : {"",
+                            "x",
+                            "y",
+                            "z",
+                            "xy",
+                            "x*0.5",
+                            "(x+1)*2",
+                            "x/1.456",
+                            "2(3)",
+                            "5(0-3)",
+                            "(1)(2)",
+                            "(x)(y)",
+                            "(x)5",
+                            "SIN(x)",
+                            "SIN(x)5",
+                            "SIN5(x)",
+                            "SIN(x)(y)",
+                            "SIN(y)(x)",
+                            "SIN(x).5",
+                            "RND(x)+(RND(1))",
+                            "RND",
+                            "RNDRND(1)",
+                            "LN(x-x)",
+                            "x/(y-y)",
+                            "(x",
+                            "x)",
+                            ")(",
+                            "((x)",
+                            "!(x>1)",
+                            "!x!y",
+                            "*x",
+                            "x**y",
+                            "--x",
+                            "+-x",
+                            "-(2^128)",
+                            "(2^128)",
+                            "SIN(2^128)",
+                            "(0*(2^128))",
+                            "x(2^128)",
+                            "2^127*(2)",
+                            "ROUND(x*10)",
+                            "t>77.8+10&&(k==1||m<=23.8+k)",
+                            "1000000000000000000000000000000000000000",
+                            "SIN1000000000000000000000000000000000000000",
+                            "SIN(1000000000000000000000000000000000000000)",
+                            "100000000000000000000000000000000000000(0)"}) {
         for (bool normalize : {true, false}) {
             std::string text = raw;
             if (normalize) NormalizeExpression(text);

@@ -8,8 +8,8 @@
 namespace sprig {
 namespace {
 
-using testing::parseLines;
 using testing::Parsed;
+using testing::parseLines;
 using testing::successors;
 using Lines = std::vector<std::string>;
 
@@ -22,10 +22,15 @@ TEST(ApplyDefaults, MissingParametersComeFromTheFirstEntryForTheSymbol)
     };
     const std::vector<DefaultEntry> u{"U(1.67,7)"};
     const Case cases[] = {
-        {"U(5)", u, "U(5,7)"},         {"U", u, "U(1.67,7)"},  {"U(1,2,3)", u, "U(1,2,3)"}, {"U(1,2)", u, "U(1,2)"},
-        {"F(U)", u, "F(U)"},           {"U(ABS(1),2)", u, "U(ABS(1),2)"},
+        {"U(5)", u, "U(5,7)"},
+        {"U", u, "U(1.67,7)"},
+        {"U(1,2,3)", u, "U(1,2,3)"},
+        {"U(1,2)", u, "U(1,2)"},
+        {"F(U)", u, "F(U)"},
+        {"U(ABS(1),2)", u, "U(ABS(1),2)"},
         {"FU[U(x*(2+1))]", u, "FU(1.67,7)[U(x*(2+1),7)]"},
-        {"U", {"U(1)", "U(2,3)"}, "U(1)"}, {"B(9)A", {"B(1,2,3)"}, "B(9,2,3)A"},
+        {"U", {"U(1)", "U(2,3)"}, "U(1)"},
+        {"B(9)A", {"B(1,2,3)"}, "B(9,2,3)A"},
         {std::string(222, 'U') + "X", u, nullptr},  // 1999 characters: still fits
     };
     for (const Case& c : cases) {
@@ -49,9 +54,14 @@ TEST(SubstituteConstants, EarliestNameWinsTiesGoToTheLastElseTheFirstConstant)
         const char* substituted;
     };
     const Case cases[] = {
-        {"AB", {{"A", "5"}}, "5B"},          {"A", {{"A", "AA"}}, "AA"},        {"AB", {{"A", "B"}, {"B", "C"}}, "BC"},
-        {"len*len", {{"len", "2"}}, "2*2"},  {"xyz", {{"A", "5"}}, "xyz"},      {"AB", {{"A", "1"}, {"AB", "2"}}, "2"},
-        {"ABX", {{"A", "1"}, {"AB", "2"}, {"X", "9"}}, "1B9"},                  {"AB", {{"AB", "2"}, {"A", "1"}}, "1B"},
+        {"AB", {{"A", "5"}}, "5B"},
+        {"A", {{"A", "AA"}}, "AA"},
+        {"AB", {{"A", "B"}, {"B", "C"}}, "BC"},
+        {"len*len", {{"len", "2"}}, "2*2"},
+        {"xyz", {{"A", "5"}}, "xyz"},
+        {"AB", {{"A", "1"}, {"AB", "2"}}, "2"},
+        {"ABX", {{"A", "1"}, {"AB", "2"}, {"X", "9"}}, "1B9"},
+        {"AB", {{"AB", "2"}, {"A", "1"}}, "1B"},
     };
     for (const Case& c : cases) {
         std::string out;
@@ -72,7 +82,7 @@ TEST(DefinitionDefaults, AngleEntriesFollowTheDefaultLinesInParametricSystems)
     EXPECT_EQ(parametric.model.axiom, "+(18.000000)F(1)");
     EXPECT_EQ(successors(parametric.model), Lines{"F(x)+(18.000000)F(x)"});
     EXPECT_EQ(parametric.model.defaults, (std::vector<DefaultEntry>{"-(18.000000)", "+(18.000000)", "^(18.000000)",
-                                                                   "&(18.000000)", "/(18.000000)", "\\(18.000000)"}));
+                                                                    "&(18.000000)", "/(18.000000)", "\\(18.000000)"}));
 
     const Parsed plain = parseLines({"angle 18", "axiom +F", "#F->F+F"});
     EXPECT_TRUE(plain.model.defaults.empty());

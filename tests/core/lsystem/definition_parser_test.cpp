@@ -9,17 +9,22 @@
 namespace sprig {
 namespace {
 
-using testing::parseLines;
 using testing::Parsed;
+using testing::parseLines;
 using testing::successors;
 using Lines = std::vector<std::string>;
 
 TEST(DefinitionLines, KeywordsAreLowerCasePrefixesAndOnlySpacesAndOneLineFeedGo)
 {
     const std::pair<Lines, std::string> cases[] = {
-        {{"axiom F F"}, "FF"}, {{"axiom F\n"}, "F"}, {{"axiom F\tG\r"}, "F\tG\r"},
+        {{"axiom F F"}, "FF"},
+        {{"axiom F\n"}, "F"},
+        {{"axiom F\tG\r"}, "F\tG\r"},
         {{std::string("axiom \x01\xff\0B\x80", 11)}, std::string("\x01\xff\0B\x80", 5)},
-        {{"Axiom F"}, ""}, {{"axiomatic"}, "atic"}, {{"axiom A", "axiom B"}, "B"}, {{"#F->FF"}, ""},
+        {{"Axiom F"}, ""},
+        {{"axiomatic"}, "atic"},
+        {{"axiom A", "axiom B"}, "B"},
+        {{"#F->FF"}, ""},
     };
     for (const auto& [lines, axiom] : cases) {
         const Parsed parsed = parseLines(lines);
@@ -100,8 +105,10 @@ TEST(DefinitionLines, AngleReadsALeadingNumberElseKeepsTheSetting)
 {
     Settings settings;
     settings.defaultAngle = 45.0f;
-    const std::tuple<Lines, float, bool> cases[] = {{{"axiom F"}, 45.0f, false},      {{"angle 25.7deg"}, 25.7f, true},
-                                                    {{"angle -1.5e1"}, -15.0f, true}, {{"angle 30", "angle .5"}, 0.5f, true},
+    const std::tuple<Lines, float, bool> cases[] = {{{"axiom F"}, 45.0f, false},
+                                                    {{"angle 25.7deg"}, 25.7f, true},
+                                                    {{"angle -1.5e1"}, -15.0f, true},
+                                                    {{"angle 30", "angle .5"}, 0.5f, true},
                                                     {{"angle 1e-50"}, 0.0f, true}};  // below the smallest float
     for (const auto& [lines, angle, given] : cases) {
         const Parsed parsed = parseLines(lines, ParseMode::Rules, settings);

@@ -8,8 +8,8 @@
 namespace sprig {
 namespace {
 
-using testing::parseLines;
 using testing::Parsed;
+using testing::parseLines;
 using testing::successors;
 
 std::vector<std::string> exampleLines(const std::string& name)
@@ -28,9 +28,9 @@ TEST(ExampleDefinitions, EveryExampleParsesWithItsRulesInTheRightSection)
         bool parametric;
     };
     const Case cases[] = {
-        {"bracketed_plant", 1, 0, false},  {"koch_curve", 1, 0, false},     {"koch_snowflake", 1, 0, false},
-        {"dragon_curve", 2, 0, false},     {"hilbert_curve", 2, 0, false},  {"sierpinski_arrowhead", 2, 0, false},
-        {"stochastic_plant", 3, 0, false}, {"context_signal", 2, 0, false}, {"parametric_tree", 2, 0, true},
+        {"bracketed_plant", 1, 0, false},    {"koch_curve", 1, 0, false},     {"koch_snowflake", 1, 0, false},
+        {"dragon_curve", 2, 0, false},       {"hilbert_curve", 2, 0, false},  {"sierpinski_arrowhead", 2, 0, false},
+        {"stochastic_plant", 3, 0, false},   {"context_signal", 2, 0, false}, {"parametric_tree", 2, 0, true},
         {"homomorphism_cells", 2, 2, false}, {"plant_3d", 4, 0, false},
     };
     for (const Case& c : cases) {

@@ -55,9 +55,11 @@ void expectFailures(const std::vector<std::string>& texts)
 TEST(NormalizeExpression, RewritesOperatorSpellingsIntoCodes)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"a == b", "a=b"}, {"a!=b<=c>=d&&e||f", "a#b~c@d&e|f"}, {"x - -1", "x??1"},
-        {"a=b!c<d>e&f|g", "a=b!c<d>e&f|g"}, {"a===b", "a==b"}, {"!==", "#="},
-        {"#~@?", "#~@?"}, {"\tx", "\tx"}, {"   ", ""},
+        {"a == b", "a=b"},  {"a!=b<=c>=d&&e||f", "a#b~c@d&e|f"},
+        {"x - -1", "x??1"}, {"a=b!c<d>e&f|g", "a=b!c<d>e&f|g"},
+        {"a===b", "a==b"},  {"!==", "#="},
+        {"#~@?", "#~@?"},   {"\tx", "\tx"},
+        {"   ", ""},
     };
     for (auto [text, normalized] : cases) {
         const std::string raw = text;
@@ -68,8 +70,17 @@ TEST(NormalizeExpression, RewritesOperatorSpellingsIntoCodes)
 
 TEST(EvaluateExpression, OperatorsGroupByLevelAndFromTheLeft)
 {
-    expectValues({{"2+3*4", 14}, {"2^3^2", 64}, {"7%3", 1}, {"(0-7)%3", 2}, {"-7%3", -1}, {"7%(0-3)", -2},
-                  {"10-2-3", 5}, {"8/2/2", 2}, {"8/2*2", 8}, {"1<2<3", 1}, {"3>2>1", 0}});
+    expectValues({{"2+3*4", 14},
+                  {"2^3^2", 64},
+                  {"7%3", 1},
+                  {"(0-7)%3", 2},
+                  {"-7%3", -1},
+                  {"7%(0-3)", -2},
+                  {"10-2-3", 5},
+                  {"8/2/2", 2},
+                  {"8/2*2", 8},
+                  {"1<2<3", 1},
+                  {"3>2>1", 0}});
 }
 
 TEST(EvaluateExpression, GroupValuesAreCarriedWithSixDecimals)
@@ -83,7 +94,10 @@ TEST(EvaluateExpression, GroupValuesAreCarriedWithSixDecimals)
 
 TEST(EvaluateExpression, MinusSignsAfterNormalizing)
 {
-    expectValues({{"2*-3", -1}, {"2*(0-3)", -6}, {"-3", -3}, {"+3", 3},
+    expectValues({{"2*-3", -1},
+                  {"2*(0-3)", -6},
+                  {"-3", -3},
+                  {"+3", 3},
                   {"--3", -4},  // (-1) - 3: the first minus has an empty operand
                   {"ABS(-3)", 3},
                   {"ABS-3", -3}});  // ABS of nothing, minus 3
@@ -102,7 +116,13 @@ TEST(EvaluateExpression, ComparisonsAndLogic)
         const float equal = b == 2.0f ? 1.0f : 0.0f;
         expectValues({{"a==b", equal}, {"a=b", equal}, {"!(a!=b)", equal}}, {"ab", {2.0f, b}});
     }
-    expectValues({{"!0", 1}, {"!(2>1)", 0}, {"0||0", 0}, {"0||2", 1}, {"3&&0", 0}, {"3&&-1", 1}, {"2>=2", 1},
+    expectValues({{"!0", 1},
+                  {"!(2>1)", 0},
+                  {"0||0", 0},
+                  {"0||2", 1},
+                  {"3&&0", 0},
+                  {"3&&-1", 1},
+                  {"2>=2", 1},
                   {"2<=1", 0},
                   {"!1+1", 0}});  // not binds looser than plus
     const std::string condition = "t>77.8+10 && (k==1 || m<= 23.8+k)";
@@ -114,11 +134,20 @@ TEST(EvaluateExpression, ComparisonsAndLogic)
 
 TEST(EvaluateExpression, Functions)
 {
-    expectValues({{"SQRT(-4)", 0}, {"SQRT(6.25)", 2.5f}, {"LN(1)", 0}, {"TAN(0)", 0}, {"ROUND(2.5)", 2},
-                  {"ROUND(2.51)", 3}, {"ROUND(-2.5)", -3}, {"FLOOR(-1.5)", -2}, {"CEIL(1.2)", 2}, {"SIN(0)", 0},
-                  {"COS(0)", 1}, {"EXP(0)", 1},
-                  {"ABS5", 5},         // the argument may follow the name directly
-                  {"SINE(1)", 0},      // "SIN" matches; "E1.000000" holds no number
+    expectValues({{"SQRT(-4)", 0},
+                  {"SQRT(6.25)", 2.5f},
+                  {"LN(1)", 0},
+                  {"TAN(0)", 0},
+                  {"ROUND(2.5)", 2},
+                  {"ROUND(2.51)", 3},
+                  {"ROUND(-2.5)", -3},
+                  {"FLOOR(-1.5)", -2},
+                  {"CEIL(1.2)", 2},
+                  {"SIN(0)", 0},
+                  {"COS(0)", 1},
+                  {"EXP(0)", 1},
+                  {"ABS5", 5},          // the argument may follow the name directly
+                  {"SINE(1)", 0},       // "SIN" matches; "E1.000000" holds no number
                   {"SIN(2^128)", 0}});  // "inf" holds no number
     expectFailures({"LN(0)", "LN(-1)", "COTG(0)"});
     const EvalResult unknown = eval("FOO(1)");
@@ -135,8 +164,11 @@ TEST(EvaluateExpression, RandomValuesAreTheNearestFloatToTheirThousandths)
         int draw;
         float value;
     };
-    const Case cases[] = {{"RND(1000)", 8467, 846.7f}, {"RND(10)", 32767, 2.767f}, {"RND(10)", 9999, 9.999f},
-                          {"RND(10)", 10000, 0.0f},    {"RND(0.5)", 3, 0.00015f}};
+    const Case cases[] = {{"RND(1000)", 8467, 846.7f},
+                          {"RND(10)", 32767, 2.767f},
+                          {"RND(10)", 9999, 9.999f},
+                          {"RND(10)", 10000, 0.0f},
+                          {"RND(0.5)", 3, 0.00015f}};
     for (const Case& c : cases) {
         testing::ScriptedRandom random;
         random.script = {c.draw};
@@ -180,10 +212,11 @@ TEST(EvaluateExpression, FailuresAndTextsLeftOpen)
                     "(1+2", "1+2)", ")(", "(2))",
                     "(2^128)",  // a lone "inf" is no number
                     // 10^39 is too large for a float, alone, as an operand or an argument
-                    kTooLarge, "1+" + kTooLarge, "-" + kTooLarge, "SIN" + kTooLarge, "SIN(" + kTooLarge + ")",
-                    "*3", "==3", "&&1", "2!3", "!!1"});
+                    kTooLarge, "1+" + kTooLarge, "-" + kTooLarge, "SIN" + kTooLarge, "SIN(" + kTooLarge + ")", "*3",
+                    "==3", "&&1", "2!3", "!!1"});
     expectValues({{"2**3", 6},  // 2 * (empty = 1) * 3
-                  {"+", 1}, {"!", 0}});
+                  {"+", 1},
+                  {"!", 0}});
 }
 
 TEST(EvaluateExpression, LongAndHostileTextsStayBounded)
@@ -194,9 +227,12 @@ TEST(EvaluateExpression, LongAndHostileTextsStayBounded)
     for (int i = 0; i < 80; ++i) huge += i == 0 ? "(2^127)" : "+(2^127)";
     EXPECT_TRUE(eval(huge).ok);  // 80 values of 46 characters fit in 4096
     for (int i = 0; i < 10; ++i) huge += "+(2^127)";
-    expectValues({{sum, 2048}, {sum + "1", 2058} /* 4096 characters */, {std::string(2000, '(') + "7" + std::string(2000, ')'), 7},
+    expectValues({{sum, 2048},
+                  {sum + "1", 2058} /* 4096 characters */,
+                  {std::string(2000, '(') + "7" + std::string(2000, ')'), 7},
                   {std::string(4000, '-') + "1", -4000}});
-    expectFailures({sum + "+1", std::string(50000, '(') + "7" + std::string(50000, ')'), std::string(100000, '('), huge});
+    expectFailures(
+        {sum + "+1", std::string(50000, '(') + "7" + std::string(50000, ')'), std::string(100000, '('), huge});
 
     LcgRandom bytes(5);
     for (int i = 0; i < 2000; ++i) {

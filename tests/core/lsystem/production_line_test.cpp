@@ -8,10 +8,10 @@
 namespace sprig {
 namespace {
 
-using testing::parseLines;
-using testing::Parsed;
-using testing::successors;
 using testing::describe;
+using testing::Parsed;
+using testing::parseLines;
+using testing::successors;
 
 TEST(RuleLine, EveryPartIsFoundInItsPlace)
 {
@@ -63,7 +63,8 @@ TEST(RuleLine, TheFullShapeSplitsIntoSymbolsAndBindingOrder)
 TEST(RuleLine, ParameterListsOnHeadsMakeTheSystemParametric)
 {
     for (const char* line : {"#A<B>C->D", "#A->B(1)"}) EXPECT_FALSE(parseLines({line}).model.parametric) << line;
-    for (const char* line : {"#A()->B", "#B(x)<A->C", "#A>B(x)->C"}) EXPECT_TRUE(parseLines({line}).model.parametric) << line;
+    for (const char* line : {"#A()->B", "#B(x)<A->C", "#A>B(x)->C"})
+        EXPECT_TRUE(parseLines({line}).model.parametric) << line;
 }
 
 TEST(RuleLine, FaultsGiveTheirCodes)
@@ -73,13 +74,26 @@ TEST(RuleLine, FaultsGiveTheirCodes)
         int code;
     };
     const std::vector<Case> cases{
-        {"#", kOutOfMemory},        {"#A(", kOutOfMemory},       {"#A>", kOutOfMemory},
-        {"#A-B", kOutOfMemory},     {"#A->(1.5)B", kIoError},    {"#A->(0.5B", kIoError},
-        {"#->", kIoError},          {"#->B", kIoError},          {"#:->B", kIoError},
-        {"#A<->B", kIoError},       {"#A(x->B", kIoError},       {"#A(x->B)", kIoError},
-        {"#A(x:y)->B", kIoError},   {"#A<B(x->C", kIoError},     {"#A(x<B->C", kIoError},
-        {"#(x)<B->C", kIoError},    {"#A(x)<B(x)->C", kSyntaxError}, {"#A(x)<B(y)>C(x)->D", kSyntaxError},
-        {"#B(x,x)->C", kSyntaxError}, {"#A(" + std::string(21, 'a') + ")<B->C", kIoError},
+        {"#", kOutOfMemory},
+        {"#A(", kOutOfMemory},
+        {"#A>", kOutOfMemory},
+        {"#A-B", kOutOfMemory},
+        {"#A->(1.5)B", kIoError},
+        {"#A->(0.5B", kIoError},
+        {"#->", kIoError},
+        {"#->B", kIoError},
+        {"#:->B", kIoError},
+        {"#A<->B", kIoError},
+        {"#A(x->B", kIoError},
+        {"#A(x->B)", kIoError},
+        {"#A(x:y)->B", kIoError},
+        {"#A<B(x->C", kIoError},
+        {"#A(x<B->C", kIoError},
+        {"#(x)<B->C", kIoError},
+        {"#A(x)<B(x)->C", kSyntaxError},
+        {"#A(x)<B(y)>C(x)->D", kSyntaxError},
+        {"#B(x,x)->C", kSyntaxError},
+        {"#A(" + std::string(21, 'a') + ")<B->C", kIoError},
         {"#A(abcdefghijklmnopqrst)<B->C", kDone},
     };
     for (const Case& c : cases) EXPECT_EQ(parseLines({"axiom F", c.line}).code, c.code) << c.line;
@@ -99,8 +113,8 @@ TEST(RuleOrder, LeftContextRulesMoveBeforeAnEarlierContextFreeRule)
 
 TEST(RuleOrder, ContextExtentsAreTheLargestOfTheKeptRules)
 {
-    const Parsed parsed = parseLines({"#A<B->C", "#XY<B>C(p,q)D->E", "#B>CDE->F", "homomorphism",
-                                      "#UVWXY<B>C(a,b,c)->G"});
+    const Parsed parsed =
+        parseLines({"#A<B->C", "#XY<B>C(p,q)D->E", "#B>CDE->F", "homomorphism", "#UVWXY<B>C(a,b,c)->G"});
     EXPECT_EQ(parsed.model.maxLeftContextSymbols, 2);
     EXPECT_EQ(parsed.model.maxRightContextSymbols, 3);
     EXPECT_EQ(parsed.model.maxRightContextParams, 2);

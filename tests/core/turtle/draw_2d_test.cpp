@@ -23,8 +23,12 @@ protected:
         SCOPED_TRACE(string);
         const InterpretResult r = t.run(string);
         EXPECT_EQ(r.code, 0);
-        if (segments >= 0) { EXPECT_EQ(r.segmentTotal, segments); }
-        if (polygons >= 0) { EXPECT_EQ(r.polygonTotal, polygons); }
+        if (segments >= 0) {
+            EXPECT_EQ(r.segmentTotal, segments);
+        }
+        if (polygons >= 0) {
+            EXPECT_EQ(r.polygonTotal, polygons);
+        }
         ASSERT_GE(t.canvas.calls.size(), 3u);
         EXPECT_EQ(Calls(t.canvas.calls.begin(), t.canvas.calls.begin() + 3), Interpretation::startCalls());
         EXPECT_EQ(t.callsAfterStart(), calls);
@@ -49,13 +53,12 @@ TEST_F(Draw2D, MovesTurnsAndUnitLengths)
 
 TEST_F(Draw2D, Widths)
 {
-    expectDrawing("F(1,3)F(1,-1)!F#F!(2.5)F#(-1)F",
-                  {"width 3", "line 100 90",  // F(1,3)
-                   "width 3", "line 100 80",  // F(1,-1) keeps 3
-                   "width 2", "line 100 70",  // ! 3 - 1
-                   "width 3", "line 100 60",  // # 2 + 1
-                   "width 2", "line 100 50",  // !(2.5), integer part
-                   "line 100 40"});           // #(-1) changes nothing
+    expectDrawing("F(1,3)F(1,-1)!F#F!(2.5)F#(-1)F", {"width 3", "line 100 90",  // F(1,3)
+                                                     "width 3", "line 100 80",  // F(1,-1) keeps 3
+                                                     "width 2", "line 100 70",  // ! 3 - 1
+                                                     "width 3", "line 100 60",  // # 2 + 1
+                                                     "width 2", "line 100 50",  // !(2.5), integer part
+                                                     "line 100 40"});           // #(-1) changes nothing
     // Steps from the options file: 1 - 0.75 = 0.25 -> pen 0; 0.25 - 0.75
     // clamps at 0; 0 + 2.5 -> pen 2.
     t.settings.widthDecrement = 0.75f;
@@ -67,17 +70,18 @@ TEST_F(Draw2D, Colours)
 {
     expectDrawing(";;;;;;,:;(3):(1,0,0):(0.5,0.5,0.5):(1.2,0,0);(16),(1,2);",
                   {"colour 00FFFF00", "colour 000000FF", "colour 00FF00FF", "colour 0000FFFF", "colour 00FFFFFF",
-                   "colour 00FFFFFF",   // stays at 15
-                   "colour 0000FFFF",   // ',' back to 14
-                   "colour 00008080",   // ;(3) olive
-                   "colour 000000FF",   // :(1,0,0) red
-                   "colour 007F7F7F",   // :(0.5,0.5,0.5)
+                   "colour 00FFFFFF",    // stays at 15
+                   "colour 0000FFFF",    // ',' back to 14
+                   "colour 00008080",    // ;(3) olive
+                   "colour 000000FF",    // :(1,0,0) red
+                   "colour 007F7F7F",    // :(0.5,0.5,0.5)
                    "colour 00000080"});  // ';' continues from index 3
     // The third parameter of F colours without moving the index.
-    expectDrawing("F(1,2,12);F(1,1,1,1)F", {"width 2", "colour 000000FF", "line 100 90",
-                                            "colour 00FFFF00",  // index 10 + 1
-                                            "width 1",          // F(1,1,1,1): width only, no move
-                                            "line 100 80"},
+    expectDrawing("F(1,2,12);F(1,1,1,1)F",
+                  {"width 2", "colour 000000FF", "line 100 90",
+                   "colour 00FFFF00",  // index 10 + 1
+                   "width 1",          // F(1,1,1,1): width only, no move
+                   "line 100 80"},
                   3);  // the F that does not move still counts
     // The index stops at zero: 11 steps down from 10.
     t.run(",,,,,,,,,,,");
@@ -95,8 +99,10 @@ TEST_F(Draw2D, ESegments)
     expectDrawing("E(1,3)", {"width 3", "width 12", "line 100 90", "width 3"});
     // Red and wide, then the next F is normal.
     t.settings.effective.differentiateEFColor = true;
-    expectDrawing("EFeF", {"colour 000000FF", "width 4", "line 100 90", "colour 0000FF00", "width 1", "line 100 80",
-                           "move 100 70", "line 100 60"}, 3);
+    expectDrawing("EFeF",
+                  {"colour 000000FF", "width 4", "line 100 90", "colour 0000FF00", "width 1", "line 100 80",
+                   "move 100 70", "line 100 60"},
+                  3);
 }
 
 TEST_F(Draw2D, BranchesAndPolygons)
@@ -106,22 +112,25 @@ TEST_F(Draw2D, BranchesAndPolygons)
                                    "width 1", "move 100 90", "line 100 80"});
     // v0 = start, v1 left of it, v2 below v1; the outline, then the last F
     // goes on down from v2.
-    expectDrawing("{.+F+F}F", {"line 90 100", "line 90 110", "move 100 100", "line 90 100", "line 90 110",
-                               "line 100 100", "move 90 110", "line 90 120"}, 3, 1);
+    expectDrawing("{.+F+F}F",
+                  {"line 90 100", "line 90 110", "move 100 100", "line 90 100", "line 90 110", "line 100 100",
+                   "move 90 110", "line 90 120"},
+                  3, 1);
     // {} counts but draws nothing; {.} is one edge from the point to itself;
     // F(1,1,1,1) adds the unchanged position; an unclosed polygon is not drawn.
     expectDrawing("{}{.}{.F(1,1,1,1)}{.F.F",
                   {"move 100 100", "line 100 100", "move 100 100",  // {.}
                    "width 1", "move 100 100", "line 100 100", "line 100 100", "move 100 100", "line 100 90",
-                   "line 100 80"}, -1, 3);
+                   "line 100 80"},
+                  -1, 3);
     // The inner polygon gets only its own vertices; after ']' vertices go to
     // the same (outer) polygon.
     expectDrawing("{.F{.-F}[F]-f}",
-                  {"line 100 90",                                                // F, v1 of the outer polygon
-                   "line 110 90",                                                // -F in the inner polygon
-                   "move 100 90", "line 110 90", "line 100 90", "move 110 90",   // inner
+                  {"line 100 90",                                               // F, v1 of the outer polygon
+                   "line 110 90",                                               // -F in the inner polygon
+                   "move 100 90", "line 110 90", "line 100 90", "move 110 90",  // inner
                    "line 120 90", "colour 0000FF00", "width 1", "move 110 90",  // [F], v2
-                   "move 110 100",                                               // -f, v3
+                   "move 110 100",                                              // -f, v3
                    "move 100 100", "line 100 90", "line 120 90", "line 110 100", "line 100 100", "move 110 100"});
 }
 
@@ -133,7 +142,7 @@ TEST_F(Draw2D, FarAndInfiniteCoordinates)
     // width of 1e38 is capped.
     expectDrawing("[-F(1e30)][{.F(1e38).}]F(1,1e38)",
                   {"line 1073741824 100", "colour 0000FF00", "width 1", "move 100 100",  // [-F(1e30)]
-                   "move 100 100",                                                        // the outline's v0
+                   "move 100 100",                                                       // the outline's v0
                    "colour 0000FF00", "width 1", "move 100 100", "width 10000", "line 100 90"});
 }
 
@@ -144,8 +153,8 @@ TEST_F(Draw2D, ColourEffectFollowsThePositionInTheString)
     t.run("F;F(1,1,3)");
     EXPECT_EQ(t.canvas.calls, (Calls{"colour 000186A0", "width 1", "move 100 100",  // 100000
                                      "colour 007B98A0", "line 100 90",              // 8,100,000
-                                     "colour 00F5AAA0",  // 16,100,000; ';' is ignored
-                                     "colour 000186A0",  // 24,100,000 starts again at 100000
+                                     "colour 00F5AAA0",                             // 16,100,000; ';' is ignored
+                                     "colour 000186A0",                             // 24,100,000 starts again at 100000
                                      "width 1", "colour 000186A0", "line 100 80",
                                      "colour 007B98A0"}));  // the end of the file is read as a last symbol
 }
@@ -197,15 +206,15 @@ TEST_F(Draw2D, TheMeasuringPassFollowsThePathTheDrawingTakes)
     const Calls start = Interpretation::startCalls();
     const auto startAt = [&](const std::string& move) { return Calls{start[0], start[1], move}; };
     const Case cases[] = {
-        {right + "|F", false, 0, startAt("move 13 11")},              // y 0 .. 10: 120/22 + 6
-        {right + "-$F", false, 0, startAt("move 13 108")},            // y -10 .. 0: 120 * 21/22 - 6
-        {right + "\"\"F", false, 0, startAt("move 13 109")},         // 10 * 1.1 * 1.1 up: 109.42
-        {right + "''F", false, 0, startAt("move 13 107")},            // 10 * 0.9 * 0.9 up: 107.41
-        {right + "EF", true, 0, startAt("move 13 111")},              // y -20 .. 0: 120 * 41/42 - 6
-        {right + "EF", false, 0, startAt("move 13 108")},             // E is no move
-        {right + "F(2,1,1,1)", false, 0, startAt("move 13 111")},     // measured though not drawn
-        {right + "[F(2)]|F", false, 0, startAt("move 13 73")},        // y -20 .. 10: 120 * 20.5/31 - 6
-        {"F]", false, 2, {}},                                          // nothing is drawn
+        {right + "|F", false, 0, startAt("move 13 11")},           // y 0 .. 10: 120/22 + 6
+        {right + "-$F", false, 0, startAt("move 13 108")},         // y -10 .. 0: 120 * 21/22 - 6
+        {right + "\"\"F", false, 0, startAt("move 13 109")},       // 10 * 1.1 * 1.1 up: 109.42
+        {right + "''F", false, 0, startAt("move 13 107")},         // 10 * 0.9 * 0.9 up: 107.41
+        {right + "EF", true, 0, startAt("move 13 111")},           // y -20 .. 0: 120 * 41/42 - 6
+        {right + "EF", false, 0, startAt("move 13 108")},          // E is no move
+        {right + "F(2,1,1,1)", false, 0, startAt("move 13 111")},  // measured though not drawn
+        {right + "[F(2)]|F", false, 0, startAt("move 13 73")},     // y -20 .. 10: 120 * 20.5/31 - 6
+        {"F]", false, 2, {}},                                      // nothing is drawn
     };
     for (const Case& c : cases) {
         t.settings.effective.interpretEF = c.interpretEF;

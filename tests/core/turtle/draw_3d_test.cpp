@@ -70,9 +70,14 @@ TEST_F(Draw3D, RotationSymbols)
     };
     const Case cases[] = {
         {"+F", {0, -1, 0}},  // about U by -90: H becomes the old L
-        {"-F", {0, 1, 0}},     {"&F", {-1, 0, 0}},  // about L by -90: H = -U
-        {"^F", {1, 0, 0}},     {"\\+F", {-1, 0, 0}},  // about H first: L becomes -U, then + follows it
-        {"/+F", {1, 0, 0}},    {"|F", {0, 0, -1}},  {"\"F", {0, 0, 1.1f}}, {"'F(2)", {0, 0, 1.8f}},
+        {"-F", {0, 1, 0}},
+        {"&F", {-1, 0, 0}},  // about L by -90: H = -U
+        {"^F", {1, 0, 0}},
+        {"\\+F", {-1, 0, 0}},  // about H first: L becomes -U, then + follows it
+        {"/+F", {1, 0, 0}},
+        {"|F", {0, 0, -1}},
+        {"\"F", {0, 0, 1.1f}},
+        {"'F(2)", {0, 0, 1.8f}},
         {"+(45)F", {0, -0.70710677f, 0.70710677f}},
     };
     for (const Case& c : cases) {

@@ -34,7 +34,8 @@ TEST_F(InterpretPass, MalformedStringsAreIOErrors)
     // ']' without '['; a line feed or the end of the file inside a list;
     // parameters that are not plain numbers or too large for a float, or
     // spaces only.
-    const char* malformed[] = {"F]", "F(1,2\nF", "F(1", "F(a)", "F((1.5))", "F(nan)", "F(inf)", "F(1e39)", "F( )", "F(-)"};
+    const char* malformed[] = {"F]",     "F(1,2\nF", "F(1",     "F(a)", "F((1.5))",
+                               "F(nan)", "F(inf)",   "F(1e39)", "F( )", "F(-)"};
     for (const char* string : malformed) {
         SCOPED_TRACE(string);
         const InterpretResult r = t.run(string);
@@ -128,12 +129,9 @@ TEST_F(InterpretPass, OnlyTheTemporaryHomomorphismFileIsDeleted)
         bool remains;
     };
     const Case cases[] = {
-        {"a_001.sth", "p\nF", true, false},
-        {"b_001.sth", "p\nF]", true, false},  // deleted after an error too
-        {"c_001.sth", "p\nF", false, true},
-        {"d.str", "p\nF", true, true},  // never a saved string
-        {"e.str", "p\nF]", false, true},
-        {"f_001.stt", "p\nF", true, true},
+        {"a_001.sth", "p\nF", true, false}, {"b_001.sth", "p\nF]", true, false},  // deleted after an error too
+        {"c_001.sth", "p\nF", false, true}, {"d.str", "p\nF", true, true},        // never a saved string
+        {"e.str", "p\nF]", false, true},    {"f_001.stt", "p\nF", true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -161,7 +159,8 @@ public:
 // A 3D request for a string of count F, reporting to job.
 InterpretRequest progressRequest(Interpretation& t, ProgressJob& job, const std::string& name, int count)
 {
-    InterpretRequest request(t.settings, job, t.dir.write(name, "p\n" + std::string(static_cast<std::size_t>(count), 'F')));
+    InterpretRequest request(t.settings, job,
+                             t.dir.write(name, "p\n" + std::string(static_cast<std::size_t>(count), 'F')));
     request.symbolCount = count;
     request.scene = &t.scene;
     return request;

@@ -54,10 +54,7 @@ public:
     }
 
     // The calls every 2D drawing begins with: pen colour, width, start point.
-    static std::vector<std::string> startCalls()
-    {
-        return {"colour 0000FF00", "width 1", "move 100 100"};
-    }
+    static std::vector<std::string> startCalls() { return {"colour 0000FF00", "width 1", "move 100 100"}; }
     std::vector<std::string> callsAfterStart() const
     {
         return {canvas.calls.begin() + static_cast<long>(startCalls().size()), canvas.calls.end()};

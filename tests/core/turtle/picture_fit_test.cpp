@@ -66,7 +66,9 @@ TEST(PictureFit, LinesAreCutAtTheLimitBeforeTheirEndsBecomePixels)
         {{{}, {kFar, kFar / 4}}, {}, {"move 0 0", "line 1073741824 268435456", "line 0 0", "move 0 0"}},
         // The edge along x = 3e9 lies wholly beyond the limit; the way back
         // from (3e9, 10) enters at y = 10 * 2^30 / 3e9 = 3.58.
-        {{{}, {3e9f, 0}, {3e9f, 10}}, {}, {"move 0 0", "line 1073741824 0", "move 1073741824 3", "line 0 0", "move 0 0"}},
+        {{{}, {3e9f, 0}, {3e9f, 10}},
+         {},
+         {"move 0 0", "line 1073741824 0", "move 1073741824 3", "line 0 0", "move 0 0"}},
         // No line leads to or from a point that is not finite, and the pen
         // is not placed there: the next line starts where it is drawn from.
         {{{}, {INFINITY, 5}, {10, 20}}, {NAN, NAN}, {"move 0 0", "move 10 20", "line 0 0"}},
