@@ -85,9 +85,8 @@ bool applyOptionLine(const std::string& line, Settings& settings)
 
 }  // namespace
 
-int ReadOptions(const std::vector<std::string>& definitionLines,
-                const std::vector<std::string>& optionsLines, Settings& settings, int& errorRow,
-                Job& job)
+int ReadOptions(const std::vector<std::string>& definitionLines, const std::vector<std::string>& optionsLines,
+                Settings& settings, int& errorRow, Job& job)
 {
     settings.hasHomomorphism = false;
     settings.effective = settings.chosen;

@@ -35,8 +35,13 @@ CylinderRecord makeRecord(const SceneElement& e, bool segmentActiveWidth)
     const CylinderAngles angles = cylinderAngles(dx, dy, dz);
     const float baseRadius = e.startWidth * 0.5f;
     const bool endWidthSet = segmentActiveWidth && e.endWidth >= 0.0f;
-    return {e.start.x, e.start.y, e.start.z, static_cast<float>(angles.turn), static_cast<float>(angles.tilt),
-            baseRadius, static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz)),
+    return {e.start.x,
+            e.start.y,
+            e.start.z,
+            static_cast<float>(angles.turn),
+            static_cast<float>(angles.tilt),
+            baseRadius,
+            static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz)),
             endWidthSet ? e.endWidth * 0.5f : baseRadius};
 }
 
@@ -47,10 +52,7 @@ CylinderRecord makeRecord(const SceneElement& e, bool segmentActiveWidth)
 // room for the GL's single-precision rounding.
 constexpr float kInsideRatio = 0.984f;
 
-bool straight(const CylinderRecord& c)
-{
-    return c.baseRadius == c.topRadius;
-}
+bool straight(const CylinderRecord& c) { return c.baseRadius == c.topRadius; }
 
 // Turned the same way, c's start sphere is a scaled copy of the previous end
 // sphere, and its vertices lie on the edges of the previous wall or within.
@@ -81,10 +83,8 @@ CylinderAngles cylinderAngles(double dx, double dy, double dz)
 }
 
 CylinderTable::CylinderTable()
-    : records_(std::make_unique<CylinderRecord[]>(kCapacity)),
-      ends_(std::make_unique<Vec3[]>(kCapacity)),
-      colours_(std::make_unique<std::uint32_t[]>(kCapacity)),
-      startInside_(std::make_unique<bool[]>(kCapacity))
+    : records_(std::make_unique<CylinderRecord[]>(kCapacity)), ends_(std::make_unique<Vec3[]>(kCapacity)),
+      colours_(std::make_unique<std::uint32_t[]>(kCapacity)), startInside_(std::make_unique<bool[]>(kCapacity))
 {
 }
 
@@ -100,7 +100,7 @@ void CylinderTable::build(const SceneRecord& scene, bool segmentActiveWidth)
         ends_[at] = e.end;
         colours_[at] = e.colour;
         startInside_[at] = count_ > 0 && startInside(records_[at - 1], previousEnd, records_[at], e.start,
-                                                      colours_[at - 1] == e.colour);
+                                                     colours_[at - 1] == e.colour);
         previousEnd = e.end;
         ++count_;
     }

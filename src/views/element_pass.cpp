@@ -90,9 +90,6 @@ private:
 
 }  // namespace
 
-bool drawElements(const SceneRecord& scene, FramePacing& pacing)
-{
-    return ElementPass(scene).draw(pacing);
-}
+bool drawElements(const SceneRecord& scene, FramePacing& pacing) { return ElementPass(scene).draw(pacing); }
 
 }  // namespace sprig

@@ -25,10 +25,7 @@ Box startPointBox(const SceneRecord& scene)
     return box;
 }
 
-float centreOrGiven(bool given, float value, float min, float max)
-{
-    return given ? value : (max + min) * 0.5f;
-}
+float centreOrGiven(bool given, float value, float min, float max) { return given ? value : (max + min) * 0.5f; }
 
 void placeTranslation(CameraState& camera, const Box& box, const Settings& settings)
 {

@@ -13,9 +13,6 @@ std::string numberedPictureName(const std::string& definitionPath, int step)
 
 std::string stringPictureName(const std::string& stringPath) { return basePath(stringPath) + ".bmp"; }
 
-std::string chosenPictureName(const std::string& name)
-{
-    return name.ends_with(".bmp") ? name : name + ".bmp";
-}
+std::string chosenPictureName(const std::string& name) { return name.ends_with(".bmp") ? name : name + ".bmp"; }
 
 }  // namespace sprig

@@ -223,22 +223,16 @@ void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& op
     glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
     glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
     if (!shape.reduced) return drawWhole(c, options, shape.skipStart);
-    if (c.baseRadius == c.topRadius)
-        shapes_.draw(UnitShape::kCylinder, c.baseRadius, c.length);
-    else
-        gluCylinder(quadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
+    if (c.baseRadius == c.topRadius) shapes_.draw(UnitShape::kCylinder, c.baseRadius, c.length);
+    else gluCylinder(quadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
     const bool halves = hidesInnerHalves(c);
     const float base = c.baseRadius;
     const float top = c.topRadius;
-    if (!options.segmentBeginSphere)
-        shapes_.draw(UnitShape::kStartDisk, base, base);
-    else if (!shape.skipStart)
-        shapes_.draw(halves ? UnitShape::kStartOuter : UnitShape::kSphere, base, base);
+    if (!options.segmentBeginSphere) shapes_.draw(UnitShape::kStartDisk, base, base);
+    else if (!shape.skipStart) shapes_.draw(halves ? UnitShape::kStartOuter : UnitShape::kSphere, base, base);
     glTranslatef(0.0f, 0.0f, c.length);
-    if (options.segmentEndSphere)
-        shapes_.draw(halves ? UnitShape::kEndOuter : UnitShape::kSphere, top, top);
-    else
-        shapes_.draw(UnitShape::kEndDisk, top, top);
+    if (options.segmentEndSphere) shapes_.draw(halves ? UnitShape::kEndOuter : UnitShape::kSphere, top, top);
+    else shapes_.draw(UnitShape::kEndDisk, top, top);
 }
 
 // One GLU call per shape, as in the rules: where the eye may see inside,
@@ -254,10 +248,8 @@ void SceneRenderer::drawWhole(const CylinderRecord& c, const OptionValues& optio
         gluSphere(quadric_, c.baseRadius, kSlices, kSphereStacks);
     }
     glTranslatef(0.0f, 0.0f, c.length);
-    if (options.segmentEndSphere)
-        gluSphere(quadric_, c.topRadius, kSlices, kSphereStacks);
-    else
-        gluDisk(quadric_, 0.0, c.topRadius, kSlices, kDiskLoops);
+    if (options.segmentEndSphere) gluSphere(quadric_, c.topRadius, kSlices, kSphereStacks);
+    else gluDisk(quadric_, 0.0, c.topRadius, kSlices, kDiskLoops);
 }
 
 void SceneRenderer::cullHiddenFaces(bool on)

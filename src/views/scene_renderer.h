@@ -47,8 +47,7 @@ private:
         bool skipStart = false;  // its start sphere lies inside the previous shape
     };
 
-    bool drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
-                   FramePacing& pacing);
+    bool drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options, FramePacing& pacing);
     bool drawCylinders(const SceneView& view, const OptionValues& options, FramePacing& pacing);
     void drawCylinder(const CylinderRecord& c, const OptionValues& options, Shape shape);
     void drawWhole(const CylinderRecord& c, const OptionValues& options, bool skipStart);

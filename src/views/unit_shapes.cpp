@@ -15,12 +15,9 @@ void compileQuadric(GLuint list, GLUquadric* quadric, GLenum orientation, ListOf
 {
     gluQuadricOrientation(quadric, orientation);
     glNewList(list, GL_COMPILE);
-    if (shape == kSphere)
-        gluSphere(quadric, 1.0, kSlices, kSphereStacks);
-    else if (shape == kCylinder)
-        gluCylinder(quadric, 1.0, 1.0, 1.0, kSlices, kCylinderStacks);
-    else
-        gluDisk(quadric, 0.0, 1.0, kSlices, kDiskLoops);
+    if (shape == kSphere) gluSphere(quadric, 1.0, kSlices, kSphereStacks);
+    else if (shape == kCylinder) gluCylinder(quadric, 1.0, 1.0, 1.0, kSlices, kCylinderStacks);
+    else gluDisk(quadric, 0.0, 1.0, kSlices, kDiskLoops);
     glEndList();
 }
 

@@ -17,9 +17,9 @@ TEST(ExampleOptions, EveryOptionsFileChoosesItsDimension)
         bool hasHomomorphism;
     };
     const Case cases[] = {
-        {"bracketed_plant", 2, false}, {"koch_curve", 2, false},     {"koch_snowflake", 2, false},
-        {"dragon_curve", 2, false},    {"hilbert_curve", 2, false},  {"sierpinski_arrowhead", 2, false},
-        {"stochastic_plant", 2, false}, {"context_signal", 2, false}, {"parametric_tree", 2, false},
+        {"bracketed_plant", 2, false},   {"koch_curve", 2, false},     {"koch_snowflake", 2, false},
+        {"dragon_curve", 2, false},      {"hilbert_curve", 2, false},  {"sierpinski_arrowhead", 2, false},
+        {"stochastic_plant", 2, false},  {"context_signal", 2, false}, {"parametric_tree", 2, false},
         {"homomorphism_cells", 2, true}, {"plant_3d", 3, false},
     };
     for (const Case& c : cases) {

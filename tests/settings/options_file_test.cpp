@@ -67,9 +67,8 @@ TEST(OptionsFile, EverySwitchKeySetsItsOwnField)
 
 TEST(OptionsFile, SwitchAndDimensionLinesMustMatchWhole)
 {
-    for (const char* line : {"Draw_ground=on", "draw_ground=onx", "draw_ground=", "draw_ground=ON",
-                             "draw_dimensions=4", "draw_dimensions=2x", "/ comment", "distance=abc",
-                             "distance", "width_decrement=-",
+    for (const char* line : {"Draw_ground=on", "draw_ground=onx", "draw_ground=", "draw_ground=ON", "draw_dimensions=4",
+                             "draw_dimensions=2x", "/ comment", "distance=abc", "distance", "width_decrement=-",
                              "width_decrement=1e39", "distance=-4e38"}) {  // beyond the largest float
         Settings settings;
         const Outcome outcome = readOptions(settings, {"// first", "", line});
@@ -82,9 +81,11 @@ TEST(OptionsFile, NumericKeysReadALeadingNumber)
 {
     Settings settings;
     ASSERT_EQ(readOptions(settings, {"distance=12.5", "translation_x=-3x", "translation_y=1e2", "translation_z=.25",
-                                     "width_increment=3"}).code, 0);
+                                     "width_increment=3"})
+                  .code,
+              0);
     const std::pair<float Settings::*, float> values[] = {
-        {&Settings::cameraDistance, 12.5f}, {&Settings::translationX, -3.0f},   {&Settings::translationY, 100.0f},
+        {&Settings::cameraDistance, 12.5f}, {&Settings::translationX, -3.0f},  {&Settings::translationY, 100.0f},
         {&Settings::translationZ, 0.25f},   {&Settings::widthIncrement, 3.0f}, {&Settings::widthDecrement, 1.0f}};
     for (const auto& [field, value] : values) EXPECT_FLOAT_EQ(settings.*field, value);
     const auto given = {&Settings::cameraDistanceGiven, &Settings::translationXGiven, &Settings::translationYGiven,
@@ -130,8 +131,10 @@ TEST(OptionsFile, AnErrorKeepsWhatEarlierLinesSet)
 TEST(OptionsFile, HomomorphismLineIsDetectedInTheDefinition)
 {
     const std::pair<std::vector<std::string>, bool> cases[] = {
-        {{"axiom F", " homo morphism \n"}, true},         {{"axiom F", "homomorphism x"}, false},
-        {{"homomorphism" + std::string(300, ' ')}, true}, {{std::string(250, ' ') + "homomorphism"}, false},
+        {{"axiom F", " homo morphism \n"}, true},
+        {{"axiom F", "homomorphism x"}, false},
+        {{"homomorphism" + std::string(300, ' ')}, true},
+        {{std::string(250, ' ') + "homomorphism"}, false},
     };
     Settings settings;
     for (const auto& [definition, found] : cases) {

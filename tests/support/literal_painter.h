@@ -77,10 +77,8 @@ inline void paintLiterally(const SceneView& view, const SceneRecord& scene, cons
         }
         glTranslatef(0.0f, 0.0f, c.length);
         gluQuadricOrientation(end, GLU_OUTSIDE);
-        if (options.segmentEndSphere)
-            gluSphere(end, c.topRadius, 20, 20);
-        else
-            gluDisk(end, 0.0, c.topRadius, 20, 2);
+        if (options.segmentEndSphere) gluSphere(end, c.topRadius, 20, 20);
+        else gluDisk(end, 0.0, c.topRadius, 20, 2);
         glPopMatrix();
     }
     glPopMatrix();

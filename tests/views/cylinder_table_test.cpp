@@ -16,10 +16,23 @@ TEST(CylinderAngles, PointTheZAxisAlongTheSegment)
 {
     constexpr double kAny = std::numeric_limits<double>::quiet_NaN();
     const double cases[][5] = {
-        {1, 0, 0, 0, 90},    {-1, 0, 0, 180, 90},  {0, 1, 0, 90, 90},  {0, -1, 0, -90, 90}, {0, 0, 1, 0, 0},
-        {0, 0, -1, 0, 180},  {1, 1, 0, 45, 90},    {-1, 1, 0, 135, 90}, {-1, -1, 0, 225, 90}, {1, -1, 0, -45, 90},
-        {1, 0, 1, 0, 45},    {0, 1, -1, 90, 135},  {1, std::sqrt(3.0), 2, 60, 45},       {3, -4, 12, kAny, kAny},
-        {-2, 5, -1, kAny, kAny}, {-7, -1, 0.5, kAny, kAny}, {0.001, 0, -9, kAny, kAny},
+        {1, 0, 0, 0, 90},
+        {-1, 0, 0, 180, 90},
+        {0, 1, 0, 90, 90},
+        {0, -1, 0, -90, 90},
+        {0, 0, 1, 0, 0},
+        {0, 0, -1, 0, 180},
+        {1, 1, 0, 45, 90},
+        {-1, 1, 0, 135, 90},
+        {-1, -1, 0, 225, 90},
+        {1, -1, 0, -45, 90},
+        {1, 0, 1, 0, 45},
+        {0, 1, -1, 90, 135},
+        {1, std::sqrt(3.0), 2, 60, 45},
+        {3, -4, 12, kAny, kAny},
+        {-2, 5, -1, kAny, kAny},
+        {-7, -1, 0.5, kAny, kAny},
+        {0.001, 0, -9, kAny, kAny},
         {0, 0, 0, 0, 90},  // zero length: the caps are drawn at the start
     };
     for (const auto& [dx, dy, dz, turn, tilt] : cases) {
@@ -76,17 +89,17 @@ TEST(CylinderTable, MarksStartSpheresInsideThePreviousSegment)
     constexpr std::uint32_t kRed = 0x000000FFu;
     constexpr std::uint32_t kBlue = 0x00FF0000u;
     SceneRecord scene;
-    scene.recordSegment({0, 0, 0}, {0, 0, 2}, 1.0f, kRed);     // 0: nothing before it
-    scene.recordSegment({0, 0, 2}, {0, 0, 4}, 1.0f, kRed);     // 1: straight on, as wide, same colour
-    scene.recordSegment({0, 0, 4}, {0, 0, 6}, 1.0f, kBlue);    // 2: straight on, as wide, other colour
-    scene.recordSegment({0, 0, 6}, {0, 2, 8}, 0.983f, kRed);   // 3: bent, 0.983 of it
-    scene.recordSegment({0, 2, 8}, {2, 2, 9}, 0.983f, kRed);   // 4: bent, as wide
-    scene.recordSegment({2, 2, 9}, {2, 2, 11}, 0.969f, kRed);  // 5: bent, 0.986 of it: it may show
-    scene.recordSegment({2, 2, 11}, {2, 2, 13}, 1.2f, kRed);   // 6: straight on, wider
+    scene.recordSegment({0, 0, 0}, {0, 0, 2}, 1.0f, kRed);       // 0: nothing before it
+    scene.recordSegment({0, 0, 2}, {0, 0, 4}, 1.0f, kRed);       // 1: straight on, as wide, same colour
+    scene.recordSegment({0, 0, 4}, {0, 0, 6}, 1.0f, kBlue);      // 2: straight on, as wide, other colour
+    scene.recordSegment({0, 0, 6}, {0, 2, 8}, 0.983f, kRed);     // 3: bent, 0.983 of it
+    scene.recordSegment({0, 2, 8}, {2, 2, 9}, 0.983f, kRed);     // 4: bent, as wide
+    scene.recordSegment({2, 2, 9}, {2, 2, 11}, 0.969f, kRed);    // 5: bent, 0.986 of it: it may show
+    scene.recordSegment({2, 2, 11}, {2, 2, 13}, 1.2f, kRed);     // 6: straight on, wider
     scene.recordSegment({2, 2, 13.5f}, {2, 4, 14}, 0.5f, kRed);  // 7: a gap before it
     const int tapered = *scene.recordSegment({2, 4, 14}, {2, 6, 14}, 0.4f, kRed);  // 8: tapers
     scene.setEndWidth(tapered, 0.2f);
-    scene.recordSegment({2, 6, 14}, {2, 8, 14}, 0.1f, kRed);   // 9: after a tapered one
+    scene.recordSegment({2, 6, 14}, {2, 8, 14}, 0.1f, kRed);     // 9: after a tapered one
     scene.recordSegment({2, 8, 14}, {2, 8.2f, 14}, 0.6f, kRed);  // 10: straight on, wider, shorter than its radius
     scene.recordSegment({2, 8.2f, 14}, {2, 9, 14}, 0.1f, kRed);  // 11: after one shorter than its radius
     scene.recordPolygon(std::vector<Vec3>{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}}, 1.0f, kRed, {0, 0, 1});
@@ -97,8 +110,8 @@ TEST(CylinderTable, MarksStartSpheresInsideThePreviousSegment)
     CylinderTable table;
     table.build(scene, true);
     ASSERT_EQ(table.count(), 14);
-    const bool expected[] = {false, true, false, true, false, false, false,
-                             false, false, false, false, false, true, false};
+    const bool expected[] = {false, true,  false, true,  false, false, false,
+                             false, false, false, false, false, true,  false};
     for (int i = 0; i < table.count(); ++i) EXPECT_EQ(table.startInsidePrevious(i), expected[i]) << i;
 
     table.build(scene, false);  // end widths ignored: 8 and 13 are straight

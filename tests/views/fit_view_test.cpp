@@ -57,7 +57,6 @@ TEST(FitCamera, CentresTheBoxOfTheOriginAndTheStartPoints)
         EXPECT_FLOAT_EQ(camera.groundHalfSize, c.groundHalfSize) << c.what;
         EXPECT_DOUBLE_EQ(camera.distance, c.distance) << c.what;
         EXPECT_EQ(std::tuple(camera.elevation, camera.azimuth), std::tuple(30.0f, 40.0f));  // the user's angles
-
     }
 }
 

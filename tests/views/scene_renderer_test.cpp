@@ -113,8 +113,7 @@ protected:
                 const Rgb p = mine.at(i % kSize, i / kSize);
                 const Rgb q = literal.at(i % kSize, i / kSize);
                 object += q != kBackgroundRgb;
-                if ((q != kBackgroundRgb) != (p != kBackgroundRgb))
-                    ++coverageChanged;
+                if ((q != kBackgroundRgb) != (p != kBackgroundRgb)) ++coverageChanged;
                 else  // object in both, differing by more than rounding
                     recoloured += std::abs(p[0] - q[0]) > 2 || std::abs(p[1] - q[1]) > 2 || std::abs(p[2] - q[2]) > 2;
             }
@@ -241,9 +240,9 @@ TEST_F(RenderTest, GroundAndAxesAppearOnlyWhenChosen)
     options_.drawGround = false;  // the axes lie in the ground's plane, drawn first
     view_.camera.axesVisible = true;
     image = paint();
-    EXPECT_TRUE(anyIn(image, 125, 97, 135, 103, isWhite));   // y axis, to the right
-    EXPECT_TRUE(anyIn(image, 97, 125, 103, 135, isWhite));   // x axis, downwards
-    EXPECT_FALSE(anyIn(image, 65, 97, 75, 103, isWhite));    // nothing on the negative side
+    EXPECT_TRUE(anyIn(image, 125, 97, 135, 103, isWhite));    // y axis, to the right
+    EXPECT_TRUE(anyIn(image, 97, 125, 103, 135, isWhite));    // x axis, downwards
+    EXPECT_FALSE(anyIn(image, 65, 97, 75, 103, isWhite));     // nothing on the negative side
     EXPECT_FALSE(anyIn(image, 125, 160, 135, 170, isWhite));  // nor beyond the axis length
 }
 
@@ -291,8 +290,11 @@ TEST_F(RenderTest, SegmentsCoverTheirOwnPixels)
         std::vector<Rect> red, notRed;
     };
     const Case cases[] = {
-        {{1, 0, -2}, {1, 0, 2}, 1.0f, false, {{100, 100, 100, 100}, {100, 60, 100, 60}, {100, 140, 100, 140},
-                                              {95, 100, 95, 100}, {105, 100, 105, 100}},
+        {{1, 0, -2},
+         {1, 0, 2},
+         1.0f,
+         false,
+         {{100, 100, 100, 100}, {100, 60, 100, 60}, {100, 140, 100, 140}, {95, 100, 95, 100}, {105, 100, 105, 100}},
          {{0, 0, 82, kLast}, {118, 0, kLast, kLast}, {0, 0, kLast, 40}, {0, 160, kLast, kLast}}},
         {{0, 0, -2}, {0, 0, 2}, 0.0f, false, {{97, 70, 103, 70}, {97, 130, 103, 130}}, {{0, 0, 90, kLast}}},
         {{0, -1, 0}, {0, 1, 0}, 2.0f, false, {}, {{135, 100, 140, 100}, {60, 100, 65, 100}}},
@@ -313,8 +315,6 @@ TEST_F(RenderTest, SegmentsCoverTheirOwnPixels)
         }
     }
 }
-
-
 
 TEST_F(RenderTest, ABundledExampleFromFarAndNear)
 {

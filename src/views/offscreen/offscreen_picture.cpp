@@ -17,10 +17,7 @@ OffscreenPicture::OffscreenPicture(std::unique_ptr<OsMesaContext> context) : con
 
 // The renderer, a later member, is destroyed first: its display lists are
 // freed while the context is current.
-OffscreenPicture::~OffscreenPicture()
-{
-    context_->makeCurrent();
-}
+OffscreenPicture::~OffscreenPicture() { context_->makeCurrent(); }
 
 Painted OffscreenPicture::paint(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
                                 std::uint32_t backgroundColour, RgbImage& picture, const Job* job)
