@@ -61,7 +61,7 @@ bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& 
                                         std::int64_t symbolCount)
 {
     const std::string_view ahead = in.buffered();
-    if (ahead.size() < 2) return true;
+    if (ahead.size() < 2 || !plain_.settles(static_cast<unsigned char>(ahead[0])) || ahead[1] == '(') return true;
     const std::size_t longest = plain_.longest();
     std::size_t room = 0;
     char* to = out.reserve(longest, room);
@@ -123,10 +123,14 @@ RewritingPass::Outcome RewritingPass::tryProduction(InFile& in, OutFile& out, co
 {
     const Production& rule = *p.rule;
     if (rule.predecessorParamCount != s.count || rule.leftSymbolCount > history_.count()) return Outcome::NotApplied;
-    bindLeft(p, s);
+    // A constant probability needs no binding, which then waits for the
+    // left context to match.
+    const bool bindFirst = !rule.probabilityIsConstant;
+    if (bindFirst) bindLeft(p, s);
     float chance = 1.0f;
     if (!probability(p, chance)) return Outcome::Failed;
     if (!leftContextMatches(p)) return Outcome::NotApplied;
+    if (!bindFirst) bindLeft(p, s);
     if (rule.rightSymbolCount > 0) {
         if (!searchAll_ && rightContextFailsAhead(in.buffered(), p, ignored_)) return Outcome::NotApplied;
         const std::uint64_t position = in.tell();
