@@ -158,8 +158,8 @@ int derive(const DeriveRequest& request, const Settings& settings, DeriveService
 
 }  // namespace
 
-int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,
-                  ParseReport& report, std::vector<std::string>& createdFiles)
+int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
+                  std::vector<std::string>& createdFiles)
 {
     try {
         return derive(request, settings, services, report, createdFiles);

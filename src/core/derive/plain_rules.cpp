@@ -13,9 +13,8 @@ bool appliesOutright(const PreparedProduction& p)
     const Production& rule = *p.rule;
     // A probability that is no number is never below 1 either.
     const bool certain = rule.probabilityIsConstant && !(rule.probability < 1.0f);
-    const bool literal = !p.successorBroken &&
-                         std::none_of(p.successor.begin(), p.successor.end(),
-                                      [](const SuccessorPiece& piece) { return piece.hasList; });
+    const bool literal = !p.successorBroken && std::none_of(p.successor.begin(), p.successor.end(),
+                                                            [](const SuccessorPiece& piece) { return piece.hasList; });
     return certain && literal && !rule.hasCondition && rule.leftSymbolCount == 0 && rule.rightSymbolCount == 0;
 }
 
@@ -37,8 +36,9 @@ void PlainRules::prepare(const std::array<std::vector<const PreparedProduction*>
         if (c == '\n' || (contexts && !ignored[c])) continue;
         // Productions that want parameters never apply to a symbol without any.
         const auto& candidates = byPredecessor[c];
-        const auto first = std::find_if(candidates.begin(), candidates.end(),
-                                        [](const PreparedProduction* p) { return p->rule->predecessorParamCount == 0; });
+        const auto first = std::find_if(candidates.begin(), candidates.end(), [](const PreparedProduction* p) {
+            return p->rule->predecessorParamCount == 0;
+        });
         std::string_view text(&bytes[c], 1);
         if (first != candidates.end()) {
             if (!appliesOutright(**first)) continue;

@@ -57,8 +57,7 @@ int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
 // counted, polled for a stop and reported as run() does. Ends before a
 // symbol that takes the search, one whose parameter list follows and the
 // last byte buffered, of which it cannot tell. False when stopped.
-bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& symbols,
-                                        std::int64_t symbolCount)
+bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& symbols, std::int64_t symbolCount)
 {
     const std::string_view ahead = in.buffered();
     if (ahead.size() < 2 || !plain_.settles(static_cast<unsigned char>(ahead[0])) || ahead[1] == '(') return true;

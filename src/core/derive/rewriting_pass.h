@@ -38,8 +38,8 @@ private:
 
     bool rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& symbols, std::int64_t symbolCount);
     int rewriteSymbol(InFile& in, OutFile& out, const Symbol& s);
-    Outcome tryProduction(InFile& in, OutFile& out, const PreparedProduction& p, const Symbol& s,
-                          float& draw, float& sum);
+    Outcome tryProduction(InFile& in, OutFile& out, const PreparedProduction& p, const Symbol& s, float& draw,
+                          float& sum);
     void bindLeft(const PreparedProduction& p, const Symbol& s);
     bool leftContextMatches(const PreparedProduction& p) const;
     bool probability(const PreparedProduction& p, float& value);

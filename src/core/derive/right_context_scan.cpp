@@ -91,7 +91,8 @@ bool rightContextFailsAhead(std::string_view ahead, const PreparedProduction& p,
         // find it broken.
         if (i + 1 == ahead.size() || ahead[i + 1] == '(' || b == '[') return false;
         if (b == ']') return ignored[b];
-        if (!ignored[b]) return p.rule->rightSymbolCount == 1 && b != static_cast<unsigned char>(p.rule->rightSymbols[0][0]);
+        if (!ignored[b])
+            return p.rule->rightSymbolCount == 1 && b != static_cast<unsigned char>(p.rule->rightSymbols[0][0]);
     }
     return false;
 }

@@ -49,8 +49,8 @@ std::string randomProduction(std::mt19937& g)
     static const char* const rights[] = {"", "", "", ">B", ">A(z)", ">F[B]", ">BA"};
     static const char* const conditions[] = {"", "", "", ":x>0.5", ":1", ":0"};
     static const char* const chances[] = {"", "", "(0.5)", "(0.3)", "(1)", "(2)", "(x)", "(rnd(1))"};
-    static const char* const successors[] = {"F", "F[+A]F", "B", "*", "A(1)", "F(x*2)", "B(y+z)", "FFFFFFFFFFFFFFFFFFFFG",
-                                             "", "A(rnd(2))", "[-B(1,2)]"};
+    static const char* const successors[] = {
+        "F", "F[+A]F", "B", "*", "A(1)", "F(x*2)", "B(y+z)", "FFFFFFFFFFFFFFFFFFFFG", "", "A(rnd(2))", "[-B(1,2)]"};
     const std::string head = std::string(pick(g, lefts)) + pick(g, predecessors) + pick(g, rights);
     std::string tail = std::string(pick(g, conditions)) + "->" + pick(g, chances) + pick(g, successors);
     if (chance(g, 0.3)) tail += pick(g, successors);

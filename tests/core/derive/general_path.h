@@ -54,10 +54,10 @@ inline std::string readAll(const std::string& path)
 
 struct StepCase {
     std::vector<std::string> lines;  // the definition
-    std::string base;  // <base>_000.stt holds the string
+    std::string base;                // <base>_000.stt holds the string
     bool homomorphism = false;
     std::int64_t symbolCount = 0;  // scales the progress
-    std::size_t stopAt = 0;  // the progress value at which Stop is pressed; 0: never
+    std::size_t stopAt = 0;        // the progress value at which Stop is pressed; 0: never
     std::uint32_t seed = 1;
 };
 

@@ -2,8 +2,8 @@
 
 #include <bit>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #include "core/derive/cut_pass.h"
@@ -83,7 +83,8 @@ TEST_F(SymbolReading, ParametersAreEvaluatedAndBadListsFail)
 // byte when the buffer ends inside it: both ways give the same symbols.
 TEST_F(SymbolReading, ListsAcrossTheEndOfTheBufferReadAsWithin)
 {
-    const std::string lists[] = {"(1.5,-2)", "(2*3,(4))", "(1\n)", "(x)", "(1", "(1,2,3,4,5,6,7,8,9,0,1,2,3,4,5,6,7,8,9,0,1)"};
+    const std::string lists[] = {"(1.5,-2)", "(2*3,(4))", "(1\n)",
+                                 "(x)",      "(1",        "(1,2,3,4,5,6,7,8,9,0,1,2,3,4,5,6,7,8,9,0,1)"};
     for (const std::string& list : lists) {
         SymbolRead whole;
         const std::vector<Symbol> expected = readAll("A" + list + "B", whole);
@@ -127,7 +128,8 @@ TEST_F(SymbolReading, PlainNumbersReadAsTheNearestFloat)
     ASSERT_EQ(symbols.size(), texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const float expected = std::strtof(texts[i].c_str(), nullptr);
-        EXPECT_EQ(std::bit_cast<std::uint32_t>(symbols[i].values[0]), std::bit_cast<std::uint32_t>(expected)) << texts[i];
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(symbols[i].values[0]), std::bit_cast<std::uint32_t>(expected))
+            << texts[i];
     }
     EXPECT_EQ(symbols[0].values[0], 16777216.0f);
     EXPECT_TRUE(std::signbit(symbols[2].values[0]));
@@ -174,8 +176,9 @@ TEST(StringFiles, ValuesAreWrittenAsPercentF)
     const struct {
         float value;
         const char* text;
-    } cases[] = {{0.0078125f, "0.007812"}, {0.0234375f, "0.023438"}, {-0.0f, "-0.000000"}, {-1e-9f, "-0.000000"},
-                 {999999936.0f, "999999936.000000"}, {1e9f, "1000000000.000000"}, {-137.5f, "-137.500000"}};
+    } cases[] = {{0.0078125f, "0.007812"}, {0.0234375f, "0.023438"},           {-0.0f, "-0.000000"},
+                 {-1e-9f, "-0.000000"},    {999999936.0f, "999999936.000000"}, {1e9f, "1000000000.000000"},
+                 {-137.5f, "-137.500000"}};
     std::vector<float> values;
     std::string expected;
     for (const auto& c : cases) {
