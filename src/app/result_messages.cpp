@@ -22,8 +22,7 @@ ResultMessage jobErrorMessage(int code, int errorRow)
     case kDefinitionLineError:
         return {"Chyba : Syntaxtická chyba v súbore\ndefinujúcom L-systém na riadku " + row,
                 "Error: syntax error in L-system file, row " + row};
-    default:
-        return {std::to_string(code), "Error: error number " + std::to_string(code)};
+    default: return {std::to_string(code), "Error: error number " + std::to_string(code)};
     }
 }
 

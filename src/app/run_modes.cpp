@@ -113,8 +113,8 @@ void RunModes::BitBLSDrClick()
     if (state_.runMode == RunMode::LSDr) return;
     targets_.scene->sceneComplete = false;
     ui_.setStatus(StatusPanel::Mode, "LSDr    ");
-    for (Control control : {Control::Forward, Control::Back, Control::Reset, Control::Repeat, Control::Redraw,
-                            Control::CameraButtons})
+    for (Control control :
+         {Control::Forward, Control::Back, Control::Reset, Control::Repeat, Control::Redraw, Control::CameraButtons})
         ui_.setEnabled(control, false);
     ui_.setStepLabel("");
     ui_.setStatus(StatusPanel::Symbols, "Počet symbolov : ");

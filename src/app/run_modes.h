@@ -16,8 +16,8 @@ struct Settings;
 
 class RunModes {
 public:
-    RunModes(RunState& state, const Settings& settings, DrawingTargets& targets, UserInterface& ui,
-             StepDriver& driver, FileCommands& files);
+    RunModes(RunState& state, const Settings& settings, DrawingTargets& targets, UserInterface& ui, StepDriver& driver,
+             FileCommands& files);
 
     // "LSR", "LSR&Dr" and "LSDr". The button of the current mode does nothing.
     void BitBLSRClick();

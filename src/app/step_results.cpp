@@ -139,8 +139,7 @@ void StepDriver::ShowDrawResult()
 {
     const int drawn = drawResult();
     if (drawn != kDone && drawn != kStopped) {
-        for (Window window : {Window::Main, Window::ControlPanel, Window::Camera, Window::Picture2d,
-                              Window::Picture3d})
+        for (Window window : {Window::Main, Window::ControlPanel, Window::Camera, Window::Picture2d, Window::Picture3d})
             ui_.setEnabled(window, false);
         const ResultMessage message = drawErrorMessage(drawn);
         ui_.appendLog(message.logLine);

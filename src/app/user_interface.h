@@ -21,11 +21,11 @@ enum class Window { Main, ControlPanel, Camera, Picture2d, Picture3d, Progress, 
 
 // Single controls and groups of them that are enabled together.
 enum class Control {
-    Forward,             // ">>"
-    Back,                // "<<"
-    Repeat,              // "10 >>"
-    Redraw,              // "Prekresli"
-    Reset,               // "Reset"
+    Forward,               // ">>"
+    Back,                  // "<<"
+    Repeat,                // "10 >>"
+    Redraw,                // "Prekresli"
+    Reset,                 // "Reset"
     SaveDefinitionButton,  // ".ls, .op"
     SaveStringButton,      // ".str"
     SaveDefinitionItems,   // "&Uložiť L-systém", "Uložiť L-systém &ako"

@@ -89,10 +89,9 @@ void StepDriver::DisplayStep(MyThread& worker, const JobTexts& texts)
         }
         state_.homomorphismShown = true;
     }
-    const std::string shown = state_.homomorphismShown
-                                  ? StringFileName(basePath(state_.definitionPath), state_.StepsDone - 1,
-                                                   kHomomorphismExt)
-                                  : stepFile();
+    const std::string shown = state_.homomorphismShown ? StringFileName(basePath(state_.definitionPath),
+                                                                        state_.StepsDone - 1, kHomomorphismExt)
+                                                       : stepFile();
     StringStatistics stats;
     state_.LastResult = ReadStringStatistics(shown, stats);
     state_.symbolCount = stats.symbolCount;

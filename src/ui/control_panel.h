@@ -25,9 +25,9 @@ public:
     QPushButton* saveStringButton = nullptr;      // ".str"
     QPushButton* backButton = nullptr;            // "<<"
     QPushButton* resetButton = nullptr;
-    QPushButton* forwardButton = nullptr;         // ">>"
-    QPushButton* repeatButton = nullptr;          // "10 >>"
-    QPushButton* redrawButton = nullptr;          // "Prekresli"
+    QPushButton* forwardButton = nullptr;  // ">>"
+    QPushButton* repeatButton = nullptr;   // "10 >>"
+    QPushButton* redrawButton = nullptr;   // "Prekresli"
     QLabel* stepLabel = nullptr;
     QPushButton* BitBLSR = nullptr;
     QPushButton* BitBLSRDr = nullptr;

@@ -90,8 +90,8 @@ QWidget* TOKBottomDlg::generalPage()
     Edit8 = addEdit(*layout, "Label8", "Edit8", "Voliteľný krok pri generovaní reťazcov");
     CheckBox16 = addCheckBox(*layout, "CheckBox16", "Zobraziť súbor LSystému");
     CheckBox1 = addCheckBox(*layout, "CheckBox1", "Zobraziť súbor nastavení");
-    CheckBox17 = addCheckBox(*layout, "CheckBox17",
-                             "Zobraziť vygenerovaný reťazec (len ak jeho dĺžka je menšia ako 32 KB)");
+    CheckBox17 =
+        addCheckBox(*layout, "CheckBox17", "Zobraziť vygenerovaný reťazec (len ak jeho dĺžka je menšia ako 32 KB)");
     CheckBox8 = addCheckBox(*layout, "CheckBox8", "Zobraziť informácie");
     CheckBox18 = addCheckBox(*layout, "CheckBox18", "Po dokončení zapípať");
     layout->addStretch(1);

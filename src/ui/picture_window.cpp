@@ -6,10 +6,10 @@
 
 namespace sprig {
 
-const PictureWindowLook kPicture2dLook{"TForm4", "Sprigwork  - obrázok", 414, 302, false,
-                                       {"Ovl. &panel", "Ovl. kamery"}};
-const PictureWindowLook kPicture3dLook{"TFormGL", "Sprigwork - obrázok", 435, 300, true,
-                                       {"&Ovl. panel", "Ovl. &kamery"}};
+const PictureWindowLook kPicture2dLook{"TForm4", "Sprigwork  - obrázok",        414, 302,
+                                       false,    {"Ovl. &panel", "Ovl. kamery"}};
+const PictureWindowLook kPicture3dLook{"TFormGL", "Sprigwork - obrázok",          435, 300,
+                                       true,      {"&Ovl. panel", "Ovl. &kamery"}};
 
 PictureWindow::PictureWindow(const PictureWindowLook& look, QWidget* view)
 {

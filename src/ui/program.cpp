@@ -54,16 +54,13 @@ std::uint32_t fromQColor(const QColor& colour)
 }  // namespace
 
 Program::Program()
-    : targets_{&canvas_, 0, 0, &scene_},
-      random_(1),
+    : targets_{&canvas_, 0, 0, &scene_}, random_(1),
       windows_(canvas_, SceneSource{sceneView_, scene_, settings_, targets_.backgroundColour}),
       ui_(windows_, targets_, sceneView_, settings_),
       driver_(state_, settings_, targets_,
               {ui_, random_, [this](int) { return static_cast<std::uint32_t>(clock_.nowSeconds()); }}),
-      files_(state_, settings_, targets_, ui_, driver_),
-      modes_(state_, settings_, targets_, ui_, driver_, files_),
-      windowCommands_(settings_, ui_),
-      pictures_(state_, ui_, driver_)
+      files_(state_, settings_, targets_, ui_, driver_), modes_(state_, settings_, targets_, ui_, driver_, files_),
+      windowCommands_(settings_, ui_), pictures_(state_, ui_, driver_)
 {
     windows_.panel->setRepeatCount(settings_.stepCount);
     wireMainWindow();

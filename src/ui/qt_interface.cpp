@@ -134,7 +134,10 @@ void QtInterface::setStatus(StatusPanel panel, const std::string& text)
     windows_.main->statusPanel(static_cast<int>(panel))->setText(QString::fromStdString(text));
 }
 
-void QtInterface::setStepLabel(const std::string& text) { windows_.panel->stepLabel->setText(QString::fromStdString(text)); }
+void QtInterface::setStepLabel(const std::string& text)
+{
+    windows_.panel->stepLabel->setText(QString::fromStdString(text));
+}
 
 void QtInterface::highlightMode(RunMode mode) { windows_.panel->highlightMode(mode); }
 

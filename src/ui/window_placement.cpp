@@ -5,10 +5,7 @@
 
 namespace sprig {
 
-void makeToolWindow(QWidget& window)
-{
-    window.setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-}
+void makeToolWindow(QWidget& window) { window.setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint); }
 
 void makeDialogWindow(QWidget& window)
 {

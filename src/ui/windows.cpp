@@ -16,14 +16,10 @@
 namespace sprig {
 
 Windows::Windows(const QImageCanvas& canvas, const SceneSource& scene)
-    : main(std::make_unique<TMainForm>()),
-      about(std::make_unique<TAboutBox>()),
-      options(std::make_unique<TOKBottomDlg>()),
-      error(std::make_unique<TOKBottomDlg1>()),
+    : main(std::make_unique<TMainForm>()), about(std::make_unique<TAboutBox>()),
+      options(std::make_unique<TOKBottomDlg>()), error(std::make_unique<TOKBottomDlg1>()),
       picture2d(std::make_unique<PictureWindow>(kPicture2dLook, new Picture2dView(canvas))),
-      progress(std::make_unique<TForm6>()),
-      help(std::make_unique<TForm7>()),
-      panel(std::make_unique<TFormOvlPan>()),
+      progress(std::make_unique<TForm6>()), help(std::make_unique<TForm7>()), panel(std::make_unique<TFormOvlPan>()),
       camera(std::make_unique<TFormOvl3D>()),
       picture3d(std::make_unique<PictureWindow>(kPicture3dLook, new Picture3dView(scene))),
       picture2dView(static_cast<Picture2dView*>(picture2d->centralWidget())),

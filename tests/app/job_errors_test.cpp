@@ -59,8 +59,8 @@ TEST_F(DriverTest, AnOptionsErrorAbortsEveryJob)
     open("axiom F\n#F->FF\n", "draw_dimensions=2\n");
     forward(2);
     ui.texts[TextView::Options] = "draw_dimensions=2\nbad\n";
-    for (void (StepDriver::*command)() : {&StepDriver::BDalejClick, &StepDriver::BPrekresliClick,
-                                          &StepDriver::BSpatClick}) {
+    for (void (StepDriver::*command)() :
+         {&StepDriver::BDalejClick, &StepDriver::BPrekresliClick, &StepDriver::BSpatClick}) {
         const std::size_t logged = ui.log.size();
         canvas.calls.clear();
         press(command);

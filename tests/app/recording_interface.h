@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ui_thread_calls.h"
 #include "app/user_interface.h"
 #include "platform/text_lines.h"
+#include "platform/ui_thread_calls.h"
 
 namespace sprig::testing {
 
@@ -58,7 +58,8 @@ public:
 
     // Runs the worker's calls until it has ended; `during` runs on this
     // thread every few milliseconds meanwhile.
-    void waitForJob(const std::atomic<bool>& running, const std::function<void()>& during = [] {})
+    void waitForJob(
+        const std::atomic<bool>& running, const std::function<void()>& during = [] {})
     {
         calls.runUntil([&] { return !running; }, std::chrono::milliseconds(5), during);
     }

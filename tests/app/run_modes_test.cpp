@@ -69,8 +69,8 @@ TEST_F(RunModesTest, ModeButtonsSwitchWhatIsShownAndWhatIsKept)
         EXPECT_EQ(ui.texts[view], "");
         EXPECT_FALSE(ui.tabVisible[view]);
     }
-    for (Control control : {Control::Forward, Control::Back, Control::Repeat, Control::SaveStringButton,
-                            Control::SaveDefinitionButton})
+    for (Control control :
+         {Control::Forward, Control::Back, Control::Repeat, Control::SaveStringButton, Control::SaveDefinitionButton})
         EXPECT_FALSE(ui.enabled(control));
 }
 

@@ -23,14 +23,14 @@ TEST_F(DriverTest, StepCommandsWalkTheDerivationForwardBackAndFromTheStart)
         const char* string;
     };
     const Row rows[] = {
-        {&StepDriver::BDalejClick, 1, "0", false, "F"},    // the first >> shows the axiom
+        {&StepDriver::BDalejClick, 1, "0", false, "F"},  // the first >> shows the axiom
         {&StepDriver::BDalejClick, 2, "1", true, "FG"},
         {&StepDriver::BDalejClick, 3, "2", true, "FGG"},
         {&StepDriver::BSpatClick, 2, "1", true, "FG"},
-        {&StepDriver::BSpatClick, 1, "0", false, "F"},     // << at step 1 shows step 0 and disables itself
+        {&StepDriver::BSpatClick, 1, "0", false, "F"},  // << at step 1 shows step 0 and disables itself
         {&StepDriver::BDalejClick, 2, "1", true, "FG"},
         {&StepDriver::BResetClick, 0, "", false, ""},
-        {&StepDriver::BDalejClick, 1, "0", false, "F"},    // Reset: the next >> writes step 0 afresh
+        {&StepDriver::BDalejClick, 1, "0", false, "F"},  // Reset: the next >> writes step 0 afresh
     };
     for (const Row& row : rows) {
         press(row.command);

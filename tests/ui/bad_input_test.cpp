@@ -20,8 +20,7 @@ const BadInput kBadInputs[] = {
      "Error: syntax error in L-system file, row 3"},
     {"options key", "axiom F\n", "draw_dimensions=2\nDraw_ground=on\n",
      "Chyba : Syntaxtická chyba v súbore nastavení na riadku 2", "Error: syntax error in options file, row 2"},
-    {"unclosed branch drawn", "axiom F]F\n", "draw_dimensions=2\n", "Chyba kreslenia : I/O chyba",
-     "Error: I/O error"},
+    {"unclosed branch drawn", "axiom F]F\n", "draw_dimensions=2\n", "Chyba kreslenia : I/O chyba", "Error: I/O error"},
 };
 
 // Each failure shows its dialog and log line with the windows disabled; OK

@@ -100,8 +100,8 @@ TEST_F(ProgramTest, TheMenusFollowTheRunMode)
         EXPECT_EQ(main().windowMenu.picture->isEnabled(), row.pictureItem);
         EXPECT_TRUE((panel().*row.button)->styleSheet().contains("#ffff00"));
         EXPECT_TRUE(main().openItem->isEnabled());
-        for (QAction* item : {main().saveDefinitionItem, main().saveDefinitionAsItem, main().saveStringItem,
-                              main().saveStringAsItem})
+        for (QAction* item :
+             {main().saveDefinitionItem, main().saveDefinitionAsItem, main().saveStringItem, main().saveStringAsItem})
             EXPECT_FALSE(item->isEnabled());
     }
 }

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPen>
 
-#include "platform/qt/image_bmp.h"
 #include "platform/line_clip.h"
+#include "platform/qt/image_bmp.h"
 
 namespace sprig {
 
@@ -111,10 +111,8 @@ void QImageCanvas::moveTo(int x, int y)
 
 void QImageCanvas::lineTo(int x, int y)
 {
-    if (impl_->penWidth <= 1)
-        impl_->thinLine(impl_->penX, impl_->penY, x, y);
-    else
-        impl_->wideLine(impl_->penX, impl_->penY, x, y);
+    if (impl_->penWidth <= 1) impl_->thinLine(impl_->penX, impl_->penY, x, y);
+    else impl_->wideLine(impl_->penX, impl_->penY, x, y);
     moveTo(x, y);
 }
 
