@@ -30,8 +30,8 @@ int drawAndWrite(const std::string& path, const Picture3dRequest& request)
     RgbImage picture;
     const Painted painted =
         offscreen->paint(view, request.scene, request.settings.effective, request.background, picture, request.job);
-    if (painted == Painted::kStopped) return kStopped;
-    return painted == Painted::kPicture && writeBmp(path, picture.rows()) ? kDone : kGraphicsError;
+    if (painted == Painted::Stopped) return kStopped;
+    return painted == Painted::Picture && writeBmp(path, picture.rows()) ? kDone : kGraphicsError;
 }
 
 }  // namespace

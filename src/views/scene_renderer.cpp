@@ -156,13 +156,13 @@ void SceneRenderer::resize(int width, int height)
 Painted SceneRenderer::paint(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
                              std::uint32_t backgroundColour, const Job* job)
 {
-    if (!view.sceneReady.load(std::memory_order_acquire)) return Painted::kNothing;
+    if (!view.sceneReady.load(std::memory_order_acquire)) return Painted::Nothing;
     setBackground(backgroundColour);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     FramePacing pacing(job);
     const bool finished = drawScene(view, scene, options, pacing);
     glFlush();
-    return finished ? Painted::kPicture : Painted::kStopped;
+    return finished ? Painted::Picture : Painted::Stopped;
 }
 
 bool SceneRenderer::drawScene(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
@@ -223,16 +223,16 @@ void SceneRenderer::drawCylinder(const CylinderRecord& c, const OptionValues& op
     glRotatef(c.turn, 0.0f, 0.0f, 1.0f);
     glRotatef(c.tilt, 0.0f, 1.0f, 0.0f);
     if (!shape.reduced) return drawWhole(c, options, shape.skipStart);
-    if (c.baseRadius == c.topRadius) shapes_.draw(UnitShape::kCylinder, c.baseRadius, c.length);
+    if (c.baseRadius == c.topRadius) shapes_.draw(UnitShape::Cylinder, c.baseRadius, c.length);
     else gluCylinder(quadric_, c.baseRadius, c.topRadius, c.length, kSlices, kCylinderStacks);
     const bool halves = hidesInnerHalves(c);
     const float base = c.baseRadius;
     const float top = c.topRadius;
-    if (!options.segmentBeginSphere) shapes_.draw(UnitShape::kStartDisk, base, base);
-    else if (!shape.skipStart) shapes_.draw(halves ? UnitShape::kStartOuter : UnitShape::kSphere, base, base);
+    if (!options.segmentBeginSphere) shapes_.draw(UnitShape::StartDisk, base, base);
+    else if (!shape.skipStart) shapes_.draw(halves ? UnitShape::StartOuter : UnitShape::Sphere, base, base);
     glTranslatef(0.0f, 0.0f, c.length);
-    if (options.segmentEndSphere) shapes_.draw(halves ? UnitShape::kEndOuter : UnitShape::kSphere, top, top);
-    else shapes_.draw(UnitShape::kEndDisk, top, top);
+    if (options.segmentEndSphere) shapes_.draw(halves ? UnitShape::EndOuter : UnitShape::Sphere, top, top);
+    else shapes_.draw(UnitShape::EndDisk, top, top);
 }
 
 // One GLU call per shape, as in the rules: where the eye may see inside,

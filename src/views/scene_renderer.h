@@ -16,9 +16,9 @@ struct GLUquadric;
 namespace sprig {
 
 enum class Painted {
-    kNothing,  // the scene is not ready: the surface is left as it was
-    kPicture,
-    kStopped,  // a stop was requested part way: the picture is unfinished
+    Nothing,  // the scene is not ready: the surface is left as it was
+    Picture,
+    Stopped,  // a stop was requested part way: the picture is unfinished
 };
 
 class SceneRenderer {
@@ -35,7 +35,7 @@ public:
     // Viewport and perspective for a new client size (a height of 0 counts as 1).
     void resize(int width, int height);
     // Clears to the background and draws the scene, polling the job (when
-    // given) for a stop request between shapes. On kPicture the caller
+    // given) for a stop request between shapes. On Painted::Picture the caller
     // swaps buffers.
     Painted paint(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
                   std::uint32_t backgroundColour, const Job* job = nullptr);

@@ -114,8 +114,8 @@ void UnitShapes::release()
 // leaves its last normal current; scaling by 0 does the same.
 void UnitShapes::draw(UnitShape shape, float radius, float length) const
 {
-    const bool disk = shape == UnitShape::kStartDisk || shape == UnitShape::kEndDisk;
-    if (base_ == 0 || radius < 0.0f || (disk && radius == 0.0f) || (shape == UnitShape::kCylinder && length <= 0.0f))
+    const bool disk = shape == UnitShape::StartDisk || shape == UnitShape::EndDisk;
+    if (base_ == 0 || radius < 0.0f || (disk && radius == 0.0f) || (shape == UnitShape::Cylinder && length <= 0.0f))
         return;
     glPushMatrix();
     glScalef(radius, radius, length);

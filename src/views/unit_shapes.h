@@ -17,12 +17,12 @@ inline constexpr GLint kCylinderStacks = 2;
 inline constexpr GLint kDiskLoops = 2;
 
 enum class UnitShape {
-    kSphere,
-    kEndOuter,    // stacks 0 to 10 round +z: the half beyond a cylinder's end and one band inside
-    kStartOuter,  // the same round -z
-    kStartDisk,   // faces -z
-    kEndDisk,     // faces +z
-    kCylinder,    // along +z from 0 to 1, open at both ends
+    Sphere,
+    EndOuter,    // stacks 0 to 10 round +z: the half beyond a cylinder's end and one band inside
+    StartOuter,  // the same round -z
+    StartDisk,   // faces -z
+    EndDisk,     // faces +z
+    Cylinder,    // along +z from 0 to 1, open at both ends
 };
 
 class UnitShapes {

@@ -85,7 +85,7 @@ protected:
 
     RgbImage paint(std::uint32_t background = 0)
     {
-        EXPECT_EQ(renderer_.paint(view_, scene_, options_, background), Painted::kPicture);
+        EXPECT_EQ(renderer_.paint(view_, scene_, options_, background), Painted::Picture);
         context_->swapBuffers();
         return context_->readPixels();
     }
@@ -205,7 +205,7 @@ TEST_F(RenderTest, APaintDrawsOnlyAReadySceneAndSaysWhenStopped)
     view_.camera.groundHalfSize = 3.0f;
     glClearColor(0.0f, 1.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    EXPECT_EQ(renderer_.paint(view_, scene_, options_, 0x00FFFFFFu), Painted::kNothing);
+    EXPECT_EQ(renderer_.paint(view_, scene_, options_, 0x00FFFFFFu), Painted::Nothing);
     EXPECT_TRUE(allAre(context_->readPixels(), {0, 255, 0}));
     makeReady();
     EXPECT_TRUE(allAre(paint(0x00FF8000u), {0, 128, 255}));
@@ -213,9 +213,9 @@ TEST_F(RenderTest, APaintDrawsOnlyAReadySceneAndSaysWhenStopped)
     scene_.recordSegment({0, 0, 0}, {0, 0, 4}, 1.0f, kRed);
     makeReady();
     SilentJob job;
-    EXPECT_EQ(renderer_.paint(view_, scene_, options_, 0, &job), Painted::kPicture);
+    EXPECT_EQ(renderer_.paint(view_, scene_, options_, 0, &job), Painted::Picture);
     job.requestStop();
-    EXPECT_EQ(renderer_.paint(view_, scene_, options_, 0, &job), Painted::kStopped);
+    EXPECT_EQ(renderer_.paint(view_, scene_, options_, 0, &job), Painted::Stopped);
 }
 
 // Seen from above (elevation 0): world y to the right, world x downwards;

@@ -23,7 +23,7 @@ Painted OffscreenPicture::paint(const SceneView& view, const SceneRecord& scene,
                                 std::uint32_t backgroundColour, RgbImage& picture, const Job* job)
 {
     const Painted painted = renderer_.paint(view, scene, options, backgroundColour, job);
-    if (painted == Painted::kPicture) picture = context_->readPixels();
+    if (painted == Painted::Picture) picture = context_->readPixels();
     return painted;
 }
 

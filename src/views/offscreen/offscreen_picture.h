@@ -23,7 +23,7 @@ public:
     OffscreenPicture(const OffscreenPicture&) = delete;
     OffscreenPicture& operator=(const OffscreenPicture&) = delete;
 
-    // Paints as SceneRenderer::paint does, polling the job; on kPicture the
+    // Paints as SceneRenderer::paint does, polling the job; on Painted::Picture the
     // picture, top row first, is put in `picture`.
     Painted paint(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
                   std::uint32_t backgroundColour, RgbImage& picture, const Job* job = nullptr);
