@@ -52,10 +52,14 @@ ConsoleInterface::ConsoleInterface(DrawingTargets& targets) : targets_(targets) 
 
 ConsoleInterface::~ConsoleInterface() { handleStopSignals(SIG_DFL); }
 
+// The worker ends without handing anything over, so the wait looks at it
+// every millisecond: a run of many short steps would otherwise idle.
+constexpr std::chrono::milliseconds kLookInterval(1);
+
 void ConsoleInterface::waitForJob(StepDriver& driver, const std::atomic<bool>& running)
 {
     bool stopPressed = false;
-    calls_.runUntil([&] { return !running; }, std::chrono::milliseconds(20),
+    calls_.runUntil([&] { return !running; }, kLookInterval,
                     [&] {
                         if (!interrupted() || stopPressed) return;
                         driver.BitBtn1Click();
@@ -65,7 +69,7 @@ void ConsoleInterface::waitForJob(StepDriver& driver, const std::atomic<bool>& r
 
 void ConsoleInterface::waitForWorker(const std::atomic<bool>& running)
 {
-    calls_.runUntil([&] { return !running; }, std::chrono::milliseconds(20), [] {});
+    calls_.runUntil([&] { return !running; }, kLookInterval, [] {});
 }
 
 bool ConsoleInterface::interrupted() const { return signalled.load(std::memory_order_relaxed); }
