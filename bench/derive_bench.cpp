@@ -127,8 +127,8 @@ void ContextSignal(benchmark::State& state)
     }
     state.counters["symbols_read_per_second"] =
         benchmark::Counter(static_cast<double>(symbols), benchmark::Counter::kIsRate);
-    state.counters["seconds_per_symbol"] = benchmark::Counter(static_cast<double>(symbols),
-                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["seconds_per_symbol"] =
+        benchmark::Counter(static_cast<double>(symbols), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // Peak resident memory since the last reset, in MB. Linux keeps the peak as

@@ -22,8 +22,7 @@ public:
                 const double value = counter.value;
                 if (name.ends_with("_per_second"))
                     std::printf("%s %s: %.2f M/s\n", run.benchmark_name().c_str(), name.c_str(), value / 1e6);
-                else
-                    std::printf("%s %s: %.4g\n", run.benchmark_name().c_str(), name.c_str(), value);
+                else std::printf("%s %s: %.4g\n", run.benchmark_name().c_str(), name.c_str(), value);
             }
         }
         std::fflush(stdout);
@@ -32,12 +31,12 @@ public:
 
 }  // namespace sprig::bench
 
-#define SPRIG_BENCHMARK_MAIN()                                  \
-    int main(int argc, char** argv)                             \
-    {                                                           \
-        benchmark::Initialize(&argc, argv);                     \
-        sprig::bench::FigureReporter reporter;                  \
-        benchmark::RunSpecifiedBenchmarks(&reporter);           \
-        benchmark::Shutdown();                                  \
-        return 0;                                               \
+#define SPRIG_BENCHMARK_MAIN()                                                                                         \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        benchmark::Initialize(&argc, argv);                                                                            \
+        sprig::bench::FigureReporter reporter;                                                                         \
+        benchmark::RunSpecifiedBenchmarks(&reporter);                                                                  \
+        benchmark::Shutdown();                                                                                         \
+        return 0;                                                                                                      \
     }

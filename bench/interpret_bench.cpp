@@ -55,10 +55,8 @@ public:
         if (depth == 0) return put('F');
         static constexpr char kRule[] = "F[+F]F[-F]F";
         for (const char* c = kRule; *c && left_ > 0; ++c) {
-            if (*c == 'F')
-                expand(depth - 1);
-            else
-                put(*c);
+            if (*c == 'F') expand(depth - 1);
+            else put(*c);
         }
     }
 

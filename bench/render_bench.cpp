@@ -97,8 +97,14 @@ void renderFrames(benchmark::State& state, bool spheres)
     OptionValues& options = b.settings.effective;
     options.segmentBeginSphere = spheres;
     options.segmentEndSphere = spheres;
-    const auto renderer = [&] { b.renderer->paint(b.view, b.scene, options, 0u); glFinish(); };
-    const auto literal = [&] { testing::paintLiterally(b.view, b.scene, options, 0u); glFinish(); };
+    const auto renderer = [&] {
+        b.renderer->paint(b.view, b.scene, options, 0u);
+        glFinish();
+    };
+    const auto literal = [&] {
+        testing::paintLiterally(b.view, b.scene, options, 0u);
+        glFinish();
+    };
     renderer();
     literal();
     using Clock = std::chrono::steady_clock;

@@ -20,7 +20,8 @@ void checkAgreement(const std::string& text)
 {
     sprig::LcgRandom textRandom(7);
     sprig::LcgRandom compiledRandom(7);
-    const sprig::EvalResult expected = sprig::EvaluateExpression(text, sprig::ParamBinding{kNames, kValues}, textRandom);
+    const sprig::EvalResult expected =
+        sprig::EvaluateExpression(text, sprig::ParamBinding{kNames, kValues}, textRandom);
     const sprig::CompiledExpression compiled = sprig::CompiledExpression::compile(text, kNames);
     const sprig::EvalResult actual = compiled.evaluate(kValues, compiledRandom);
     const bool sameValue = std::bit_cast<std::uint32_t>(expected.value) == std::bit_cast<std::uint32_t>(actual.value);

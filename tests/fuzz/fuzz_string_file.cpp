@@ -52,9 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sprig::StringStatistics stats;
     sprig::ReadStringStatistics(step0, stats);
 
-    static const std::vector<std::string> lines = sprig::splitLines(
-        "ignore +\n#A(x)<B(y)>C(z):x<y->(0.7)B(x+y,z)[C(z/2)]\n#B>A->*\n#F->F[+F]F\n"
-        "homomorphism\n#C(z)->F(z)\n");
+    static const std::vector<std::string> lines =
+        sprig::splitLines("ignore +\n#A(x)<B(y)>C(z):x<y->(0.7)B(x+y,z)[C(z/2)]\n#B>A->*\n#F->F[+F]F\n"
+                          "homomorphism\n#C(z)->F(z)\n");
     sprig::SilentJob job;
     sprig::Settings settings;
     sprig::ParseReport report;

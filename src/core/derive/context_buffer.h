@@ -59,8 +59,8 @@ private:
     void add(const Symbol& s);
 
     std::size_t capacity_ = 0;
-    std::vector<Held> held_;  // oldest first
-    std::vector<float> values_;  // the values of held_, in the same order
+    std::vector<Held> held_;            // oldest first
+    std::vector<float> values_;         // the values of held_, in the same order
     std::vector<std::uint32_t> marks_;  // the height of held_ at each open "["
 };
 

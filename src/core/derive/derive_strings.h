@@ -38,7 +38,7 @@ struct DeriveServices {
 // kStopped. Step files written
 // are appended to createdFiles; a step that fails or is stopped leaves no
 // file of its own, and the cut file is always deleted.
-int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,
-                  ParseReport& report, std::vector<std::string>& createdFiles);
+int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
+                  std::vector<std::string>& createdFiles);
 
 }  // namespace sprig

@@ -26,7 +26,7 @@ struct PreparedProduction {
     // Parameter-name counts of each context symbol, in written order.
     std::vector<int> leftParamCounts;
     std::vector<int> rightParamCounts;
-    bool erases = false;  // the successor "*"
+    bool erases = false;           // the successor "*"
     bool successorBroken = false;  // a parameter list without its ")"
     CompiledExpression condition;
     CompiledExpression probabilityAlone;  // with no parameters bound

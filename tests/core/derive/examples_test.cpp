@@ -69,10 +69,8 @@ TEST_F(Examples, ClassicCurvesAndPlantsGrowToTheirKnownLengths)
 TEST_F(Examples, BracketedPlantSeriesGrowsToItsKnownLengths)
 {
     const std::vector<std::pair<std::string, Counts>> expected{
-        {"plant_b", {1, 13, 73, 373, 1873}},
-        {"plant_c", {1, 20, 172, 1388}},
-        {"plant_d", {1, 12, 47, 156, 491, 1512}},
-        {"plant_e", {1, 11, 43, 143, 451, 1391}},
+        {"plant_b", {1, 13, 73, 373, 1873}},      {"plant_c", {1, 20, 172, 1388}},
+        {"plant_d", {1, 12, 47, 156, 491, 1512}}, {"plant_e", {1, 11, 43, 143, 451, 1391}},
         {"plant_f", {1, 18, 89, 379, 1551}},
     };
     for (const auto& [name, lengths] : expected) {
@@ -129,9 +127,8 @@ TEST_F(Examples, ThreeDimensionalPlantsFillInTheirValues)
     open("leafy_bush");
     ASSERT_EQ(counts(2).size(), 3u);
     EXPECT_EQ(step(0), "n\n22.500000\n:(0.45,0.3,0.1)!(0.5)A\n");
-    EXPECT_EQ(step(1),
-              "n\n22.500000\n:(0.450000,0.300000,0.100000)!(0.500000)"
-              "[&FL!A]/////[&FL!A]///////[&FL!A]");
+    EXPECT_EQ(step(1), "n\n22.500000\n:(0.450000,0.300000,0.100000)!(0.500000)"
+                       "[&FL!A]/////[&FL!A]///////[&FL!A]");
     const std::string leaf = "[:(10.000000)^^{-f+f+f-|-f+f+f}]";
     const std::string branch = "[&S/////F" + leaf + "![&FL!A]/////[&FL!A]///////[&FL!A]]";
     EXPECT_NE(step(2).find(branch), std::string::npos);
@@ -140,9 +137,8 @@ TEST_F(Examples, ThreeDimensionalPlantsFillInTheirValues)
     // 45 degrees of the angle line.
     open("monopodial_tree");
     ASSERT_EQ(counts(1).size(), 2u);
-    EXPECT_EQ(step(1),
-              "p\n!(1.000000)F(10.000000)[&(45.000000)B(6.000000,0.707000)]"
-              "/(137.500000)A(9.000000,0.707000)");
+    EXPECT_EQ(step(1), "p\n!(1.000000)F(10.000000)[&(45.000000)B(6.000000,0.707000)]"
+                       "/(137.500000)A(9.000000,0.707000)");
 
     // Values are single-precision floats: 200 * 1.109 is 221.799988, the
     // angle 18.95 is 18.950001, 94.74 is 94.739998 and 132.63 is 132.630005.
@@ -151,8 +147,8 @@ TEST_F(Examples, ThreeDimensionalPlantsFillInTheirValues)
     ASSERT_EQ(counts(1).size(), 2u);
     EXPECT_EQ(step(0), "p\n!(1)F(200)/(45)A\n");
     const std::string twig = "[&(18.950001)F(50.000000)A]";
-    EXPECT_EQ(step(1), "p\n!(1.732000)F(221.799988)/(45.000000)!(1.732000)F(50.000000)" + twig +
-                           "/(94.739998)" + twig + "/(132.630005)" + twig);
+    EXPECT_EQ(step(1), "p\n!(1.732000)F(221.799988)/(45.000000)!(1.732000)F(50.000000)" + twig + "/(94.739998)" + twig +
+                           "/(132.630005)" + twig);
 }
 
 TEST_F(Examples, ExactStringsOfTheFirstSteps)

@@ -17,10 +17,17 @@ TEST_F(Rewriting, BracketedPlantStepsAndLog)
     EXPECT_EQ(step(1), header + "F[+F]F[-F]F");
     EXPECT_EQ(step(2), header + "F[+F]F[-F]F[+F[+F]F[-F]F]F[+F]F[-F]F[-F[+F]F[-F]F]F[+F]F[-F]F");
     const std::string base = basePath(path);
-    const std::vector<std::string> expected{
-        "Step 0", "String rewriting", "Output file: " + base + "_000.stt",
-        "Step 1", "String rewriting", "Input file: " + base + "_000.stt", "Output file: " + base + "_001.stt",
-        "Step 2", "String rewriting", "Input file: " + base + "_001.stt", "Output file: " + base + "_002.stt"};
+    const std::vector<std::string> expected{"Step 0",
+                                            "String rewriting",
+                                            "Output file: " + base + "_000.stt",
+                                            "Step 1",
+                                            "String rewriting",
+                                            "Input file: " + base + "_000.stt",
+                                            "Output file: " + base + "_001.stt",
+                                            "Step 2",
+                                            "String rewriting",
+                                            "Input file: " + base + "_001.stt",
+                                            "Output file: " + base + "_002.stt"};
     EXPECT_EQ(job.log, expected);
     EXPECT_EQ(created, (std::vector<std::string>{base + "_000.stt", base + "_001.stt", base + "_002.stt"}));
     EXPECT_FALSE(fileExists(StringFileName(base, 1, kCutExt)));
