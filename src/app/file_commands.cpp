@@ -175,7 +175,7 @@ bool FileCommands::FileSaveAs()
 
 bool FileCommands::copyString(const std::string& from, const std::string& to)
 {
-    if (CopyStringFile(from, to)) return true;
+    if (copyStringFile(from, to)) return true;
     reportSaveFailure(to);
     return false;
 }

@@ -1,7 +1,6 @@
 #include "views/camera_moves.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "platform/fixed_format.h"
 
@@ -9,11 +8,12 @@ namespace sprig {
 
 namespace {
 
-// "%f" parse of a field; the value is kept when nothing finite is read.
+// The leading number of a field, blanks before it skipped; the value is kept
+// when nothing finite is read.
 float parseField(std::string& text, float value)
 {
-    float parsed = 0.0f;
-    if (std::sscanf(text.c_str(), "%f", &parsed) == 1 && std::isfinite(parsed)) value = parsed;
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start != std::string::npos) readLeadingNumber(std::string_view(text).substr(start), value, true);
     text = formatFixed(value);
     return value;
 }

@@ -294,7 +294,7 @@ int ReadStringStatistics(const std::string& path, StringStatistics& stats)
     return result;
 }
 
-bool CopyStringFile(const std::string& from, const std::string& to)
+bool copyStringFile(const std::string& from, const std::string& to)
 {
     InFile in;
     if (!in.open(from)) return false;

@@ -58,6 +58,6 @@ struct StringStatistics {
 int ReadStringStatistics(const std::string& path, StringStatistics& stats);
 
 // Copies a string file byte for byte; false on any failure.
-bool CopyStringFile(const std::string& from, const std::string& to);
+bool copyStringFile(const std::string& from, const std::string& to);
 
 }  // namespace sprig

@@ -164,9 +164,9 @@ TEST(StringFiles, WritingCountingAndCopying)
     EXPECT_EQ(ReadStringStatistics(dir.write("u.stt", "p\nFF(1"), stats), 2);
     EXPECT_EQ(ReadStringStatistics(dir.file("missing"), stats), 2);
 
-    ASSERT_TRUE(CopyStringFile(path, dir.file("copy.str")));
+    ASSERT_TRUE(copyStringFile(path, dir.file("copy.str")));
     EXPECT_EQ(TempDir::read(dir.file("copy.str")), TempDir::read(path));
-    EXPECT_FALSE(CopyStringFile(dir.file("missing"), dir.file("x.str")));
+    EXPECT_FALSE(copyStringFile(dir.file("missing"), dir.file("x.str")));
 }
 
 // Values are written as printf's "%f" writes them: six decimals, exactly
