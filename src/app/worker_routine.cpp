@@ -116,8 +116,7 @@ void StepDriver::drawShownString(MyThread& worker, const std::string& shown)
     request.scene = targets_.scene;
     forgetFileFailure();
     const InterpretResult drawn = interpretString(request);
-    // A failure that no file operation explains lies in what the string holds.
-    if (drawn.code == kIoError && !lastFileFailure()) noteFileFailure(shown, "unreadable string or parameter value");
+    if (drawn.code == kIoError) noteUnreadableString(shown);
     worker.DrawResult = drawn.code;
     state_.segmentTotal = drawn.segmentTotal;
     state_.polygonTotal = drawn.polygonTotal;

@@ -11,19 +11,7 @@
 
 #include "../core/derive/general_path.h"
 #include "split_lines.h"
-
-namespace {
-
-const std::string& workDir()
-{
-    static const std::string dir = [] {
-        char pattern[] = "/tmp/sprig-fuzz-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    return dir;
-}
-
-}  // namespace
+#include "work_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

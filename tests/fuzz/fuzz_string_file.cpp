@@ -15,17 +15,9 @@
 #include "platform/random_source.h"
 #include "platform/text_lines.h"
 #include "settings/settings.h"
+#include "work_dir.h"
 
 namespace {
-
-const std::string& workDir()
-{
-    static const std::string dir = [] {
-        char pattern[] = "/tmp/sprig-fuzz-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    return dir;
-}
 
 void writeFile(const std::string& path, const std::uint8_t* data, std::size_t size)
 {

@@ -72,7 +72,7 @@ int Derivation::rewrite(const std::string& input, InFile& in, OutFile& out)
         result = pass.run(in, out, request_.symbolCount);
     }
     if (result == kDone && !out.close()) return kIoError;
-    if (result == kIoError && !lastFileFailure()) noteFileFailure(input, "unreadable string or parameter value");
+    if (result == kIoError) noteUnreadableString(input);
     return result;
 }
 

@@ -294,6 +294,11 @@ int ReadStringStatistics(const std::string& path, StringStatistics& stats)
     return result;
 }
 
+void noteUnreadableString(const std::string& path)
+{
+    if (!lastFileFailure()) noteFileFailure(path, "unreadable string or parameter value");
+}
+
 bool copyStringFile(const std::string& from, const std::string& to)
 {
     InFile in;

@@ -53,6 +53,10 @@ struct StringStatistics {
     bool isParametric = true;
 };
 
+// Names the string file as the cause of a failure that no file operation
+// explains: what it holds cannot be read or evaluated.
+void noteUnreadableString(const std::string& path);
+
 // Counts the symbols of a string file. Returns kDone, or kIoError when the file cannot
 // be read or a parameter list is not closed (the count so far is kept).
 int ReadStringStatistics(const std::string& path, StringStatistics& stats);
