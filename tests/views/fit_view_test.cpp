@@ -22,7 +22,8 @@ struct Case {
     std::vector<Segment> segments;
     Settings settings;
     Vec3 translation;
-    double groundHalfSize, distance;  // the distance was 99 before the fit
+    float groundHalfSize;
+    double distance;  // the distance was 99 before the fit
 };
 
 // An options file that gives translation x = 7 and, when asked, distance 12.5.

@@ -80,7 +80,8 @@ bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& 
             reportProgress(symbols, symbolCount);
             nextReport += 100;
         }
-        if (plain_.movesBranch(c)) passBracket(c, in.tell() + static_cast<std::uint64_t>(p + 1 - ahead.data()));
+        if (plain_.movesBranch(c))
+            passBracket(static_cast<char>(c), in.tell() + static_cast<std::uint64_t>(p + 1 - ahead.data()));
         if (static_cast<std::size_t>(end - to) < longest) {
             out.commit(to);
             to = out.reserve(longest, room);

@@ -209,7 +209,7 @@ std::uint32_t Compiler::chain(const Template& pieces, int level)
 
 std::uint32_t Compiler::logicalNot(const Template& pieces)
 {
-    std::size_t count = 0;
+    std::ptrdiff_t count = 0;
     for (const Piece& piece : pieces) {
         if (isLiteral(piece)) count += std::ranges::count(literal(piece), '!');
     }

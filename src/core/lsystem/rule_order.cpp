@@ -10,9 +10,10 @@ namespace {
 bool hasRepeat(const std::string& names)
 {
     std::array<bool, 256> seen{};
-    for (unsigned char c : names) {
-        if (seen[c]) return true;
-        seen[c] = true;
+    for (char c : names) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (seen[byte]) return true;
+        seen[byte] = true;
     }
     return false;
 }

@@ -18,8 +18,8 @@
 namespace sprig {
 
 struct InterpretRequest {
-    InterpretRequest(Settings& settings, Job& job, std::string fileName)
-        : settings(settings), job(job), fileName(std::move(fileName))
+    InterpretRequest(Settings& effective, Job& running, std::string file)
+        : settings(effective), job(running), fileName(std::move(file))
     {
     }
 
