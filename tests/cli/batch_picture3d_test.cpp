@@ -70,8 +70,9 @@ TEST(BatchPicture3d, OnlyTheLastStepAtTheDefaultSizeAndBadValuesRefused)
 
 // 50000 segments with spherical caps take seconds to draw, and the string
 // is read in a moment: the interrupt comes while the picture is drawn. The
-// command must stop within about half a second of it (else it is killed),
-// and leave neither the picture nor a part of it.
+// command must stop, within half a second on an idle machine (it is killed
+// after two, which a loaded machine needs), and leave neither the picture
+// nor a part of it. A drawing that does not stop is killed or writes it.
 TEST(BatchPicture3d, InterruptStopsThePictureAndWritesNothing)
 {
     TempDir dir;
@@ -80,7 +81,7 @@ TEST(BatchPicture3d, InterruptStopsThePictureAndWritesNothing)
     const std::string str = dir.write("row.str", row + "\n");
     const std::string op = dir.write("row.op", "draw_dimensions=3\nsegment_begin_sphere=on\nsegment_end_sphere=on\n");
     const BatchResult r =
-        runBatch(dir, "--draw " + str + " --options " + op, "timeout --preserve-status -k 0.5 -s INT 0.5");
+        runBatch(dir, "--draw " + str + " --options " + op, "timeout --preserve-status -k 2 -s INT 0.5");
     EXPECT_EQ(r.status, 20) << r.err;
     EXPECT_EQ(r.err, "Stopped.\n");
     EXPECT_NE(r.out.find("Number of segments: 50000"), std::string::npos) << r.out;  // the string was read whole
