@@ -1,7 +1,8 @@
 #include "cli/batch_arguments.h"
 
-#include <charconv>
 #include <string_view>
+
+#include "platform/fixed_format.h"
 
 namespace sprig {
 
@@ -20,17 +21,6 @@ const char* const kBatchUsage = "Usage: sprigwork-batch [--steps N] [--seed S] [
                                 "              unless NAME ends with it), as \"Uložiť reťazec ako\" does\n"
                                 "  --help      show this text\n";
 
-namespace {
-
-template <typename T>
-bool parseNumber(std::string_view text, T& value)
-{
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc{} && end == text.data() + text.size();
-}
-
-}  // namespace
-
 std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArguments& out)
 {
     std::optional<std::string_view> derivingOption;  // one that means nothing to --draw
@@ -43,14 +33,14 @@ std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArgum
         } else if (arg == "--clean") {
             out.clean = true;
         } else if (arg == "--steps") {
-            if (!hasValue || !parseNumber(argv[++i], out.steps) || out.steps < 0 || out.steps > 999)
+            if (!hasValue || !readWholeNumber(argv[++i], out.steps) || out.steps < 0 || out.steps > 999)
                 return "--steps needs a whole number from 0 to 999";
         } else if (arg == "--save") {
             if (!hasValue) return "--save needs a file name";
             out.savedStringPath = argv[++i];
         } else if (arg == "--seed") {
             std::uint32_t seed = 0;
-            if (!hasValue || !parseNumber(argv[++i], seed)) return "--seed needs a whole number";
+            if (!hasValue || !readWholeNumber(argv[++i], seed)) return "--seed needs a whole number";
             out.seed = seed;
         } else if (const DrawingOption drawing = readDrawingOption(argc, argv, i, out.drawing); drawing.matched) {
             if (drawing.error) return drawing.error;

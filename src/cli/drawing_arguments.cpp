@@ -1,10 +1,10 @@
 #include "cli/drawing_arguments.h"
 
-#include <charconv>
 #include <filesystem>
 #include <string_view>
 
 #include "core/derive/string_file_name.h"
+#include "platform/fixed_format.h"
 
 namespace sprig {
 
@@ -39,8 +39,7 @@ bool sameFile(const std::string& a, const std::string& b)
 
 bool parseSide(std::string_view text, int& value)
 {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc{} && end == text.data() + text.size() && value >= 1 && value <= kMaxPictureSide;
+    return readWholeNumber(text, value) && value >= 1 && value <= kMaxPictureSide;
 }
 
 bool parseSize(std::string_view text, DrawingArguments& out)

@@ -3,6 +3,8 @@
 // with printf's "%f" (six decimals, exactly rounded) and read back as a
 // leading decimal number.
 
+#include <charconv>
+#include <concepts>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -34,5 +36,14 @@ bool readLeadingNumber(std::string_view text, float& value, bool withExponent = 
 
 // Reads text that is one number, exponent allowed, as readLeadingNumber does.
 bool readNumber(std::string_view text, float& value);
+
+// Reads text that is one whole decimal number that fits T (a minus sign is
+// taken only by signed types); false leaves value as it was or unspecified.
+template <std::integral T>
+bool readWholeNumber(std::string_view text, T& value)
+{
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc{} && end == text.data() + text.size();
+}
 
 }  // namespace sprig
