@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/fixed_format.h"
 
@@ -23,56 +24,50 @@ bool readStepCount(const std::string& text, int& value)
     return true;
 }
 
+// The check boxes that show an option or a setting as it stands.
+constexpr std::pair<bool OptionsForm::*, bool OptionValues::*> kOptionBoxes[] = {
+    {&OptionsForm::interpretEF, &OptionValues::interpretEF},
+    {&OptionsForm::differentiateEFWidth, &OptionValues::differentiateEFWidth},
+    {&OptionsForm::differentiateEFColor, &OptionValues::differentiateEFColor},
+    {&OptionsForm::widthInPixels, &OptionValues::widthInPixels},
+    {&OptionsForm::segmentActiveWidth, &OptionValues::segmentActiveWidth},
+    {&OptionsForm::segmentBeginSphere, &OptionValues::segmentBeginSphere},
+    {&OptionsForm::segmentEndSphere, &OptionValues::segmentEndSphere},
+    {&OptionsForm::drawGround, &OptionValues::drawGround},
+};
+constexpr std::pair<bool OptionsForm::*, bool Settings::*> kSettingBoxes[] = {
+    {&OptionsForm::showDefinitionText, &Settings::showDefinitionText},
+    {&OptionsForm::showOptionsText, &Settings::showOptionsText},
+    {&OptionsForm::showStringText, &Settings::showStringText},
+    {&OptionsForm::showInformation, &Settings::showInformation},
+    {&OptionsForm::beepWhenDone, &Settings::beepWhenDone},
+    {&OptionsForm::colourEffect, &Settings::colourEffect},
+};
+
 }  // namespace
 
 OptionsForm optionsForm(const Settings& settings)
 {
-    const OptionValues& chosen = settings.chosen;
     OptionsForm form;
+    for (const auto& [box, option] : kOptionBoxes) form.*box = settings.chosen.*option;
+    for (const auto& [box, setting] : kSettingBoxes) form.*box = settings.*setting;
     form.ignoreSymbols = settings.ignoreSymbols.substr(std::char_traits<char>::length(kAlwaysIgnored));
     form.stepCount = std::to_string(settings.stepCount);
-    form.showDefinitionText = settings.showDefinitionText;
-    form.showOptionsText = settings.showOptionsText;
-    form.showStringText = settings.showStringText;
-    form.showInformation = settings.showInformation;
-    form.beepWhenDone = settings.beepWhenDone;
-    form.only2d = chosen.drawDimensions == 2;
-    form.interpretEF = chosen.interpretEF;
-    form.differentiateEFWidth = chosen.differentiateEFWidth;
-    form.differentiateEFColor = chosen.differentiateEFColor;
+    form.only2d = settings.chosen.drawDimensions == 2;
     form.centred = !settings.placeAtBottom;
     form.automaticLength = !settings.fixedSegmentLength;
-    form.colourEffect = settings.colourEffect;
     form.segmentLength = settings.segmentLengthText;
     form.defaultAngle = formatFixed(settings.defaultAngle);
-    form.widthInPixels = chosen.widthInPixels;
-    form.segmentActiveWidth = chosen.segmentActiveWidth;
-    form.segmentBeginSphere = chosen.segmentBeginSphere;
-    form.segmentEndSphere = chosen.segmentEndSphere;
-    form.drawGround = chosen.drawGround;
     return form;
 }
 
 void applyOptionsForm(OptionsForm& form, Settings& settings)
 {
-    OptionValues& chosen = settings.chosen;
-    chosen.drawDimensions = form.only2d ? 2 : 3;
-    chosen.interpretEF = form.interpretEF;
-    chosen.differentiateEFWidth = form.differentiateEFWidth;
-    chosen.differentiateEFColor = form.differentiateEFColor;
-    chosen.widthInPixels = form.widthInPixels;
-    chosen.segmentActiveWidth = form.segmentActiveWidth;
-    chosen.segmentBeginSphere = form.segmentBeginSphere;
-    chosen.segmentEndSphere = form.segmentEndSphere;
-    chosen.drawGround = form.drawGround;
-    settings.showDefinitionText = form.showDefinitionText;
-    settings.showOptionsText = form.showOptionsText;
-    settings.showStringText = form.showStringText;
-    settings.showInformation = form.showInformation;
-    settings.beepWhenDone = form.beepWhenDone;
+    for (const auto& [box, option] : kOptionBoxes) settings.chosen.*option = form.*box;
+    for (const auto& [box, setting] : kSettingBoxes) settings.*setting = form.*box;
+    settings.chosen.drawDimensions = form.only2d ? 2 : 3;
     settings.placeAtBottom = !form.centred;
     settings.fixedSegmentLength = !form.automaticLength;
-    settings.colourEffect = form.colourEffect;
     settings.ignoreSymbols = kAlwaysIgnored + form.ignoreSymbols.substr(0, kIgnoredSymbolsMax);
     settings.segmentLengthText = form.segmentLength;
     float angle = 0.0f;
