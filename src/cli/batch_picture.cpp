@@ -2,6 +2,7 @@
 
 #include "core/result_codes.h"
 #include "core/turtle/scene_record.h"
+#include "platform/canvas.h"
 #include "settings/settings.h"
 #ifdef SPRIG_HAVE_QT_CANVAS
 #include "platform/qt/qimage_canvas.h"
