@@ -22,12 +22,6 @@ using namespace sprig;
 
 constexpr std::int64_t kSymbols = 10'000'000;
 
-class QuietJob final : public Job {
-public:
-    void showProgress(ProgressBar, int) override {}
-    void appendLog(std::string_view) override {}
-};
-
 #ifdef SPRIG_HAVE_QT_CANVAS
 using BenchCanvas = QImageCanvas;
 #else
@@ -99,7 +93,7 @@ void interpret(benchmark::State& state, int dimensions)
 {
     Settings settings;
     settings.effective.drawDimensions = dimensions;
-    QuietJob job;
+    SilentJob job;
     BenchCanvas canvas(1600, 1200);
     static SceneRecord scene;
     const std::string& path = plant().path();

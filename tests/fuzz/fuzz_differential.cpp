@@ -2,9 +2,6 @@
 // the homomorphism pass as DeriveStrings takes them must give what the
 // general way gives, the same result code, file and progress.
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
@@ -21,9 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::remove_all(workDir());
     std::filesystem::create_directory(workDir());
     const std::string_view string = input.substr(mark + 6);
-    std::FILE* f = std::fopen((workDir() + "/d_000.stt").c_str(), "wb");
-    std::fwrite(string.data(), 1, string.size(), f);
-    std::fclose(f);
+    writeWorkFile("d_000.stt", string);
     sprig::differential::StepCase c{splitLines(data, mark), workDir() + "/d", false, 120, size % 3, 1};
     for (bool homomorphism : {false, true}) {
         c.homomorphism = homomorphism;

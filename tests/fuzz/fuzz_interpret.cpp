@@ -2,39 +2,15 @@
 // drawing options, the rest is the string file, drawn in 2D onto a recording
 // canvas and recorded in 3D into the scene record.
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "../support/recording_canvas.h"
 #include "core/turtle/interpret_string.h"
 #include "settings/settings.h"
+#include "work_dir.h"
 
 namespace {
-
-class QuietJob final : public sprig::Job {
-public:
-    void showProgress(sprig::ProgressBar, int) override {}
-    void appendLog(std::string_view) override {}
-};
-
-const std::string& inputPath()
-{
-    static const std::string path = [] {
-        char pattern[] = "/tmp/sprig-fuzz-interpret-XXXXXX";
-        return std::string(mkdtemp(pattern)) + "/f.str";
-    }();
-    return path;
-}
-
-void writeFile(const std::string& path, const std::uint8_t* data, std::size_t size)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (size) std::fwrite(data, 1, size, f);
-    std::fclose(f);
-}
 
 sprig::Settings settingsFrom(std::uint8_t bits)
 {
@@ -56,14 +32,14 @@ sprig::Settings settingsFrom(std::uint8_t bits)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) return 0;
-    writeFile(inputPath(), data + 1, size - 1);
+    const std::string path = writeWorkFile("f.str", {reinterpret_cast<const char*>(data) + 1, size - 1});
     sprig::Settings settings = settingsFrom(data[0]);
-    QuietJob job;
+    sprig::SilentJob job;
     static sprig::SceneRecord scene;
     for (int dimensions : {2, 3}) {
         settings.effective.drawDimensions = dimensions;
         sprig::testing::RecordingCanvas canvas;
-        sprig::InterpretRequest request(settings, job, inputPath());
+        sprig::InterpretRequest request(settings, job, path);
         request.symbolCount = static_cast<std::int64_t>(size);
         request.canvas = &canvas;
         request.areaWidth = 1592;

@@ -6,21 +6,11 @@
 #include "settings/options_file.h"
 #include "split_lines.h"
 
-namespace {
-
-class QuietJob final : public sprig::Job {
-public:
-    void showProgress(sprig::ProgressBar, int) override {}
-    void appendLog(std::string_view) override {}
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::vector<std::string> lines = splitLines(data, size);
     sprig::Settings settings;
-    QuietJob job;
+    sprig::SilentJob job;
     int errorRow = 0;
     sprig::ReadOptions(lines, lines, settings, errorRow, job);
     return 0;

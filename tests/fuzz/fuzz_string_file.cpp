@@ -1,10 +1,7 @@
 // Feeds arbitrary bytes to the string-file readers: symbol reading, counting,
 // the cut pass and a rewriting step with contexts and parameters.
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,22 +14,10 @@
 #include "settings/settings.h"
 #include "work_dir.h"
 
-namespace {
-
-void writeFile(const std::string& path, const std::uint8_t* data, std::size_t size)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string ls = workDir() + "/f.ls";
-    const std::string step0 = workDir() + "/f_000.stt";
-    writeFile(step0, data, size);
+    const std::string step0 = writeWorkFile("f_000.stt", {reinterpret_cast<const char*>(data), size});
 
     sprig::LcgRandom random;
     {
