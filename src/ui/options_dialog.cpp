@@ -1,5 +1,7 @@
 #include "ui/options_dialog.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -143,56 +145,50 @@ QWidget* TOKBottomDlg::graphics3dPage()
     return page;
 }
 
+namespace {
+
+// Each check box and edit field beside the value of the form it shows.
+constexpr std::pair<QCheckBox * TOKBottomDlg::*, bool OptionsForm::*> kBoxes[] = {
+    {&TOKBottomDlg::CheckBox16, &OptionsForm::showDefinitionText},
+    {&TOKBottomDlg::CheckBox1, &OptionsForm::showOptionsText},
+    {&TOKBottomDlg::CheckBox17, &OptionsForm::showStringText},
+    {&TOKBottomDlg::CheckBox8, &OptionsForm::showInformation},
+    {&TOKBottomDlg::CheckBox18, &OptionsForm::beepWhenDone},
+    {&TOKBottomDlg::CheckBox10, &OptionsForm::only2d},
+    {&TOKBottomDlg::CheckBox15, &OptionsForm::interpretEF},
+    {&TOKBottomDlg::CheckBox6, &OptionsForm::differentiateEFWidth},
+    {&TOKBottomDlg::CheckBox7, &OptionsForm::differentiateEFColor},
+    {&TOKBottomDlg::CheckBox11, &OptionsForm::centred},
+    {&TOKBottomDlg::CheckBox12, &OptionsForm::automaticLength},
+    {&TOKBottomDlg::CheckBox13, &OptionsForm::colourEffect},
+    {&TOKBottomDlg::CheckBox2, &OptionsForm::segmentActiveWidth},
+    {&TOKBottomDlg::CheckBox3, &OptionsForm::segmentBeginSphere},
+    {&TOKBottomDlg::CheckBox4, &OptionsForm::segmentEndSphere},
+    {&TOKBottomDlg::CheckBox5, &OptionsForm::drawGround},
+};
+constexpr std::pair<QLineEdit * TOKBottomDlg::*, std::string OptionsForm::*> kEdits[] = {
+    {&TOKBottomDlg::Edit5, &OptionsForm::ignoreSymbols},
+    {&TOKBottomDlg::Edit8, &OptionsForm::stepCount},
+    {&TOKBottomDlg::Edit6, &OptionsForm::segmentLength},
+    {&TOKBottomDlg::Edit7, &OptionsForm::defaultAngle},
+};
+
+}  // namespace
+
 OptionsForm TOKBottomDlg::form() const
 {
     OptionsForm form;
-    form.ignoreSymbols = text(Edit5);
-    form.stepCount = text(Edit8);
-    form.showDefinitionText = CheckBox16->isChecked();
-    form.showOptionsText = CheckBox1->isChecked();
-    form.showStringText = CheckBox17->isChecked();
-    form.showInformation = CheckBox8->isChecked();
-    form.beepWhenDone = CheckBox18->isChecked();
-    form.only2d = CheckBox10->isChecked();
-    form.interpretEF = CheckBox15->isChecked();
-    form.differentiateEFWidth = CheckBox6->isChecked();
-    form.differentiateEFColor = CheckBox7->isChecked();
-    form.centred = CheckBox11->isChecked();
-    form.automaticLength = CheckBox12->isChecked();
-    form.colourEffect = CheckBox13->isChecked();
-    form.segmentLength = text(Edit6);
-    form.defaultAngle = text(Edit7);
+    for (const auto& [box, value] : kBoxes) form.*value = (this->*box)->isChecked();
+    for (const auto& [edit, value] : kEdits) form.*value = text(this->*edit);
     form.widthInPixels = inPixels->isChecked();
-    form.segmentActiveWidth = CheckBox2->isChecked();
-    form.segmentBeginSphere = CheckBox3->isChecked();
-    form.segmentEndSphere = CheckBox4->isChecked();
-    form.drawGround = CheckBox5->isChecked();
     return form;
 }
 
 void TOKBottomDlg::setForm(const OptionsForm& form)
 {
-    Edit5->setText(text(form.ignoreSymbols));
-    Edit8->setText(text(form.stepCount));
-    CheckBox16->setChecked(form.showDefinitionText);
-    CheckBox1->setChecked(form.showOptionsText);
-    CheckBox17->setChecked(form.showStringText);
-    CheckBox8->setChecked(form.showInformation);
-    CheckBox18->setChecked(form.beepWhenDone);
-    CheckBox10->setChecked(form.only2d);
-    CheckBox15->setChecked(form.interpretEF);
-    CheckBox6->setChecked(form.differentiateEFWidth);
-    CheckBox7->setChecked(form.differentiateEFColor);
-    CheckBox11->setChecked(form.centred);
-    CheckBox12->setChecked(form.automaticLength);
-    CheckBox13->setChecked(form.colourEffect);
-    Edit6->setText(text(form.segmentLength));
-    Edit7->setText(text(form.defaultAngle));
+    for (const auto& [box, value] : kBoxes) (this->*box)->setChecked(form.*value);
+    for (const auto& [edit, value] : kEdits) (this->*edit)->setText(text(form.*value));
     (form.widthInPixels ? inPixels : relative)->setChecked(true);
-    CheckBox2->setChecked(form.segmentActiveWidth);
-    CheckBox3->setChecked(form.segmentBeginSphere);
-    CheckBox4->setChecked(form.segmentEndSphere);
-    CheckBox5->setChecked(form.drawGround);
     CheckBox15Click();
 }
 

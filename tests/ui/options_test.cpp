@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <algorithm>
+#include <vector>
 
 #include "program_fixture.h"
 #include "ui/options_dialog.h"
@@ -58,6 +60,41 @@ TEST_F(ProgramTest, TheOptionsDialogStoresOnOkRestoresOtherwiseAndTheNextStepUse
     click(panel().forwardButton);
     EXPECT_TRUE(windows.window(Window::Picture2d).isVisible());
     EXPECT_FALSE(windows.window(Window::Picture3d).isVisible());
+}
+
+// Each check box and edit field shows a value of its own: changing it alone
+// changes the form, unlike any other control, and the form put back shows
+// that change alone again.
+TEST_F(ProgramTest, EveryOptionsControlShowsAValueOfItsOwn)
+{
+    TOKBottomDlg& options = *program.windows().options;
+    const QList<QCheckBox*> boxes = options.findChildren<QCheckBox*>();
+    const QList<QLineEdit*> edits = options.findChildren<QLineEdit*>();
+    ASSERT_EQ(boxes.size() + edits.size(), 20);
+    const auto clear = [&] {
+        for (QCheckBox* box : boxes) box->setChecked(false);
+        for (QLineEdit* edit : edits) edit->setText("");
+    };
+    clear();
+    std::vector<OptionsForm> seen{options.form()};
+    const auto check = [&](QWidget* control, const auto& changed) {
+        const OptionsForm form = options.form();
+        EXPECT_EQ(std::ranges::count(seen, form), 0) << control->objectName().toStdString();
+        seen.push_back(form);
+        clear();
+        options.setForm(form);
+        for (QCheckBox* box : boxes) EXPECT_EQ(box->isChecked(), changed(box)) << box->objectName().toStdString();
+        for (QLineEdit* edit : edits) EXPECT_EQ(edit->text() == "7", changed(edit)) << edit->objectName().toStdString();
+        clear();
+    };
+    for (QCheckBox* box : boxes) {
+        box->setChecked(true);
+        check(box, [&](QWidget* w) { return w == box; });
+    }
+    for (QLineEdit* edit : edits) {
+        edit->setText("7");
+        check(edit, [&](QWidget* w) { return w == edit; });
+    }
 }
 
 }  // namespace
