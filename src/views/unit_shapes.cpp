@@ -2,14 +2,16 @@
 
 #include <GL/glu.h>
 
-#include <vector>
+#include <array>
+#include <map>
 
 namespace sprig {
 
 namespace {
 
-// In the order of UnitShape.
-enum ListOffset : GLuint { kSphere, kEndOuter, kStartOuter, kStartDisk, kEndDisk, kCylinder, kListCount };
+enum ListOffset : GLuint { kSphere, kStartDisk, kEndDisk, kCylinder, kListCount };
+// The list of each UnitShape; the outer parts fall back on the sphere's.
+constexpr GLuint kListOffsets[] = {kSphere, kSphere, kSphere, kStartDisk, kEndDisk, kCylinder};
 
 void compileQuadric(GLuint list, GLUquadric* quadric, GLenum orientation, ListOffset shape)
 {
@@ -58,31 +60,43 @@ std::vector<GLfloat> sphereCoordinates(GLUquadric* quadric, int row)
 }
 
 // The triangles of this GLU's unit sphere whose vertices all lie on the
-// outer side of the plane z = -0.2 (z = 0.2 for the start): the half beyond
-// a cylinder's end and one band inside, so that where the cap meets the
-// cylinder's rim, a sight line that slips between them by rounding still
-// meets that band, as it meets the whole sphere. Each vertex is its own
-// normal. The whole sphere when the triangles cannot be read back.
-void compileOuterHalf(GLuint list, GLUquadric* quadric, bool end)
+// outer side of the plane z = -0.2 (z = 0.2 for the start), in the sphere's
+// order, each vertex given once: the half beyond a cylinder's end and one
+// band inside, so that where the cap meets the cylinder's rim, a sight line
+// that slips between them by rounding still meets that band, as it meets
+// the whole sphere. Nothing when the triangles cannot be read back.
+IndexedTriangles outerHalf(GLUquadric* quadric, bool end)
 {
     gluQuadricOrientation(quadric, GLU_OUTSIDE);  // its windings show which faces are outer
     const std::vector<GLfloat> x = sphereCoordinates(quadric, 0);
     const std::vector<GLfloat> y = sphereCoordinates(quadric, 1);
     const std::vector<GLfloat> z = sphereCoordinates(quadric, 2);
-    if (z.empty() || x.size() != z.size() || y.size() != z.size())
-        return compileQuadric(list, quadric, GLU_OUTSIDE, kSphere);
-    glNewList(list, GL_COMPILE);
-    glBegin(GL_TRIANGLES);
+    if (z.empty() || x.size() != z.size() || y.size() != z.size()) return {};
+    IndexedTriangles half;
+    std::map<std::array<GLfloat, 3>, GLushort> index;
     for (std::size_t t = 0; t < z.size(); t += 3) {
         const auto outer = [&](std::size_t v) { return end ? z[v] > -0.2f : z[v] < 0.2f; };
         if (!outer(t) || !outer(t + 1) || !outer(t + 2)) continue;
         for (std::size_t v = t; v < t + 3; ++v) {
-            glNormal3f(x[v], y[v], z[v]);
-            glVertex3f(x[v], y[v], z[v]);
+            const auto [at, added] =
+                index.try_emplace({x[v], y[v], z[v]}, static_cast<GLushort>(half.vertices.size() / 3));
+            if (added) half.vertices.insert(half.vertices.end(), {x[v], y[v], z[v]});
+            half.indices.push_back(at->second);
         }
     }
-    glEnd();
-    glEndList();
+    return half;
+}
+
+void drawIndexed(const IndexedTriangles& triangles)
+{
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, triangles.vertices.data());
+    glNormalPointer(GL_FLOAT, 0, triangles.vertices.data());
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.indices.size()), GL_UNSIGNED_SHORT,
+                   triangles.indices.data());
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
 }
 
 }  // namespace
@@ -95,11 +109,10 @@ void UnitShapes::compile()
     base_ = glGenLists(kListCount);
     if (base_ != 0) {
         compileQuadric(base_ + kSphere, quadric, GLU_OUTSIDE, kSphere);
-        compileOuterHalf(base_ + kEndOuter, quadric, true);
-        compileOuterHalf(base_ + kStartOuter, quadric, false);
         compileQuadric(base_ + kStartDisk, quadric, GLU_INSIDE, kStartDisk);
         compileQuadric(base_ + kEndDisk, quadric, GLU_OUTSIDE, kEndDisk);
         compileQuadric(base_ + kCylinder, quadric, GLU_OUTSIDE, kCylinder);
+        for (const bool end : {false, true}) outer_[end] = outerHalf(quadric, end);
     }
     gluDeleteQuadric(quadric);
 }
@@ -108,6 +121,7 @@ void UnitShapes::release()
 {
     if (base_ != 0) glDeleteLists(base_, kListCount);
     base_ = 0;
+    outer_[0] = outer_[1] = {};
 }
 
 // A shape of size 0 that GLU does draw is flat and shows nothing, but it
@@ -117,9 +131,13 @@ void UnitShapes::draw(UnitShape shape, float radius, float length) const
     const bool disk = shape == UnitShape::StartDisk || shape == UnitShape::EndDisk;
     if (base_ == 0 || radius < 0.0f || (disk && radius == 0.0f) || (shape == UnitShape::Cylinder && length <= 0.0f))
         return;
+    const IndexedTriangles* outer = shape == UnitShape::StartOuter ? &outer_[0]
+                                    : shape == UnitShape::EndOuter ? &outer_[1]
+                                                                   : nullptr;
     glPushMatrix();
     glScalef(radius, radius, length);
-    glCallList(base_ + static_cast<GLuint>(shape));
+    if (outer == nullptr || outer->indices.empty()) glCallList(base_ + kListOffsets[static_cast<int>(shape)]);
+    else drawIndexed(*outer);
     glPopMatrix();
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// The segments' shapes compiled once into display lists of radius 1: the
-// sphere, its outer part at either end of a straight cylinder, the two disks
-// and a straight cylinder of length 1. Each draw scales a list to the
-// shape's size, so the GL replays stored vertices instead of receiving each
-// one by call. Scaled normals are only right with GL_NORMALIZE on, which the
-// caller sets.
+// The segments' shapes made once at radius 1: the sphere, the two disks and
+// a straight cylinder of length 1 as display lists, and the sphere's outer
+// part at either end of a straight cylinder as triangles over shared
+// vertices in arrays, which Mesa draws with less work than a list of them.
+// Each draw scales a shape to its size. Scaled normals are only right with
+// GL_NORMALIZE on, which the caller sets.
 
 #include <GL/gl.h>
+
+#include <vector>
 
 namespace sprig {
 
@@ -25,6 +27,12 @@ enum class UnitShape {
     Cylinder,    // along +z from 0 to 1, open at both ends
 };
 
+// Triangles over shared vertices, each vertex its own normal.
+struct IndexedTriangles {
+    std::vector<GLfloat> vertices;  // x, y, z of each
+    std::vector<GLushort> indices;  // three per triangle
+};
+
 class UnitShapes {
 public:
     UnitShapes() = default;
@@ -32,9 +40,9 @@ public:
     UnitShapes(const UnitShapes&) = delete;
     UnitShapes& operator=(const UnitShapes&) = delete;
 
-    // Compiles the lists in the current context, replacing any compiled before.
+    // Makes the shapes in the current context, replacing any made before.
     void compile();
-    // Deletes the lists; their context must be current.
+    // Deletes the shapes; their context must be current.
     void release();
 
     // Scaled by radius across and by length along z. As GLU does, nothing
@@ -42,7 +50,8 @@ public:
     void draw(UnitShape shape, float radius, float length) const;
 
 private:
-    GLuint base_ = 0;  // 0: nothing compiled
+    GLuint base_ = 0;            // 0: nothing compiled
+    IndexedTriangles outer_[2];  // round -z and round +z; empty: drawn as the sphere
 };
 
 }  // namespace sprig
