@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <malloc.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,7 @@ public:
         DeriveServices services{job_, random_, [](int step) { return static_cast<std::uint32_t>(step); }};
         ParseReport report;
         std::vector<std::string> created;
-        return DeriveStrings(request, settings_, services, report, created);
+        return DeriveStrings(request, settings_, services, report, created, written_);
     }
 
     // Derives until the string has at least `symbols` symbols; returns the step.
@@ -66,10 +67,13 @@ public:
 
     std::string base() const { return basePath(path_); }
 
+    // As the step's pass counted it, or else read from its file.
     std::int64_t count(int step)
     {
+        const std::string name = StringFileName(basePath(path_), step, kStepExt);
+        if (written_ && written_->path == name) return written_->statistics.symbolCount;
         StringStatistics stats;
-        ReadStringStatistics(StringFileName(basePath(path_), step, kStepExt), stats);
+        ReadStringStatistics(name, stats);
         return stats.symbolCount;
     }
 
@@ -80,6 +84,7 @@ private:
     Settings settings_;
     SilentJob job_;
     LcgRandom random_;
+    std::optional<WrittenString> written_;
 };
 
 // Derives one step from a string of at least `inputSymbols` symbols, timing

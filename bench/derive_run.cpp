@@ -1,10 +1,12 @@
 // The derivation of a whole batch run without the step driver: steps 0 to
-// STEPS of a definition, each derived and then counted as a shown step is.
+// STEPS of a definition, each derived and then counted as a shown step is:
+// as its pass counted it, or else by reading it.
 // Prints the symbols written over all steps; the caller times the run.
 // usage: derive_run DEFINITION.ls STEPS
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,8 +36,10 @@ int main(int argc, char** argv)
         DeriveServices services{job, random, [](int s) { return static_cast<std::uint32_t>(s + 1); }};
         ParseReport report;
         std::vector<std::string> created;
-        if (DeriveStrings(request, settings, services, report, created) != kDone) return 1;
-        if (ReadStringStatistics(StringFileName(basePath(path), step, kStepExt), shown) != kDone) return 1;
+        std::optional<WrittenString> counted;
+        if (DeriveStrings(request, settings, services, report, created, counted) != kDone) return 1;
+        if (counted) shown = counted->statistics;
+        else if (ReadStringStatistics(StringFileName(basePath(path), step, kStepExt), shown) != kDone) return 1;
         written += shown.symbolCount;
     }
     std::printf("%lld\n", static_cast<long long>(written));

@@ -13,6 +13,7 @@
 #include "app/drawing_targets.h"
 #include "app/run_state.h"
 #include "app/user_interface.h"
+#include "core/derive/derive_strings.h"
 
 namespace sprig {
 
@@ -74,12 +75,14 @@ private:
 
     // The worker's routines.
     void runJob(MyThread& worker);
-    void forward(MyThread& worker, const JobTexts& texts);
+    // `written` holds what the job's passes counted of the files they wrote.
+    void forward(MyThread& worker, const JobTexts& texts, std::optional<WrittenString>& written);
     void endFailedJob();
-    void DisplayStep(MyThread& worker, const JobTexts& texts);
+    void DisplayStep(MyThread& worker, const JobTexts& texts, std::optional<WrittenString>& written);
     void drawShownString(MyThread& worker, const std::string& shown);
     void logStatistics(MyThread& worker);
-    int deriveStrings(Job& job, const std::vector<std::string>& definition, bool homomorphism);
+    int deriveStrings(Job& job, const std::vector<std::string>& definition, bool homomorphism,
+                      std::optional<WrittenString>& written);
 
     // The user-interface routines.
     void showJobError(int code);

@@ -13,6 +13,19 @@
 
 namespace sprig {
 
+namespace {
+
+// The statistics of a string file as its pass counted them while writing it
+// in this job, or else as read from the file.
+int statisticsOf(const std::string& path, const std::optional<WrittenString>& written, StringStatistics& stats)
+{
+    if (!written || written->path != path) return ReadStringStatistics(path, stats);
+    stats = written->statistics;
+    return kDone;
+}
+
+}  // namespace
+
 void StepDriver::onUi(const std::function<void()>& routine) { ui_.runOnUiThread(routine); }
 
 void StepDriver::runJob(MyThread& worker)
@@ -29,9 +42,10 @@ void StepDriver::runJob(MyThread& worker)
     } else {
         onUi([this] { applyDimension(); });
         const StepJob job = state_.stepJob;
-        if (job == StepJob::Forward) forward(worker, texts);
+        std::optional<WrittenString> written;
+        if (job == StepJob::Forward) forward(worker, texts, written);
         if (state_.LastResult == kDone) {
-            DisplayStep(worker, texts);
+            DisplayStep(worker, texts, written);
             if (job == StepJob::Forward) onUi([this] { endForward(); });
         }
         if (job == StepJob::Show || job == StepJob::Redraw) onUi([this] { endView(pictureWindow()); });
@@ -40,9 +54,9 @@ void StepDriver::runJob(MyThread& worker)
     state_.threadRunning = false;
 }
 
-void StepDriver::forward(MyThread& worker, const JobTexts& texts)
+void StepDriver::forward(MyThread& worker, const JobTexts& texts, std::optional<WrittenString>& written)
 {
-    state_.LastResult = deriveStrings(worker, texts.definition, false);
+    state_.LastResult = deriveStrings(worker, texts.definition, false, written);
     if (state_.LastResult == kDone) ++state_.StepsDone;
     else endFailedJob();
 }
@@ -54,7 +68,8 @@ void StepDriver::endFailedJob()
     else onUi([this] { showJobError(state_.LastResult); });
 }
 
-int StepDriver::deriveStrings(Job& job, const std::vector<std::string>& definition, bool homomorphism)
+int StepDriver::deriveStrings(Job& job, const std::vector<std::string>& definition, bool homomorphism,
+                              std::optional<WrittenString>& written)
 {
     DeriveRequest request;
     request.definitionLines = &definition;
@@ -64,25 +79,26 @@ int StepDriver::deriveStrings(Job& job, const std::vector<std::string>& definiti
     request.symbolCount = state_.symbolCount;
     request.homomorphism = homomorphism;
     DeriveServices services{job, services_.random, services_.seedFor};
-    return DeriveStrings(request, settings_, services, state_.report, state_.createdFiles);
+    return DeriveStrings(request, settings_, services, state_.report, state_.createdFiles, written);
 }
 
 int StepDriver::deriveHomomorphism(Job& job)
 {
     std::vector<std::string> definition;
     onUi([&] { definition = ui_.lines(TextView::Definition); });
-    return deriveStrings(job, definition, true);
+    std::optional<WrittenString> written;
+    return deriveStrings(job, definition, true, written);
 }
 
 // Shows the step StepsDone - 1: its homomorphism file when there are rules
 // and the step is drawn, its count, its text and its picture.
-void StepDriver::DisplayStep(MyThread& worker, const JobTexts& texts)
+void StepDriver::DisplayStep(MyThread& worker, const JobTexts& texts, std::optional<WrittenString>& written)
 {
     state_.homomorphismShown = false;
     if (state_.runMode == RunMode::LSRD && settings_.hasHomomorphism) {
         // Without its file there is nothing to draw: the pass's own failure
         // is the job's, not the drawing's that would follow from it.
-        state_.LastResult = deriveStrings(worker, texts.definition, true);
+        state_.LastResult = deriveStrings(worker, texts.definition, true, written);
         if (state_.LastResult != kDone) {
             endFailedJob();
             return;
@@ -93,7 +109,7 @@ void StepDriver::DisplayStep(MyThread& worker, const JobTexts& texts)
                                                                         state_.StepsDone - 1, kHomomorphismExt)
                                                        : stepFile();
     StringStatistics stats;
-    state_.LastResult = ReadStringStatistics(shown, stats);
+    state_.LastResult = statisticsOf(shown, written, stats);
     state_.symbolCount = stats.symbolCount;
     state_.report.IsParametric = stats.isParametric;
     onUi([this] { ShowStepResult(); });

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -148,7 +149,8 @@ protected:
         LcgRandom random;
         DeriveServices services{job, random, [](int) { return 1u; }};
         ParseReport report;
-        ASSERT_EQ(DeriveStrings(request, settings, services, report, created), kDone);
+        std::optional<WrittenString> written;
+        ASSERT_EQ(DeriveStrings(request, settings, services, report, created, written), kDone);
         InterpretRequest drawing(settings, job, StringFileName(basePath(request.definitionPath), steps, kStepExt));
         drawing.scene = &scene_;
         ASSERT_EQ(interpretString(drawing).code, kDone);

@@ -25,8 +25,8 @@ struct RemovedOnExit {
 class Derivation {
 public:
     Derivation(const DeriveRequest& request, const LSystem& system, DeriveServices& services,
-               std::vector<std::string>& createdFiles)
-        : request_(request), system_(system), services_(services), createdFiles_(createdFiles),
+               std::vector<std::string>& createdFiles, std::optional<WrittenString>& written)
+        : request_(request), system_(system), services_(services), createdFiles_(createdFiles), written_(written),
           base_(basePath(request.definitionPath))
     {
     }
@@ -37,13 +37,14 @@ public:
 
 private:
     bool openUncut(const std::string& input, const std::string& output, InFile& in, OutFile& out);
-    int rewrite(const std::string& input, InFile& in, OutFile& out);
+    int rewrite(const std::string& input, const std::string& output, InFile& in, OutFile& out);
     void log(const std::string& line) { services_.job.appendLog(line); }
 
     const DeriveRequest& request_;
     const LSystem& system_;
     DeriveServices& services_;
     std::vector<std::string>& createdFiles_;
+    std::optional<WrittenString>& written_;
     std::string base_;
 };
 
@@ -62,17 +63,21 @@ int Derivation::writeStepZero()
 // Writes the output file whole or not at all: a pass that fails or is
 // stopped leaves no partial string under the output's name.
 // A failure that no file operation explains lies in what the input holds.
-int Derivation::rewrite(const std::string& input, InFile& in, OutFile& out)
+int Derivation::rewrite(const std::string& input, const std::string& output, InFile& in, OutFile& out)
 {
     forgetFileFailure();
-    int result = readHeader(in) ? kDone : kIoError;
-    if (result == kDone) {
-        writeHeader(out, system_);
-        RewritingPass pass(system_, services_.random, services_.job);
-        result = pass.run(in, out, request_.symbolCount);
+    written_.reset();
+    if (!readHeader(in)) {
+        noteUnreadableString(input);
+        return kIoError;
     }
+    writeHeader(out, system_);
+    RewritingPass pass(system_, services_.random, services_.job);
+    int result = pass.run(in, out, request_.symbolCount);
     if (result == kDone && !out.close()) return kIoError;
     if (result == kIoError) noteUnreadableString(input);
+    const std::optional<std::int64_t> symbols = pass.symbolsWritten();
+    if (result == kDone && symbols) written_ = WrittenString{output, {*symbols, system_.parametric}};
     return result;
 }
 
@@ -106,7 +111,7 @@ int Derivation::rewriteStep(int step)
     log("Input file: " + input);
     log("Output file: " + output);
     if (!uncut && (!in.open(cut) || !out.open(output))) return kIoError;
-    const int result = rewrite(input, in, out);
+    const int result = rewrite(input, output, in, out);
     if (result == kDone) createdFiles_.push_back(output);
     return result;
 }
@@ -123,13 +128,13 @@ int Derivation::homomorphismOf(int step)
     OutFile out;
     if (!out.open(output)) return kIoError;
     // The file to draw of a pass that failed is no file to draw.
-    const int result = rewrite(input, in, out);
+    const int result = rewrite(input, output, in, out);
     if (result != kDone) removeFile(output);
     return result;
 }
 
 int derive(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
-           std::vector<std::string>& createdFiles)
+           std::vector<std::string>& createdFiles, std::optional<WrittenString>& written)
 {
     Job& job = services.job;
     job.showProgress(ProgressBar::Rewriting, 0);
@@ -141,7 +146,7 @@ int derive(const DeriveRequest& request, const Settings& settings, DeriveService
         return parsed;
     }
     job.showProgress(ProgressBar::Rewriting, 50);
-    Derivation derivation(request, system, services, createdFiles);
+    Derivation derivation(request, system, services, createdFiles, written);
     if (request.stepsDone == 0 && !request.homomorphism) {
         if (const int result = derivation.writeStepZero(); result != kDone) return result;
     }
@@ -159,10 +164,11 @@ int derive(const DeriveRequest& request, const Settings& settings, DeriveService
 }  // namespace
 
 int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
-                  std::vector<std::string>& createdFiles)
+                  std::vector<std::string>& createdFiles, std::optional<WrittenString>& written)
 {
+    written.reset();
     try {
-        return derive(request, settings, services, report, createdFiles);
+        return derive(request, settings, services, report, createdFiles, written);
     } catch (const std::bad_alloc&) {
         return kOutOfMemory;
     }

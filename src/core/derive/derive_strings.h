@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/derive/string_file.h"
 #include "core/lsystem/lsystem.h"
 
 namespace sprig {
@@ -34,11 +36,20 @@ struct DeriveServices {
     std::function<std::uint32_t(int step)> seedFor;
 };
 
+// The statistics of a string file as its pass counted them while writing
+// it: what ReadStringStatistics would read from the file.
+struct WrittenString {
+    std::string path;
+    StringStatistics statistics;
+};
+
 // Returns kDone, a parse code of ParseLSystem, kOutOfMemory, kIoError or
 // kStopped. Step files written
 // are appended to createdFiles; a step that fails or is stopped leaves no
-// file of its own, and the cut file is always deleted.
+// file of its own, and the cut file is always deleted. `written` receives
+// the last file a rewriting or homomorphism pass finished, when its pass
+// could count it; otherwise it is left empty.
 int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
-                  std::vector<std::string>& createdFiles);
+                  std::vector<std::string>& createdFiles, std::optional<WrittenString>& written);
 
 }  // namespace sprig

@@ -33,7 +33,10 @@ void PlainRules::prepare(const std::array<std::vector<const PreparedProduction*>
     for (std::size_t c = 0; c < 256; ++c) {
         Rule& r = rules_[c];
         r = Rule{};
-        if (c == '\n' || (contexts && !ignored[c])) continue;
+        // A "(" written as a symbol may read back as a parameter list; the
+        // production search writes it, and the count of the string is then
+        // left to the reading.
+        if (c == '\n' || c == '(' || (contexts && !ignored[c])) continue;
         // Productions that want parameters never apply to a symbol without any.
         const auto& candidates = byPredecessor[c];
         const auto first = std::find_if(candidates.begin(), candidates.end(), [](const PreparedProduction* p) {

@@ -65,6 +65,7 @@ bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& 
     std::size_t room = 0;
     char* to = out.reserve(longest, room);
     const char* end = to + room;
+    const char* from = to;
     std::int64_t nextReport = (symbols + 99) / 100 * 100;
     const char* p = ahead.data();
     const char* const last = p + ahead.size() - 1;
@@ -83,12 +84,15 @@ bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& 
         if (plain_.movesBranch(c))
             passBracket(static_cast<char>(c), in.tell() + static_cast<std::uint64_t>(p + 1 - ahead.data()));
         if (static_cast<std::size_t>(end - to) < longest) {
+            tally_.symbols(to - from);
             out.commit(to);
             to = out.reserve(longest, room);
             end = to + room;
+            from = to;
         }
         to = plain_.write(c, to);
     }
+    tally_.symbols(to - from);
     out.commit(to);
     in.skip(static_cast<std::size_t>(p - ahead.data()));
     return !stopped;
@@ -115,6 +119,7 @@ int RewritingPass::rewriteSymbol(InFile& in, OutFile& out, const Symbol& s)
         }
     }
     WriteSymbol(out, s.symbol, s.values.data(), s.count);
+    tally_.symbol(s.symbol, s.count);
     return kDone;
 }
 
@@ -151,7 +156,19 @@ RewritingPass::Outcome RewritingPass::tryProduction(InFile& in, OutFile& out, co
         if (!chosen) return Outcome::NotApplied;
     }
     if (p.erases) return Outcome::Applied;
-    return writeSuccessor(p, binding_.data(), random_, out) ? Outcome::Applied : Outcome::Failed;
+    if (!writeSuccessor(p, binding_.data(), random_, out)) return Outcome::Failed;
+    tallySuccessor(p);
+    return Outcome::Applied;
+}
+
+// Literal successor text holds no "(" and no newline: every "(" of a
+// successor opens a computed list.
+void RewritingPass::tallySuccessor(const PreparedProduction& p)
+{
+    for (const SuccessorPiece& piece : p.successor) {
+        tally_.symbols(static_cast<std::int64_t>(piece.literal.size()));
+        if (piece.hasList) tally_.list();
+    }
 }
 
 // Binding starts with the symbol's own values, followed by those of the

@@ -11,6 +11,7 @@
 #include "core/derive/context_buffer.h"
 #include "core/derive/plain_rules.h"
 #include "core/derive/prepared_production.h"
+#include "core/derive/symbol_tally.h"
 
 namespace sprig {
 
@@ -30,6 +31,9 @@ public:
     // Rewrites the string of `in` (positioned after its header) into `out`.
     // symbolCount (0 when unknown) scales the progress. Returns 0, 1, 2 or 20.
     int run(InFile& in, OutFile& out, std::int64_t symbolCount);
+    // The symbols written by run(), as ReadStringStatistics counts them;
+    // nothing when the string's shape leaves the count to the reading.
+    std::optional<std::int64_t> symbolsWritten() const { return tally_.count(); }
 
 private:
     enum class Outcome { Applied, NotApplied, Failed };
@@ -47,6 +51,7 @@ private:
     void saveHistory(std::uint64_t position);
     void passBracket(char c, std::uint64_t position);
     void reportProgress(std::int64_t symbols, std::int64_t symbolCount);
+    void tallySuccessor(const PreparedProduction& p);
 
     const LSystem& system_;
     RandomSource& random_;
@@ -61,6 +66,7 @@ private:
     BranchEnds branchEnds_;
     std::int64_t level_ = 0;  // "[" read so far less "]"
     std::vector<float> binding_;
+    SymbolTally tally_;
     int lastPercent_ = -1;
 };
 

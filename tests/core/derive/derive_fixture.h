@@ -42,7 +42,7 @@ protected:
         request.stepsToRun = stepsDone == 0 ? 0 : 1;
         request.homomorphism = homomorphism;
         DeriveServices services{job, random, [](int) { return 7u; }};
-        return DeriveStrings(request, settings, services, report, created);
+        return DeriveStrings(request, settings, services, report, created, written);
     }
 
     std::string step(int n, std::string_view ext = kStepExt) const
@@ -58,6 +58,7 @@ protected:
     ScriptedRandom random;
     ParseReport report;
     std::vector<std::string> created;
+    std::optional<WrittenString> written;
 };
 
 }  // namespace sprig::testing

@@ -1,6 +1,7 @@
 // The step as DeriveStrings takes it (plain symbols settled by table, a
-// string without "%" read in place) against the general way, on random
-// definitions and strings that use every feature.
+// string without "%" read in place, the symbols counted while written)
+// against the general way, on random definitions and strings that use every
+// feature.
 
 #include <gtest/gtest.h>
 
@@ -24,13 +25,13 @@ const char* pick(std::mt19937& g, const char* const (&from)[N])
 
 bool chance(std::mt19937& g, double p) { return std::bernoulli_distribution(p)(g); }
 
-// Symbols, often with parameter lists; now and then a broken list, an
-// expression, a cut or a second line.
+// Symbols, often with parameter lists; now and then a broken list, a list
+// after a list, a cut or a second line.
 std::string randomString(std::mt19937& g, std::size_t length)
 {
     static const char* const symbols[] = {"A", "A", "B", "B", "F", "F", "F", "+", "-", "[", "]", "%", "C", ","};
     static const char* const lists[] = {"(1)", "(0.5,2)", "(2*3)", "(-1.25)", "(3,(4))"};
-    static const char* const broken[] = {"(x)", "()", "(1", "(1e39)"};
+    static const char* const broken[] = {"(x)", "()", "(1", "(1e39)", "(1)(2)"};
     // Branches opened first close late or never.
     std::string s = chance(g, 0.5) ? "[[" : "";
     while (s.size() < length) {
@@ -49,8 +50,9 @@ std::string randomProduction(std::mt19937& g)
     static const char* const rights[] = {"", "", "", ">B", ">A(z)", ">F[B]", ">BA"};
     static const char* const conditions[] = {"", "", "", ":x>0.5", ":1", ":0"};
     static const char* const chances[] = {"", "", "(0.5)", "(0.3)", "(1)", "(2)", "(x)", "(rnd(1))"};
-    static const char* const successors[] = {
-        "F", "F[+A]F", "B", "*", "A(1)", "F(x*2)", "B(y+z)", "FFFFFFFFFFFFFFFFFFFFG", "", "A(rnd(2))", "[-B(1,2)]"};
+    static const char* const successors[] = {"F",    "F[+A]F",    "B",         "*",
+                                             "A(1)", "F(x*2)",    "B(y+z)",    "FFFFFFFFFFFFFFFFFFFFG",
+                                             "",     "A(rnd(2))", "[-B(1,2)]", "(1)(2)(x)B"};
     const std::string head = std::string(pick(g, lefts)) + pick(g, predecessors) + pick(g, rights);
     std::string tail = std::string(pick(g, conditions)) + "->" + pick(g, chances) + pick(g, successors);
     if (chance(g, 0.3)) tail += pick(g, successors);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,21 @@ struct StepOutcome {
     int result = 0;
     std::string written;  // the output file, or "none"
     std::vector<int> progress;
+    // The output's statistics: symbols and "p" or "n", or "unreadable".
+    std::string statistics = "none";
     bool operator==(const StepOutcome&) const = default;
 };
+
+inline std::string describe(const StringStatistics& stats)
+{
+    return std::to_string(stats.symbolCount) + (stats.isParametric ? " p" : " n");
+}
+
+inline std::string statisticsRead(const std::string& path)
+{
+    StringStatistics stats;
+    return ReadStringStatistics(path, stats) == kDone ? describe(stats) : "unreadable";
+}
 
 inline std::string readAll(const std::string& path)
 {
@@ -61,7 +75,8 @@ struct StepCase {
     std::uint32_t seed = 1;
 };
 
-// Step 0 to 1, or the homomorphism file of step 0, by DeriveStrings.
+// Step 0 to 1, or the homomorphism file of step 0, by DeriveStrings, with
+// the statistics its pass counted while writing, when it could.
 inline StepOutcome deriveStep(const StepCase& c)
 {
     RecordingJob job(c.stopAt + (c.stopAt > 0 ? 2 : 0));  // after 0 and 50 at the start
@@ -70,8 +85,13 @@ inline StepOutcome deriveStep(const StepCase& c)
     DeriveServices services{job, random, [&c](int) { return c.seed; }};
     ParseReport report;
     std::vector<std::string> created;
-    StepOutcome o{DeriveStrings(request, Settings{}, services, report, created), "", {}};
-    o.written = readAll(StringFileName(c.base, c.homomorphism ? 0 : 1, c.homomorphism ? kHomomorphismExt : kStepExt));
+    std::optional<WrittenString> counted;
+    StepOutcome o{DeriveStrings(request, Settings{}, services, report, created, counted), "", {}};
+    const std::string output =
+        StringFileName(c.base, c.homomorphism ? 0 : 1, c.homomorphism ? kHomomorphismExt : kStepExt);
+    o.written = readAll(output);
+    if (o.result == kDone) o.statistics = counted ? describe(counted->statistics) : statisticsRead(output);
+    if (counted && counted->path != output) o.statistics = "counted " + counted->path;
     if (job.progress.size() >= 2) o.progress.assign(job.progress.begin() + 2, job.progress.end());
     if (o.result == kDone) o.progress.pop_back();  // 100 at the end
     return o;
@@ -105,7 +125,10 @@ inline StepOutcome generalStep(const StepCase& c)
     RewritingPass pass(system, random, job, true);
     o.result = pass.run(in, out, c.symbolCount);
     if (o.result == kDone && !out.close()) o.result = kIoError;
-    if (o.result == kDone) o.written = readAll(c.base + ".general");
+    if (o.result == kDone) {
+        o.written = readAll(c.base + ".general");
+        o.statistics = statisticsRead(c.base + ".general");
+    }
     o.progress = job.progress;
     return o;
 }

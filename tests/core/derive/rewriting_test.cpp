@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "derive_fixture.h"
 #include "platform/byte_file.h"
 
@@ -40,6 +42,31 @@ TEST_F(Rewriting, EveryByteButNewlineIsASymbolAndPassesUnchanged)
     ASSERT_EQ(derive(1), 0);
     EXPECT_EQ(step(0), "n\n90.000000\n\x8A\xE1\t\xFF\x01\n");
     EXPECT_EQ(step(1), "n\n90.000000\n\x8A\xE1\x9E\t\xFF\x01");
+}
+
+// The pass counts what it writes as the reading counts the finished file,
+// or leaves the count to the reading where a "(" may read otherwise than it
+// was written: a list at the start or after a list, a symbol "(".
+TEST_F(Rewriting, WrittenStringsAreCountedAsTheReadingCountsThem)
+{
+    const std::vector<std::pair<std::string, std::optional<std::int64_t>>> cases{
+        {"axiom F\n#F->F[+F]F[-F]F\n", 11},
+        {"axiom A(1)\n#A(x)->F(x)[+(30)A(x*2)]A(x)\n", 6},
+        {"axiom A(1)BC(2)\n#B->*\n", 2},
+        {"axiom F)G(1)\n#G(x)->)(x)\n", 3},
+        {"axiom F(1)G\n#G->H(2)(3)\n", std::nullopt},  // read: F H ( 3 . 0 0 0 0 0 0 )
+        {"axiom A\n#A->(1)(2)B\n", std::nullopt},      // read: ( 2 . 0 0 0 0 0 0 ) B
+        {"axiom A(1)(B\n", std::nullopt},              // read: A ( B
+    };
+    for (const auto& [definition, count] : cases) {
+        SCOPED_TRACE(definition);
+        define(definition);
+        ASSERT_EQ(derive(1), 0);
+        ASSERT_EQ(written.has_value(), count.has_value());
+        if (!count) continue;
+        EXPECT_EQ(written->path, StringFileName(basePath(path), 1, kStepExt));
+        EXPECT_EQ(written->statistics.symbolCount, *count);
+    }
 }
 
 TEST_F(Rewriting, FirstCallWritesOnlyStepZero)
