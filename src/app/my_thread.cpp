@@ -19,7 +19,7 @@ MyThread::~MyThread()
 void MyThread::showProgress(ProgressBar bar, int percent)
 {
     (bar == ProgressBar::Rewriting ? rewritingProgress : interpretationProgress) = percent;
-    ui_.runOnUiThread([this, bar, percent] { ui_.setProgress(bar, percent); });
+    if (ui_.showsProgress()) ui_.runOnUiThread([this, bar, percent] { ui_.setProgress(bar, percent); });
 }
 
 // The information view is a window like any other: lines reach it on the

@@ -72,6 +72,9 @@ public:
     // Appends a line to the information view.
     virtual void appendLog(std::string_view line) = 0;
     virtual void setProgress(ProgressBar bar, int percent) = 0;
+    // Whether there are progress bars at all: a worker hands its progress
+    // over only to an interface that shows it.
+    virtual bool showsProgress() const = 0;
 
     // The error dialog with its text; the program calls the driver's
     // errorDismissed() when the user closes it.

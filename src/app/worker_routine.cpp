@@ -51,7 +51,9 @@ void StepDriver::runJob(MyThread& worker)
         if (job == StepJob::Show || job == StepJob::Redraw) onUi([this] { endView(pictureWindow()); });
         if (job == StepJob::Back || job == StepJob::ModeRedraw) onUi([this] { endView(Window::ControlPanel); });
     }
-    state_.threadRunning = false;
+    // Handed over, so that a user-interface thread waiting for the worker
+    // sees it end at once.
+    onUi([this] { state_.threadRunning = false; });
 }
 
 void StepDriver::forward(MyThread& worker, const JobTexts& texts, std::optional<WrittenString>& written)

@@ -59,6 +59,8 @@ public:
     std::vector<std::string> lines(TextView view) override;
     void appendLog(std::string_view line) override;
     void setProgress(ProgressBar, int) override {}
+    // No bar: the worker need not stop to hand its progress over.
+    bool showsProgress() const override { return false; }
     // The command prints the message of its result when it ends.
     void showError(const std::string&) override {}
     std::optional<std::string> chooseFile(FileDialog) override;

@@ -48,6 +48,7 @@ public:
     std::vector<std::string> lines(TextView view) override;
     void appendLog(std::string_view line) override;
     void setProgress(ProgressBar bar, int percent) override;
+    bool showsProgress() const override { return true; }
     void showError(const std::string& text) override;
     std::optional<std::string> chooseFile(FileDialog dialog) override;
     void beep() override;

@@ -35,6 +35,7 @@ public:
     std::vector<std::string> lines(TextView view) override { return splitLines(texts[view]); }
     void appendLog(std::string_view line) override { log.emplace_back(line); }
     void setProgress(ProgressBar bar, int percent) override { progress[bar] = percent; }
+    bool showsProgress() const override { return true; }
     void showError(const std::string& text) override { errors.push_back(text); }
     std::optional<std::string> chooseFile(FileDialog) override
     {
