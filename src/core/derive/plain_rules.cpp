@@ -49,6 +49,9 @@ void PlainRules::prepare(const std::array<std::vector<const PreparedProduction*>
         }
         r.settled = true;
         r.movesBranch = contexts && (c == '[' || c == ']');
+        r.copiesLists = !r.movesBranch &&
+                        std::none_of(candidates.begin(), candidates.end(),
+                                     [](const PreparedProduction* p) { return p->rule->predecessorParamCount > 0; });
         r.length = text.size();
         r.text = text.data();
         text.copy(r.shortText, std::min(text.size(), kShort));

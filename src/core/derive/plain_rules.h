@@ -27,6 +27,9 @@ public:
     bool settles(unsigned char c) const { return rules_[c].settled; }
     // A settled "[" or "]" of a pass that keeps contexts.
     bool movesBranch(unsigned char c) const { return rules_[c].movesBranch; }
+    // A settled symbol that no production with parameters can apply to: with
+    // a parameter list it is copied unchanged, values and all.
+    bool copiesLists(unsigned char c) const { return rules_[c].copiesLists; }
     // Writes what a settled symbol becomes at `to`, which has room for
     // longest() bytes; returns the end of what was written.
     char* write(unsigned char c, char* to) const
@@ -49,6 +52,7 @@ private:
         const char* text;
         bool settled;
         bool movesBranch;
+        bool copiesLists;
     };
 
     std::array<Rule, 256> rules_{};

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <limits>
 
 #include "core/derive/right_context_scan.h"
+#include "core/derive/string_file.h"
 #include "platform/byte_file.h"
 #include "platform/job.h"
 #include "platform/random_source.h"
@@ -11,6 +14,9 @@
 namespace sprig {
 
 namespace {
+
+// Marks a parameter list that only the production search may read.
+constexpr std::size_t kSearched = std::numeric_limits<std::size_t>::max();
 
 // A value read from the string that lies beyond the float range (A(2^128))
 // could only be copied as "inf" or "nan", which no later step can read.
@@ -53,26 +59,45 @@ int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
     return in.failed() || out.failed() ? kIoError : kDone;
 }
 
+// The bytes of the parameter list that follows the settled symbol at p and
+// is copied with it: 0 when no list follows, kSearched when the production
+// search must read the list.
+std::size_t RewritingPass::copiedList(const char* p, const char* bufferEnd) const
+{
+    if (p[1] != '(') return 0;
+    const auto c = static_cast<unsigned char>(*p);
+    const std::size_t length =
+        plain_.copiesLists(c) ? verbatimListLength({p + 1, static_cast<std::size_t>(bufferEnd - p - 1)}) : 0;
+    return length > 0 ? length : kSearched;
+}
+
 // Settles the plain symbols that stand in a row in the input's buffer, each
-// counted, polled for a stop and reported as run() does. Ends before a
-// symbol that takes the search, one whose parameter list follows and the
-// last byte buffered, of which it cannot tell. False when stopped.
+// counted, polled for a stop and reported as run() does, and copies the
+// lists that they may copy. Ends before a symbol that takes the search, one
+// whose parameter list the search must read and the last byte buffered, of
+// which it cannot tell. False when stopped.
 bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& symbols, std::int64_t symbolCount)
 {
     const std::string_view ahead = in.buffered();
-    if (ahead.size() < 2 || !plain_.settles(static_cast<unsigned char>(ahead[0])) || ahead[1] == '(') return true;
+    if (ahead.size() < 2 || !plain_.settles(static_cast<unsigned char>(ahead[0]))) return true;
     const std::size_t longest = plain_.longest();
     std::size_t room = 0;
     char* to = out.reserve(longest, room);
     const char* end = to + room;
     const char* from = to;
+    std::int64_t written = 0;  // in the spans committed before `from`
+    std::int64_t listBytes = 0;
+    const char* listEnd = nullptr;  // just after the last list copied, while nothing follows it
     std::int64_t nextReport = (symbols + 99) / 100 * 100;
     const char* p = ahead.data();
-    const char* const last = p + ahead.size() - 1;
+    const char* const bufferEnd = p + ahead.size();
+    const char* const last = bufferEnd - 1;
     bool stopped = false;
     for (; p < last; ++p, ++symbols) {
         const auto c = static_cast<unsigned char>(*p);
-        if (!plain_.settles(c) || p[1] == '(') break;
+        if (!plain_.settles(c)) break;
+        const std::size_t list = copiedList(p, bufferEnd);
+        if (list == kSearched) break;
         if (job_.stopRequested()) {
             stopped = true;
             break;
@@ -83,17 +108,31 @@ bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& 
         }
         if (plain_.movesBranch(c))
             passBracket(static_cast<char>(c), in.tell() + static_cast<std::uint64_t>(p + 1 - ahead.data()));
-        if (static_cast<std::size_t>(end - to) < longest) {
-            tally_.symbols(to - from);
+        const std::size_t need = list > 0 ? list + 1 : longest;
+        if (static_cast<std::size_t>(end - to) < need) {
+            written += to - from;
             out.commit(to);
-            to = out.reserve(longest, room);
+            const bool afterList = listEnd == to;
+            to = out.reserve(need, room);
             end = to + room;
             from = to;
+            if (afterList) listEnd = to;
         }
-        to = plain_.write(c, to);
+        if (list == 0) {
+            to = plain_.write(c, to);
+            continue;
+        }
+        *to++ = static_cast<char>(c);
+        std::memcpy(to, p + 1, list);
+        to += list;
+        p += list;
+        listBytes += static_cast<std::int64_t>(list);
+        listEnd = to;
     }
-    tally_.symbols(to - from);
+    written += to - from;
     out.commit(to);
+    tally_.symbols(written - listBytes);
+    if (listEnd == to) tally_.list();
     in.skip(static_cast<std::size_t>(p - ahead.data()));
     return !stopped;
 }

@@ -41,6 +41,7 @@ private:
     bool keepsContexts() const { return system_.maxLeftContextSymbols > 0 || system_.maxRightContextSymbols > 0; }
 
     bool rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& symbols, std::int64_t symbolCount);
+    std::size_t copiedList(const char* p, const char* bufferEnd) const;
     int rewriteSymbol(InFile& in, OutFile& out, const Symbol& s);
     Outcome tryProduction(InFile& in, OutFile& out, const PreparedProduction& p, const Symbol& s, float& draw,
                           float& sum);

@@ -195,6 +195,50 @@ void WriteSymbol(OutFile& out, char symbol, const float* values, int count)
 
 namespace {
 
+// The length of the value text that opens `text` when it reads back as the
+// float whose "%f" it is: a sign only for a negative value, no leading zero,
+// six decimals, and either below 16, where floats lie closer together than
+// 10^-6 and the nearest float to the text rounds back to it, or a multiple
+// of 1/64 below 2^18, which a float holds exactly. 0 otherwise.
+std::size_t verbatimValueLength(std::string_view text)
+{
+    constexpr std::uint64_t kBelowSixteen = 16000000;
+    constexpr std::uint64_t kSixtyFourth = 15625;  // 10^6 / 64
+    constexpr std::uint64_t kExactBelow = kSixtyFourth << 24;
+    std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+    const std::size_t digits = i;
+    std::uint64_t whole = 0;
+    while (i < text.size() && isDigit(text[i]) && i - digits < 7)
+        whole = whole * 10 + static_cast<std::uint64_t>(text[i++] - '0');
+    const std::size_t integerDigits = i - digits;
+    if (integerDigits == 0 || integerDigits > 6 || (integerDigits > 1 && text[digits] == '0')) return 0;
+    if (text.size() < i + 7 || text[i++] != '.') return 0;
+    for (const std::size_t end = i + 6; i < end; ++i) {
+        if (!isDigit(text[i])) return 0;
+        whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    }
+    const bool exact = whole % kSixtyFourth == 0 && whole < kExactBelow;
+    return whole < kBelowSixteen || exact ? i : 0;
+}
+
+}  // namespace
+
+std::size_t verbatimListLength(std::string_view text)
+{
+    if (text.empty() || text[0] != '(') return 0;
+    std::size_t i = 1;
+    for (int values = 1; values <= kMaxParams; ++values) {
+        const std::size_t length = verbatimValueLength(text.substr(i));
+        if (length == 0 || i + length == text.size()) return 0;
+        i += length;
+        if (text[i] == ')') return i + 1;
+        if (text[i++] != ',') return 0;
+    }
+    return 0;
+}
+
+namespace {
+
 // Counts symbols chunk by chunk: every byte but a newline is a symbol,
 // except the bytes of a parameter list, which a "(" opens right after a
 // symbol (or a newline) and the ")" that brings its depth back to 0 closes.

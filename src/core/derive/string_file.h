@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/lsystem/lsystem.h"
@@ -47,6 +48,12 @@ bool readParameters(InFile& in, Symbol& out, RandomSource& random);
 bool skipParameters(InFile& in);
 
 void WriteSymbol(OutFile& out, char symbol, const float* values, int count);
+
+// The length of the parameter list that opens `text`, "(" to ")", when
+// WriteSymbol writes the values read from it as the very same bytes, so that
+// a symbol copied unchanged may copy its list; 0 when it may not, or when
+// the list does not end within text.
+std::size_t verbatimListLength(std::string_view text);
 
 struct StringStatistics {
     std::int64_t symbolCount = 0;

@@ -30,7 +30,9 @@ bool chance(std::mt19937& g, double p) { return std::bernoulli_distribution(p)(g
 std::string randomString(std::mt19937& g, std::size_t length)
 {
     static const char* const symbols[] = {"A", "A", "B", "B", "F", "F", "F", "+", "-", "[", "]", "%", "C", ","};
-    static const char* const lists[] = {"(1)", "(0.5,2)", "(2*3)", "(-1.25)", "(3,(4))"};
+    static const char* const lists[] = {"(1)",         "(0.5,2)",          "(2*3)",       "(-1.25)",
+                                        "(3,(4))",     "(1.500000)",       "(-0.000000)", "(0.900000,7.000000)",
+                                        "(16.000001)", "(137.500000,2.1)", "(07.000000)"};
     static const char* const broken[] = {"(x)", "()", "(1", "(1e39)", "(1)(2)"};
     // Branches opened first close late or never.
     std::string s = chance(g, 0.5) ? "[[" : "";

@@ -135,6 +135,54 @@ TEST_F(SymbolReading, PlainNumbersReadAsTheNearestFloat)
     EXPECT_TRUE(std::signbit(symbols[2].values[0]));
 }
 
+// A list copied as it stands must be what reading its values and writing
+// them gives: six-decimal texts of every size, many of them "%f" of no float.
+TEST_F(SymbolReading, ListsCopiedAsTheyStandAreWhatReadingAndWritingGive)
+{
+    std::string twentyOne = "(1.000000";
+    for (int i = 0; i < 20; ++i) twentyOne += ",1.000000";
+    const std::vector<std::pair<std::string, bool>> cases{
+        {"(1.000000,0.900000)", true},
+        {"(-0.000000)", true},
+        {"(15.999999)", true},
+        {"(137.500000)", true},
+        {"(262143.984375)", true},
+        {"(16.000001)", false},  // reads as 16.000002
+        {"(0.1)", false},
+        {"(07.000000)", false},
+        {"(1.0000000)", false},
+        {"(+1.000000)", false},
+        {"(1.000000", false},
+        {twentyOne + ")", false},
+    };
+    std::vector<std::string> copied;
+    for (const auto& [list, copies] : cases) {
+        EXPECT_EQ(verbatimListLength(list) == list.size(), copies) << list;
+        if (copies) copied.push_back(list);
+    }
+    std::mt19937 g(5);
+    for (int i = 0; i < 20000; ++i) {
+        std::string list;
+        for (std::uint32_t n = 1 + g() % 3; n > 0; --n) {
+            char text[32];
+            const std::uint32_t whole = g() % (g() % 2 == 0 ? 20 : 300000);
+            std::snprintf(text, sizeof text, "%s%u.%06u", g() % 4 == 0 ? "-" : "", whole, g() % 1000000);
+            list += (list.empty() ? "(" : ",") + std::string(text);
+        }
+        list += ")";
+        if (verbatimListLength(list) == list.size()) copied.push_back(list);
+    }
+    EXPECT_GT(copied.size(), 2000u);
+    std::string string;
+    for (const std::string& list : copied) string += "A" + list;
+    SymbolRead last;
+    const std::vector<Symbol> symbols = readAll(string, last);
+    OutFile out(dir.file("w.str"));
+    for (const Symbol& s : symbols) WriteSymbol(out, s.symbol, s.values.data(), s.count);
+    ASSERT_TRUE(out.close());
+    EXPECT_EQ(TempDir::read(dir.file("w.str")), string);
+}
+
 TEST(StringFiles, WritingCountingAndCopying)
 {
     TempDir dir;
