@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "platform/byte_file.h"
+#include "platform/fixed_format.h"
+#include "platform/random_source.h"
 
 namespace sprig {
 
@@ -44,6 +46,16 @@ std::size_t splitArguments(const std::string& text, std::size_t pos, std::vector
     return std::string::npos;
 }
 
+SuccessorArgument prepareArgument(const std::string& text, const std::string& names)
+{
+    SuccessorArgument argument{compileNormalized(text, names), {}};
+    if (!argument.expression.isFixed()) return argument;
+    LcgRandom undrawn;  // a fixed expression draws nothing and reads no value
+    const EvalResult r = argument.expression.evaluate(nullptr, undrawn);
+    if (r.ok && std::isfinite(r.value)) argument.text = formatFixed(r.value);
+    return argument;
+}
+
 void prepareSuccessor(PreparedProduction& p)
 {
     const std::string& text = p.rule->successor;
@@ -61,7 +73,7 @@ void prepareSuccessor(PreparedProduction& p)
         }
         piece.literal.pop_back();
         piece.hasList = true;
-        for (const std::string& a : args) piece.arguments.push_back(compileNormalized(a, p.rule->formalParams));
+        for (const std::string& a : args) piece.arguments.push_back(prepareArgument(a, p.rule->formalParams));
         p.successor.push_back(std::move(piece));
         piece = SuccessorPiece{};
     }
@@ -93,14 +105,18 @@ bool writeSuccessor(const PreparedProduction& p, const float* values, RandomSour
         out.write(piece.literal);
         if (!piece.hasList) continue;
         char separator = '(';
-        for (const CompiledExpression& arg : piece.arguments) {
-            const EvalResult r = arg.evaluate(values, random);
+        for (const SuccessorArgument& arg : piece.arguments) {
+            out.put(separator);
+            separator = ',';
+            if (!arg.text.empty()) {
+                out.write(arg.text);
+                continue;
+            }
+            const EvalResult r = arg.expression.evaluate(values, random);
             // A value beyond the float range would be written as "inf" or
             // "nan", which no later step and no drawing can read.
             if (!r.ok || !std::isfinite(r.value)) return false;
-            out.put(separator);
             out.writeFixed(r.value);
-            separator = ',';
         }
         out.put(')');
     }

@@ -13,12 +13,19 @@ namespace sprig {
 
 class OutFile;
 
-// Literal successor text followed, when `hasList` is set, by a parameter list
-// whose arguments are computed at every application.
+// An argument of a successor's parameter list. `text` holds its "%f" once
+// and for all when every evaluation gives the same value and that value can
+// be written; otherwise it is computed at every application.
+struct SuccessorArgument {
+    CompiledExpression expression;
+    std::string text;
+};
+
+// Literal successor text followed, when `hasList` is set, by a parameter list.
 struct SuccessorPiece {
     std::string literal;
     bool hasList = false;
-    std::vector<CompiledExpression> arguments;
+    std::vector<SuccessorArgument> arguments;
 };
 
 struct PreparedProduction {

@@ -1,5 +1,6 @@
 #include "core/lsystem/compiled_expression.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/lsystem/expression_program.h"
@@ -36,6 +37,15 @@ EvalResult CompiledExpression::evaluate(const float* values, RandomSource& rando
         slots = manySlots.data();
     }
     return runProgram(program, values, slots, random);
+}
+
+bool CompiledExpression::isFixed() const
+{
+    if (!impl_) return true;
+    return std::none_of(impl_->program.nodes.begin(), impl_->program.nodes.end(), [](const Node& node) {
+        return node.kind == NodeKind::Parameter || node.kind == NodeKind::Substitute ||
+               (node.kind == NodeKind::Call && node.function == Function::Rnd);
+    });
 }
 
 }  // namespace sprig

@@ -29,6 +29,10 @@ public:
     // values holds one value per name given to compile().
     EvalResult evaluate(const float* values, RandomSource& random) const;
 
+    // Whether every evaluation gives the same result and draws nothing: no
+    // parameter, no RND and no text that is evaluated afresh.
+    bool isFixed() const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "core/lsystem/expression.h"
@@ -144,16 +145,27 @@ TEST(CompiledExpression, MatchesTheTextEvaluatorOnGeneratedExpressions)
     const int expressions = 40000;
     int differences = 0;
     int evaluated = 0;
+    int fixed = 0;
     for (int i = 0; i < expressions && differences < 10; ++i) {
         std::string text = generator.expression(3, i % 2 == 0);
         if (generator.pick(4) != 0) NormalizeExpression(text);
         const CompiledExpression compiled = CompiledExpression::compile(text, names);
+        // A fixed expression gives its first result whatever is bound and drawn.
+        std::optional<EvalResult> first;
+        fixed += compiled.isFixed() ? 1 : 0;
         for (int binding = 0; binding < 3; ++binding) {
             std::array<float, 3> values{};
             for (float& value : values)
                 value = kSampleValues[static_cast<std::size_t>(generator.pick(kSampleValues.size()))];
-            LcgRandom random(1);
-            evaluated += compiled.evaluate(values.data(), random).ok ? 1 : 0;
+            LcgRandom random(static_cast<std::uint32_t>(binding + 1));
+            const EvalResult value = compiled.evaluate(values.data(), random);
+            evaluated += value.ok ? 1 : 0;
+            if (compiled.isFixed() && !first) first = value;
+            if (first) {
+                EXPECT_EQ(value.ok, first->ok) << text;
+                EXPECT_EQ(std::bit_cast<std::uint32_t>(value.value), std::bit_cast<std::uint32_t>(first->value))
+                    << text;
+            }
             const auto result = sameAsText(text, compiled, names, values.data(), static_cast<std::uint32_t>(i));
             EXPECT_TRUE(result);
             if (!result) ++differences;
@@ -161,6 +173,7 @@ TEST(CompiledExpression, MatchesTheTextEvaluatorOnGeneratedExpressions)
     }
     // The comparison means little unless many expressions have a value.
     EXPECT_GT(evaluated, expressions * 3 / 5);
+    EXPECT_GT(fixed, expressions / 20);
 }
 
 TEST(CompiledExpression, MatchesTheTextEvaluatorOnChosenShapes)
