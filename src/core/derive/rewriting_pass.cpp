@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "core/derive/right_context_scan.h"
 #include "core/derive/string_file.h"
@@ -14,9 +13,6 @@
 namespace sprig {
 
 namespace {
-
-// Marks a parameter list that only the production search may read.
-constexpr std::size_t kSearched = std::numeric_limits<std::size_t>::max();
 
 // A value read from the string that lies beyond the float range (A(2^128))
 // could only be copied as "inf" or "nan", which no later step can read.
@@ -59,16 +55,12 @@ int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
     return in.failed() || out.failed() ? kIoError : kDone;
 }
 
-// The bytes of the parameter list that follows the settled symbol at p and
-// is copied with it: 0 when no list follows, kSearched when the production
-// search must read the list.
+// The bytes of the parameter list after the settled symbol at p that is
+// copied with it; 0 when the production search must read the list.
 std::size_t RewritingPass::copiedList(const char* p, const char* bufferEnd) const
 {
-    if (p[1] != '(') return 0;
-    const auto c = static_cast<unsigned char>(*p);
-    const std::size_t length =
-        plain_.copiesLists(c) ? verbatimListLength({p + 1, static_cast<std::size_t>(bufferEnd - p - 1)}) : 0;
-    return length > 0 ? length : kSearched;
+    if (!plain_.copiesLists(static_cast<unsigned char>(*p))) return 0;
+    return verbatimListLength({p + 1, static_cast<std::size_t>(bufferEnd - p - 1)});
 }
 
 // Settles the plain symbols that stand in a row in the input's buffer, each
@@ -96,8 +88,8 @@ bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& 
     for (; p < last; ++p, ++symbols) {
         const auto c = static_cast<unsigned char>(*p);
         if (!plain_.settles(c)) break;
-        const std::size_t list = copiedList(p, bufferEnd);
-        if (list == kSearched) break;
+        std::size_t list = 0;
+        if (p[1] == '(' && (list = copiedList(p, bufferEnd)) == 0) break;
         if (job_.stopRequested()) {
             stopped = true;
             break;
