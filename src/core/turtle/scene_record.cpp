@@ -22,28 +22,30 @@ Vec3 upwardNormal(const Vec3& up)
 }  // namespace
 
 SceneRecord::SceneRecord()
-    : elements_(std::make_unique<SceneElement[]>(kCapacity)), normals_(std::make_unique<Vec3[]>(kCapacity))
 {
+    elements_.reserve(kCapacity);
+    normals_.reserve(kCapacity);
 }
 
 void SceneRecord::reset()
 {
-    count_ = 0;
+    elements_.clear();
+    normals_.clear();
     polygonNumber_ = 1;
     sceneComplete = false;
 }
 
 bool SceneRecord::append(const Vec3& start, const Vec3& end, float width, std::uint32_t colour, int polygon)
 {
-    if (count_ >= kCapacity || !isRecordable(start, end, width)) return false;
-    elements_[static_cast<std::size_t>(count_++)] = SceneElement{start, end, width, -1.0f, colour, polygon};
+    if (elementCount() >= kCapacity || !isRecordable(start, end, width)) return false;
+    elements_.push_back(SceneElement{start, end, width, -1.0f, colour, polygon});
     return true;
 }
 
 std::optional<int> SceneRecord::recordSegment(const Vec3& start, const Vec3& end, float width, std::uint32_t colour)
 {
     if (!append(start, end, width, colour, 0)) return std::nullopt;
-    return count_ - 1;
+    return elementCount() - 1;
 }
 
 bool SceneRecord::recordPolygon(std::span<const Vec3> vertices, float width, std::uint32_t colour, const Vec3& up)
@@ -54,17 +56,17 @@ bool SceneRecord::recordPolygon(std::span<const Vec3> vertices, float width, std
         if (append(vertices[i], vertices[(i + 1) % k], width, colour, polygonNumber_)) recorded = true;
     }
     if (!recorded) return false;
-    normals_[static_cast<std::size_t>(polygonNumber_ - 1)] = upwardNormal(up);
+    normals_.push_back(upwardNormal(up));
     ++polygonNumber_;
     return true;
 }
 
 void SceneRecord::setEndWidth(int index, float width)
 {
-    if (index < 0 || index >= count_ || !std::isfinite(width)) return;
+    if (index < 0 || index >= elementCount() || !std::isfinite(width)) return;
     elements_[static_cast<std::size_t>(index)].endWidth = width;
 }
 
-void SceneRecord::finish() { sceneComplete = count_ < kCapacity; }
+void SceneRecord::finish() { sceneComplete = elementCount() < kCapacity; }
 
 }  // namespace sprig

@@ -1,13 +1,13 @@
 #pragma once
 // The one 3D scene: every drawn segment and polygon edge, in string order,
-// with one normal per polygon. Fixed capacity, allocated once; recording
-// never allocates.
+// with one normal per polygon. Fixed capacity, reserved once; recording
+// never allocates, and memory is touched only as far as drawing fills it, so
+// a run that only derives touches none.
 
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace sprig {
 
@@ -46,7 +46,7 @@ public:
     // After a complete pass: complete when the record did not fill up.
     void finish();
 
-    int elementCount() const { return count_; }
+    int elementCount() const { return static_cast<int>(elements_.size()); }
     const SceneElement& element(int i) const { return elements_[static_cast<std::size_t>(i)]; }
     SceneElement& element(int i) { return elements_[static_cast<std::size_t>(i)]; }
     // Normal of polygon k, 1 <= k <= kCapacity.
@@ -58,9 +58,8 @@ public:
 private:
     bool append(const Vec3& start, const Vec3& end, float width, std::uint32_t colour, int polygon);
 
-    std::unique_ptr<SceneElement[]> elements_;
-    std::unique_ptr<Vec3[]> normals_;
-    int count_ = 0;
+    std::vector<SceneElement> elements_;
+    std::vector<Vec3> normals_;  // of polygon k at k - 1
     int polygonNumber_ = 1;
 };
 
