@@ -1,11 +1,14 @@
 #include "cli/batch_picture.h"
 
+#include "cli/batch_picture2d.h"
 #include "core/result_codes.h"
 #include "core/turtle/scene_record.h"
 #include "platform/canvas.h"
 #include "settings/settings.h"
 #ifdef SPRIG_HAVE_QT_CANVAS
-#include "platform/qt/qimage_canvas.h"
+#include <dlfcn.h>
+
+#include "cli/batch_module.h"
 #endif
 #ifdef SPRIG_HAVE_GL_PICTURE
 #include "cli/picture3d_module.h"
@@ -15,21 +18,25 @@ namespace sprig {
 
 namespace {
 
-#ifdef SPRIG_HAVE_QT_CANVAS
-using PictureCanvas = QImageCanvas;
-#else
-// Built without Qt: lines go nowhere and no picture can be written.
-class PictureCanvas final : public Canvas {
+// Without the 2D module lines go nowhere and no picture can be written.
+class NoCanvas final : public Canvas {
 public:
-    PictureCanvas(int, int) {}
     void setPenColour(std::uint32_t) override {}
     void setPenWidth(int) override {}
     void moveTo(int, int) override {}
     void lineTo(int, int) override {}
     void fill(std::uint32_t) override {}
-    bool saveBmp(const std::string&) const { return false; }
 };
+
+const Picture2dModule* loadPicture2d()
+{
+#ifdef SPRIG_HAVE_QT_CANVAS
+    return static_cast<const Picture2dModule*>(
+        loadBatchModule("sprigwork-picture2d.so", "sprigPicture2d", RTLD_NOW | RTLD_LOCAL));
+#else
+    return nullptr;
 #endif
+}
 
 // The program's start-up background.
 constexpr std::uint32_t kBackgroundColour = 0x00000000;
@@ -37,8 +44,27 @@ constexpr std::uint32_t kBackgroundColour = 0x00000000;
 }  // namespace
 
 struct BatchPicture::Bitmap {
-    Bitmap(int width, int height) : canvas(width, height) {}
-    PictureCanvas canvas;
+    Bitmap(int width, int height) : module(loadPicture2d()), made(module ? module->create(width, height) : nullptr) {}
+    ~Bitmap()
+    {
+        if (made) module->destroy(made);
+    }
+    Bitmap(const Bitmap&) = delete;
+    Bitmap& operator=(const Bitmap&) = delete;
+
+    Canvas& canvas() { return made ? *made : none; }
+    int save(const std::string& path) const
+    {
+        if (!made) return kGraphicsError;
+        FileFailure failure;
+        if (module->save(*made, path.c_str(), failure)) return kDone;
+        if (!failure.path.empty()) noteFileFailure(failure.path, failure.reason);
+        return kGraphicsError;
+    }
+
+    const Picture2dModule* module;
+    Canvas* made;
+    NoCanvas none;
 };
 
 BatchPicture::BatchPicture(const DrawingArguments& arguments)
@@ -48,12 +74,12 @@ BatchPicture::BatchPicture(const DrawingArguments& arguments)
 
 BatchPicture::~BatchPicture() = default;
 
-Canvas& BatchPicture::canvas() { return bitmap_->canvas; }
+Canvas& BatchPicture::canvas() { return bitmap_->canvas(); }
 
 int BatchPicture::write(const std::string& path, const SceneRecord& scene, const Settings& settings, const Job& job)
 {
     if (settings.effective.drawDimensions == 3) return writeScene(path, scene, settings, job);
-    return bitmap_->canvas.saveBmp(path) ? kDone : kGraphicsError;
+    return bitmap_->save(path);
 }
 
 // Built without OpenGL, no 3D picture can be written: a graphics error.

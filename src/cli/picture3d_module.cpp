@@ -2,9 +2,7 @@
 
 #include <dlfcn.h>
 
-#include <cstdio>
-#include <filesystem>
-
+#include "cli/batch_module.h"
 #include "core/result_codes.h"
 
 namespace sprig {
@@ -13,20 +11,12 @@ namespace {
 
 using WritePicture = int (*)(const char*, const Picture3dRequest*);
 
+// Deep binding makes the module's GL calls reach Mesa, not the GL dispatch
+// library the windowing libraries may already have loaded.
 WritePicture loadWriter()
 {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return nullptr;
-    const std::string module = (self.parent_path() / "sprigwork-picture3d.so").string();
-    // Deep binding makes the module's GL calls reach Mesa, not the GL
-    // dispatch library the windowing libraries may already have loaded.
-    void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_DEEPBIND);
-    if (!handle) {
-        std::fprintf(stderr, "sprigwork-batch: %s\n", dlerror());
-        return nullptr;
-    }
-    return reinterpret_cast<WritePicture>(dlsym(handle, "sprigWritePicture3d"));
+    return reinterpret_cast<WritePicture>(
+        loadBatchModule("sprigwork-picture3d.so", "sprigWritePicture3d", RTLD_NOW | RTLD_LOCAL | RTLD_DEEPBIND));
 }
 
 }  // namespace
