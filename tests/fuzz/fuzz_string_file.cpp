@@ -1,7 +1,10 @@
 // Feeds arbitrary bytes to the string-file readers: symbol reading, counting,
-// the cut pass and a rewriting step with contexts and parameters.
+// the cut pass and a rewriting step with contexts and parameters, whose own
+// count of what it wrote must be what counting the file gives.
 
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,7 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         request.stepsToRun = 1;
         request.homomorphism = homomorphism;
         sprig::DeriveServices services{job, random, [](int) { return 1u; }};
-        sprig::DeriveStrings(request, settings, services, report, created);
+        std::optional<sprig::WrittenString> written;
+        sprig::DeriveStrings(request, settings, services, report, created, written);
+        // What the pass counted while writing is what reading the file counts.
+        if (!written) continue;
+        sprig::StringStatistics read;
+        if (sprig::ReadStringStatistics(written->path, read) != sprig::kDone ||
+            read.symbolCount != written->statistics.symbolCount ||
+            read.isParametric != written->statistics.isParametric)
+            std::abort();
     }
     return 0;
 }
