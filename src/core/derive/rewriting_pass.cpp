@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "core/derive/right_context_scan.h"
+#include "core/derive/settled_output.h"
 #include "core/derive/string_file.h"
 #include "platform/byte_file.h"
 #include "platform/job.h"
@@ -72,20 +72,12 @@ bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& 
 {
     const std::string_view ahead = in.buffered();
     if (ahead.size() < 2 || !plain_.settles(static_cast<unsigned char>(ahead[0]))) return true;
-    const std::size_t longest = plain_.longest();
-    std::size_t room = 0;
-    char* to = out.reserve(longest, room);
-    const char* end = to + room;
-    const char* from = to;
-    std::int64_t written = 0;  // in the spans committed before `from`
-    std::int64_t listBytes = 0;
-    const char* listEnd = nullptr;  // just after the last list copied, while nothing follows it
+    SettledOutput settled(out, plain_);
     std::int64_t nextReport = (symbols + 99) / 100 * 100;
     const char* p = ahead.data();
     const char* const bufferEnd = p + ahead.size();
-    const char* const last = bufferEnd - 1;
     bool stopped = false;
-    for (; p < last; ++p, ++symbols) {
+    for (; p < bufferEnd - 1; ++p, ++symbols) {
         const auto c = static_cast<unsigned char>(*p);
         if (!plain_.settles(c)) break;
         std::size_t list = 0;
@@ -100,31 +92,14 @@ bool RewritingPass::rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& 
         }
         if (plain_.movesBranch(c))
             passBracket(static_cast<char>(c), in.tell() + static_cast<std::uint64_t>(p + 1 - ahead.data()));
-        const std::size_t need = list > 0 ? list + 1 : longest;
-        if (static_cast<std::size_t>(end - to) < need) {
-            written += to - from;
-            out.commit(to);
-            const bool afterList = listEnd == to;
-            to = out.reserve(need, room);
-            end = to + room;
-            from = to;
-            if (afterList) listEnd = to;
-        }
         if (list == 0) {
-            to = plain_.write(c, to);
+            settled.text(c);
             continue;
         }
-        *to++ = static_cast<char>(c);
-        std::memcpy(to, p + 1, list);
-        to += list;
+        settled.withList(static_cast<char>(c), p + 1, list);
         p += list;
-        listBytes += static_cast<std::int64_t>(list);
-        listEnd = to;
     }
-    written += to - from;
-    out.commit(to);
-    tally_.symbols(written - listBytes);
-    if (listEnd == to) tally_.list();
+    settled.finish(tally_);
     in.skip(static_cast<std::size_t>(p - ahead.data()));
     return !stopped;
 }
