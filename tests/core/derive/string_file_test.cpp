@@ -163,11 +163,13 @@ TEST_F(SymbolReading, ListsCopiedAsTheyStandAreWhatReadingAndWritingGive)
     std::mt19937 g(5);
     for (int i = 0; i < 20000; ++i) {
         std::string list;
-        for (std::uint32_t n = 1 + g() % 3; n > 0; --n) {
+        for (auto n = 1 + g() % 3; n > 0; --n) {
             char text[32];
-            const std::uint32_t whole = g() % (g() % 2 == 0 ? 20 : 300000);
-            std::snprintf(text, sizeof text, "%s%u.%06u", g() % 4 == 0 ? "-" : "", whole, g() % 1000000);
-            list += (list.empty() ? "(" : ",") + std::string(text);
+            const auto whole = static_cast<unsigned>(g() % (g() % 2 == 0 ? 20 : 300000));
+            const auto fraction = static_cast<unsigned>(g() % 1000000);
+            std::snprintf(text, sizeof text, "%s%u.%06u", g() % 4 == 0 ? "-" : "", whole, fraction);
+            list += list.empty() ? '(' : ',';
+            list += text;
         }
         list += ")";
         if (verbatimListLength(list) == list.size()) copied.push_back(list);
