@@ -31,7 +31,6 @@ void SceneRecord::reset()
 {
     elements_.clear();
     normals_.clear();
-    polygonNumber_ = 1;
     sceneComplete = false;
 }
 
@@ -53,11 +52,10 @@ bool SceneRecord::recordPolygon(std::span<const Vec3> vertices, float width, std
     bool recorded = false;
     const std::size_t k = vertices.size();
     for (std::size_t i = 0; i < k; ++i) {
-        if (append(vertices[i], vertices[(i + 1) % k], width, colour, polygonNumber_)) recorded = true;
+        if (append(vertices[i], vertices[(i + 1) % k], width, colour, currentPolygonNumber())) recorded = true;
     }
     if (!recorded) return false;
     normals_.push_back(upwardNormal(up));
-    ++polygonNumber_;
     return true;
 }
 

@@ -51,7 +51,7 @@ public:
     SceneElement& element(int i) { return elements_[static_cast<std::size_t>(i)]; }
     // Normal of polygon k, 1 <= k <= kCapacity.
     const Vec3& polygonNormal(int k) const { return normals_[static_cast<std::size_t>(k - 1)]; }
-    int currentPolygonNumber() const { return polygonNumber_; }
+    int currentPolygonNumber() const { return static_cast<int>(normals_.size()) + 1; }
 
     bool sceneComplete = false;
 
@@ -60,7 +60,6 @@ private:
 
     std::vector<SceneElement> elements_;
     std::vector<Vec3> normals_;  // of polygon k at k - 1
-    int polygonNumber_ = 1;
 };
 
 }  // namespace sprig
