@@ -36,8 +36,7 @@ public:
     // Commits what was written and tallies it.
     void finish(SymbolTally& tally)
     {
-        written_ += to_ - from_;
-        out_.commit(to_);
+        commit();
         tally.symbols(written_ - listBytes_);
         if (listEnd_ == to_) tally.list();
     }
@@ -46,11 +45,15 @@ private:
     void room(std::size_t n)
     {
         if (static_cast<std::size_t>(end_ - to_) >= n) return;
-        written_ += to_ - from_;
-        out_.commit(to_);
+        commit();
         const bool afterList = listEnd_ == to_;
         reserve(n);
         if (afterList) listEnd_ = to_;
+    }
+    void commit()
+    {
+        written_ += to_ - from_;
+        out_.commit(to_);
     }
     void reserve(std::size_t n)
     {
