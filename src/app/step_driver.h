@@ -14,6 +14,7 @@
 #include "app/run_state.h"
 #include "app/user_interface.h"
 #include "core/derive/derive_strings.h"
+#include "platform/picture_format.h"
 
 namespace sprig {
 
@@ -63,6 +64,10 @@ public:
     // Writes the homomorphism file of the step shown, as showing the step
     // in LSR&D does; on the calling thread.
     int deriveHomomorphism(Job& job);
+
+    // Exports the drawing of the step shown by reading its string again
+    // (see exportString), on the calling thread.
+    int exportShownString(PictureFormat format, const std::string& path, Job& job);
 
     // The step file of the step shown: <base>_NNN.stt, or in LSDr the string file.
     std::string stepFile() const;

@@ -53,11 +53,15 @@ std::optional<std::string> parseBatchArguments(int argc, char** argv, BatchArgum
         }
     }
     if (out.help) return std::nullopt;
-    if (out.drawing.stringPath.empty()) {
-        if (!out.drawing.optionsPath.empty()) return "--options is read only with --draw";
+    const DrawingArguments& drawing = out.drawing;
+    if (drawing.stringPath.empty()) {
+        if (!drawing.optionsPath.empty()) return "--options is read only with --draw";
         if (out.definitionPath.empty()) return "no definition file given";
-        return std::nullopt;
+        if (!drawing.drawSteps && !drawing.exports.empty()) return "--export needs --mode LSR&D or --draw";
+        if (!drawing.drawSteps && drawing.frames) return "--frames needs --mode LSR&D";
+        return checkSavedStringPicture(drawing);
     }
+    if (drawing.frames) return "--frames cannot be used with --draw";
     if (!out.definitionPath.empty()) return "--draw takes no definition file";
     if (derivingOption) return std::string(*derivingOption) + " cannot be used with --draw";
     return checkSavedStringPicture(out.drawing);

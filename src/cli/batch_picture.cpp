@@ -53,11 +53,21 @@ struct BatchPicture::Bitmap {
     Bitmap& operator=(const Bitmap&) = delete;
 
     Canvas& canvas() { return made ? *made : none; }
-    int save(const std::string& path) const
+    int save(const std::string& path, PictureFormat format) const
     {
         if (!made) return kGraphicsError;
         FileFailure failure;
-        if (module->save(*made, path.c_str(), failure)) return kDone;
+        return handedOver(module->save(*made, path.c_str(), format, failure), failure);
+    }
+    int savePng(const std::string& path, const RgbImage& picture) const
+    {
+        if (!module) return kGraphicsError;
+        FileFailure failure;
+        return handedOver(module->savePng(picture.rows(), path.c_str(), failure), failure);
+    }
+    static int handedOver(bool written, const FileFailure& failure)
+    {
+        if (written) return kDone;
         if (!failure.path.empty()) noteFileFailure(failure.path, failure.reason);
         return kGraphicsError;
     }
@@ -76,15 +86,17 @@ BatchPicture::~BatchPicture() = default;
 
 Canvas& BatchPicture::canvas() { return bitmap_->canvas(); }
 
-int BatchPicture::write(const std::string& path, const SceneRecord& scene, const Settings& settings, const Job& job)
+int BatchPicture::write(const std::string& path, PictureFormat format, const SceneRecord& scene,
+                        const Settings& settings, const Job& job)
 {
-    if (settings.effective.drawDimensions == 3) return writeScene(path, scene, settings, job);
-    return bitmap_->save(path);
+    if (settings.effective.drawDimensions == 3) return writeScene(path, format, scene, settings, job);
+    return bitmap_->save(path, format);
 }
 
 // Built without OpenGL, no 3D picture can be written: a graphics error.
-int BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_unused]] const SceneRecord& scene,
-                             [[maybe_unused]] const Settings& settings, [[maybe_unused]] const Job& job)
+int BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_unused]] PictureFormat format,
+                             [[maybe_unused]] const SceneRecord& scene, [[maybe_unused]] const Settings& settings,
+                             [[maybe_unused]] const Job& job)
 {
 #ifdef SPRIG_HAVE_GL_PICTURE
     const bool sized = arguments_.sizeGiven;
@@ -97,9 +109,12 @@ int BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_u
                              &job};
     FileFailure failure;
     request.failure = &failure;
+    // A PNG is encoded by the 2D module, which holds the image libraries.
+    RgbImage picture;
+    if (format == PictureFormat::Png) request.picture = &picture;
     const int result = writePicture3dThroughModule(path, request);
     if (!failure.path.empty()) noteFileFailure(failure.path, failure.reason);
-    return result;
+    return result == kDone && request.picture ? bitmap_->savePng(path, picture) : result;
 #else
     return kGraphicsError;
 #endif

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/drawing_arguments.h"
+#include "platform/picture_format.h"
 
 namespace sprig {
 
@@ -24,12 +25,15 @@ public:
     // The 2D bitmap, which the interpretation draws on.
     Canvas& canvas();
 
-    // Writes the picture of the drawing dimension in force. Returns kDone,
-    // kStopped (nothing written), or the drawing result of the failure.
-    int write(const std::string& path, const SceneRecord& scene, const Settings& settings, const Job& job);
+    // Writes the picture of the drawing dimension in force as a .bmp or
+    // .png file. Returns kDone, kStopped (nothing written), or the drawing
+    // result of the failure.
+    int write(const std::string& path, PictureFormat format, const SceneRecord& scene, const Settings& settings,
+              const Job& job);
 
 private:
-    int writeScene(const std::string& path, const SceneRecord& scene, const Settings& settings, const Job& job);
+    int writeScene(const std::string& path, PictureFormat format, const SceneRecord& scene, const Settings& settings,
+                   const Job& job);
 
     const DrawingArguments& arguments_;
     struct Bitmap;

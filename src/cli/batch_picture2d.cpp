@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/qt/image_png.h"
 #include "platform/qt/qimage_canvas.h"
 
 namespace {
@@ -17,12 +18,24 @@ sprig::Canvas* create(int width, int height)
 
 // The module keeps its own record of file failures, which the command
 // cannot see: the reason is handed over.
-bool save(const sprig::Canvas& canvas, const char* path, sprig::FileFailure& failure)
+bool handOver(bool written, sprig::FileFailure& failure)
 {
-    sprig::forgetFileFailure();
-    if (static_cast<const sprig::QImageCanvas&>(canvas).saveBmp(path)) return true;
+    if (written) return true;
     if (const auto noted = sprig::lastFileFailure()) failure = *noted;
     return false;
+}
+
+bool save(const sprig::Canvas& canvas, const char* path, sprig::PictureFormat format, sprig::FileFailure& failure)
+{
+    sprig::forgetFileFailure();
+    const auto& bitmap = static_cast<const sprig::QImageCanvas&>(canvas);
+    return handOver(format == sprig::PictureFormat::Png ? bitmap.savePng(path) : bitmap.saveBmp(path), failure);
+}
+
+bool savePng(const sprig::RgbRows& picture, const char* path, sprig::FileFailure& failure)
+{
+    sprig::forgetFileFailure();
+    return handOver(sprig::writeRowsPng(path, picture), failure);
 }
 
 void destroy(sprig::Canvas* canvas) { delete canvas; }
@@ -30,4 +43,4 @@ void destroy(sprig::Canvas* canvas) { delete canvas; }
 }  // namespace
 
 // The entry the batch command looks up after loading this module.
-extern "C" const sprig::Picture2dModule sprigPicture2d{create, save, destroy};
+extern "C" const sprig::Picture2dModule sprigPicture2d{create, save, savePng, destroy};

@@ -5,6 +5,8 @@
 
 #include "platform/canvas.h"
 #include "platform/file_failure.h"
+#include "platform/picture_format.h"
+#include "platform/rgb_image.h"
 
 namespace sprig {
 
@@ -12,9 +14,11 @@ namespace sprig {
 struct Picture2dModule {
     // A bitmap of the given size; null when there is no memory for it.
     Canvas* (*create)(int width, int height);
-    // Writes the bitmap as a .bmp file; false, with the reason in failure,
-    // when it cannot be written.
-    bool (*save)(const Canvas& canvas, const char* path, FileFailure& failure);
+    // Writes the bitmap as a .bmp or .png file; false, with the reason in
+    // failure, when it cannot be written.
+    bool (*save)(const Canvas& canvas, const char* path, PictureFormat format, FileFailure& failure);
+    // Writes a picture drawn elsewhere (the 3D one) as a .png file.
+    bool (*savePng)(const RgbRows& picture, const char* path, FileFailure& failure);
     void (*destroy)(Canvas* canvas);
 };
 

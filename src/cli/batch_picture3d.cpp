@@ -27,11 +27,13 @@ int drawAndWrite(const std::string& path, const Picture3dRequest& request)
     SceneView view;
     fitView(view, request.scene, request.settings);
     applyCamera(view.camera, request.camera);
-    RgbImage picture;
+    RgbImage own;
+    RgbImage& picture = request.picture ? *request.picture : own;
     const Painted painted =
         offscreen->paint(view, request.scene, request.settings.effective, request.background, picture, request.job);
     if (painted == Painted::Stopped) return kStopped;
-    return painted == Painted::Picture && writeBmp(path, picture.rows()) ? kDone : kGraphicsError;
+    if (painted != Painted::Picture) return kGraphicsError;
+    return request.picture || writeBmp(path, picture.rows()) ? kDone : kGraphicsError;
 }
 
 }  // namespace

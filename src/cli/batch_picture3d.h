@@ -8,6 +8,7 @@
 #include "cli/picture3d_arguments.h"
 #include "core/turtle/scene_record.h"
 #include "platform/file_failure.h"
+#include "platform/rgb_image.h"
 #include "settings/settings.h"
 
 namespace sprig {
@@ -25,6 +26,8 @@ struct Picture3dRequest {
     // Set to the file failure that made the write fail: the module keeps its
     // own record of failures, which the command cannot see.
     FileFailure* failure = nullptr;
+    // When given, the picture is drawn into it and no file is written.
+    RgbImage* picture = nullptr;
 };
 
 // Renders the scene off-screen and writes the picture. Returns kDone,

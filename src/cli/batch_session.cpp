@@ -1,6 +1,7 @@
 #include "cli/batch_session.h"
 
 #include "core/derive/string_file_name.h"
+#include "platform/file_failure.h"
 #include "platform/text_lines.h"
 
 namespace sprig {
@@ -65,10 +66,17 @@ int BatchSession::deriveSteps()
     ui_.answerNextDialog(arguments_.definitionPath);
     if (!files_.FileOpen()) return kIoError;
     int code = kDone;
-    for (int step = 0; code == kDone && step <= arguments_.steps && !ui_.interrupted(); ++step) code = forward();
+    for (int step = 0; code == kDone && step <= arguments_.steps && !ui_.interrupted(); ++step) {
+        code = forward();
+        if (code == kDone && step < arguments_.steps) code = writeFrame(step);
+    }
     if (code != kDone) return code;
     const std::string base = basePath(state_.definitionPath);
-    if (arguments_.drawing.drawSteps) return writePicture(StringFileName(base, arguments_.steps, ".bmp"));
+    if (arguments_.drawing.drawSteps) {
+        code = writePicture(StringFileName(base, arguments_.steps, ".bmp"));
+        if (code == kDone) code = writeFrame(arguments_.steps);
+        return code == kDone ? writeExports() : code;
+    }
     if (!settings_.hasHomomorphism) return kDone;
     // Deriving only, the string to draw of the last step is left beside it.
     code = driver_.deriveHomomorphism(ui_.directJob());
@@ -87,7 +95,8 @@ int BatchSession::drawSavedString()
     files_.FileOpen();
     ui_.waitForJob(driver_, state_.threadRunning);
     const int code = jobOutcome();
-    return code == kDone ? writePicture(savedStringPicturePath(arguments_.drawing)) : code;
+    const int written = code == kDone ? writePicture(savedStringPicturePath(arguments_.drawing)) : code;
+    return written == kDone ? writeExports() : written;
 }
 
 int BatchSession::saveString()
@@ -96,10 +105,37 @@ int BatchSession::saveString()
     return files_.UlozitRetAkoClick() ? kDone : kIoError;
 }
 
-int BatchSession::writePicture(const std::string& path)
+int BatchSession::writePicture(const std::string& path, PictureFormat format)
 {
-    const int drawn = picture_->write(path, scene_, settings_, ui_.directJob());
+    const int drawn = picture_->write(path, format, scene_, settings_, ui_.directJob());
     return drawn == kDone || drawn == kStopped ? drawn : kDrawingFailureBase + drawn;
+}
+
+// A .bmp frame of the last step is the picture written anyway.
+int BatchSession::writeFrame(int step)
+{
+    const std::optional<PictureFormat> frames = arguments_.drawing.frames;
+    if (!frames || (*frames == PictureFormat::Bmp && step == arguments_.steps)) return kDone;
+    const char* ext = *frames == PictureFormat::Png ? ".png" : ".bmp";
+    return writePicture(StringFileName(basePath(state_.definitionPath), step, ext), *frames);
+}
+
+int BatchSession::writeExports()
+{
+    for (const std::string& path : arguments_.drawing.exports) {
+        const PictureFormat format = *pictureFormatOf(path);
+        int code = kDone;
+        if (format == PictureFormat::Bmp || format == PictureFormat::Png) {
+            code = writePicture(path, format);
+        } else {
+            forgetFileFailure();
+            const int drawn = driver_.exportShownString(format, path, ui_.directJob());
+            code = drawn == kDone || drawn == kStopped ? drawn : kDrawingFailureBase + drawn;
+        }
+        if (code != kDone) return code;
+        ui_.appendLog("Exported: " + path);
+    }
+    return kDone;
 }
 
 }  // namespace sprig

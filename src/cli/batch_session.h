@@ -37,7 +37,11 @@ private:
     int forward();
     // The result of the job that just ended, as the command's exit status.
     int jobOutcome() const;
-    int writePicture(const std::string& path);
+    // The picture of the step just drawn, as a .bmp or .png file.
+    int writePicture(const std::string& path, PictureFormat format = PictureFormat::Bmp);
+    // The files --export asks for, of the step shown.
+    int writeExports();
+    int writeFrame(int step);
     int saveString();
 
     const BatchArguments& arguments_;

@@ -17,6 +17,11 @@ const char* const kDrawingUsage = "\n"
                                   "                   picture goes to FILE.bmp (no FILE.ls is then needed)\n"
                                   "  --options FILE   options lines for --draw\n"
                                   "  --size WxH       size of pictures (default 1600x1200 in 2D, 435x300 in 3D)\n"
+                                  "  --export FILE    also write the last picture as FILE, in the format its\n"
+                                  "                   extension names: .png, .bmp, .svg (2D) or .obj, .ply\n"
+                                  "                   (3D); may be given more than once\n"
+                                  "  --frames EXT     with --mode LSR&D, write the picture of every step as\n"
+                                  "                   <base>_NNN.EXT, EXT being bmp or png\n"
                                   "A drawing that fails prints its message and sets the exit status to 100 +\n"
                                   "the drawing result.\n";
 
@@ -58,6 +63,13 @@ std::optional<std::string> applyOption(std::string_view option, std::string_view
         out.stringPath = value;
     } else if (option == "--options") {
         out.optionsPath = value;
+    } else if (option == "--export") {
+        if (!pictureFormatOf(value))
+            return "--export needs a file name ending in .svg, .png, .bmp, .obj or .ply, not " + std::string(value);
+        out.exports.emplace_back(value);
+    } else if (option == "--frames") {
+        if (value != "bmp" && value != "png") return "--frames needs bmp or png";
+        out.frames = value == "png" ? PictureFormat::Png : PictureFormat::Bmp;
     } else if (!parseSize(value, out)) {
         return "--size needs WIDTHxHEIGHT, each from 1 to 16384";
     } else {
@@ -73,7 +85,9 @@ DrawingOption readDrawingOption(int argc, char** argv, int& i, DrawingArguments&
     std::optional<std::string> cameraError;
     if (readPicture3dOption(argc, argv, i, out.camera, cameraError)) return {true, cameraError};
     const std::string_view option = argv[i];
-    if (option != "--mode" && option != "--draw" && option != "--options" && option != "--size") return {};
+    if (option != "--mode" && option != "--draw" && option != "--options" && option != "--size" &&
+        option != "--export" && option != "--frames")
+        return {};
     if (i + 1 >= argc) return {true, std::string(option) + " needs a value"};
     return {true, applyOption(option, argv[++i], out)};
 }
@@ -85,10 +99,13 @@ std::string savedStringPicturePath(const DrawingArguments& arguments)
 
 std::optional<std::string> checkSavedStringPicture(const DrawingArguments& arguments)
 {
-    const std::string picture = savedStringPicturePath(arguments);
-    for (const std::string& read : {arguments.stringPath, arguments.optionsPath}) {
-        if (!read.empty() && sameFile(picture, read))
-            return "the picture " + picture + " would be written over " + read + ", which the command reads";
+    std::vector<std::string> pictures = arguments.exports;
+    if (!arguments.stringPath.empty()) pictures.push_back(savedStringPicturePath(arguments));
+    for (const std::string& picture : pictures) {
+        for (const std::string& read : {arguments.stringPath, arguments.optionsPath}) {
+            if (!read.empty() && sameFile(picture, read))
+                return "the picture " + picture + " would be written over " + read + ", which the command reads";
+        }
     }
     return std::nullopt;
 }

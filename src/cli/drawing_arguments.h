@@ -3,8 +3,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/picture3d_arguments.h"
+#include "platform/picture_format.h"
 
 namespace sprig {
 
@@ -20,6 +22,12 @@ struct DrawingArguments {
     int width = 1600;
     int height = 1200;
     bool sizeGiven = false;
+    // --export FILE.EXT, in the order given: more files of the last picture,
+    // the format told by the extension.
+    std::vector<std::string> exports;
+    // --frames EXT: the picture of every step, not only the last, as
+    // <base>_NNN.EXT (bmp or png).
+    std::optional<PictureFormat> frames;
     // --azimuth, --elevation, --distance: the camera of 3D pictures.
     Picture3dCamera camera;
 };
@@ -36,8 +44,8 @@ DrawingOption readDrawingOption(int argc, char** argv, int& i, DrawingArguments&
 // Where --draw writes its picture: FILE.bmp beside FILE.str.
 std::string savedStringPicturePath(const DrawingArguments& arguments);
 
-// An error when the picture of --draw would be written over a file the
-// command reads (the string or the options), else nothing.
+// An error when the picture of --draw or an export would be written over a
+// file the command reads (the string or the options), else nothing.
 std::optional<std::string> checkSavedStringPicture(const DrawingArguments& arguments);
 
 extern const char* const kDrawingUsage;

@@ -8,6 +8,7 @@
 
 #include "platform/line_clip.h"
 #include "platform/qt/image_bmp.h"
+#include "platform/qt/image_png.h"
 
 namespace sprig {
 
@@ -146,5 +147,7 @@ bool QImageCanvas::saveBmp(const std::string& path, int width, int height) const
 {
     return writeImageBmp(path, image().copy(0, 0, width, height));
 }
+
+bool QImageCanvas::savePng(const std::string& path) const { return writeImagePng(path, image()); }
 
 }  // namespace sprig

@@ -40,6 +40,8 @@ public:
     // a 24-bit .bmp file, whole or not at all; false when it cannot be written.
     bool saveBmp(const std::string& path) const;
     bool saveBmp(const std::string& path, int width, int height) const;
+    // The whole bitmap as a PNG file, whole or not at all.
+    bool savePng(const std::string& path) const;
 
 private:
     struct Impl;
