@@ -1,14 +1,34 @@
 #include "app/string_export.h"
 
+#include "core/derive/string_file.h"
 #include "core/result_codes.h"
-#include "platform/file_failure.h"
+#include "core/turtle/interpret_string.h"
+#include "platform/byte_file.h"
+#include "platform/svg_canvas.h"
 
 namespace sprig {
 
+// The same passes as the bitmap's, so the SVG is fitted and drawn pixel
+// for pixel where the bitmap is.
 int writeSvgExport(const StringExport& request)
 {
-    noteFileFailure(request.path, "SVG export is not built in this version");
-    return kGraphicsError;
+    SvgCanvas svg(request.path, request.areaWidth, request.areaHeight);
+    if (!svg.isOpen()) {
+        if (request.isTemporary) removeFile(request.stringFile);
+        return kGraphicsError;
+    }
+    InterpretRequest drawing(request.settings, request.job, request.stringFile);
+    drawing.isTemporary = request.isTemporary;
+    drawing.symbolCount = request.symbolCount;
+    drawing.penColour = request.penColour;
+    drawing.canvas = &svg;
+    drawing.backgroundColour = request.backgroundColour;
+    drawing.areaWidth = request.areaWidth;
+    drawing.areaHeight = request.areaHeight;
+    const int code = interpretString(drawing).code;
+    if (code == kIoError) noteUnreadableString(request.stringFile);
+    if (code != kDone) return code;
+    return svg.finish() ? kDone : kGraphicsError;
 }
 
 }  // namespace sprig
