@@ -51,8 +51,10 @@ std::vector<GLfloat> sphereCoordinates(GLUquadric* quadric, int row)
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopAttrib();
+    const GLint used = glRenderMode(GL_RENDER);
+    glFeedbackBuffer(0, GL_2D, nullptr);  // as in a fresh context, and nothing left pointing at the buffer
     std::vector<GLfloat> coordinates;
-    for (GLint i = 0, used = glRenderMode(GL_RENDER); i < used; i += 2 + 3 * 2) {
+    for (GLint i = 0; i < used; i += 2 + 3 * 2) {
         if (feedback[i] != GL_POLYGON_TOKEN || feedback[i + 1] != 3.0f) return {};
         for (int k = 0; k < 3; ++k) coordinates.push_back(feedback[i + 2 + 2 * k] * 2.0f);
     }
@@ -87,7 +89,9 @@ IndexedTriangles outerHalf(GLUquadric* quadric, bool end)
     return half;
 }
 
-void drawIndexed(const IndexedTriangles& triangles)
+// Leaves the normal gluSphere leaves: after an array draw the GL's current
+// normal is undefined, and the next paint's lines are lit by it.
+void drawIndexed(const IndexedTriangles& triangles, const GLfloat* lastNormal)
 {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
@@ -97,15 +101,21 @@ void drawIndexed(const IndexedTriangles& triangles)
                    triangles.indices.data());
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
+    glNormal3fv(lastNormal);
 }
 
 }  // namespace
 
+// Reading the sphere back draws it, which changes the current normal; the
+// context is left with the normal it had, so that the first paint's lines
+// are lit as in a context that built nothing.
 void UnitShapes::compile()
 {
     release();
     GLUquadric* quadric = gluNewQuadric();
     if (quadric == nullptr) return;
+    GLfloat normal[3];
+    glGetFloatv(GL_CURRENT_NORMAL, normal);
     base_ = glGenLists(kListCount);
     if (base_ != 0) {
         compileQuadric(base_ + kSphere, quadric, GLU_OUTSIDE, kSphere);
@@ -113,7 +123,9 @@ void UnitShapes::compile()
         compileQuadric(base_ + kEndDisk, quadric, GLU_OUTSIDE, kEndDisk);
         compileQuadric(base_ + kCylinder, quadric, GLU_OUTSIDE, kCylinder);
         for (const bool end : {false, true}) outer_[end] = outerHalf(quadric, end);
+        glGetFloatv(GL_CURRENT_NORMAL, sphereLastNormal_);
     }
+    glNormal3fv(normal);
     gluDeleteQuadric(quadric);
 }
 
@@ -137,7 +149,7 @@ void UnitShapes::draw(UnitShape shape, float radius, float length) const
     glPushMatrix();
     glScalef(radius, radius, length);
     if (outer == nullptr || outer->indices.empty()) glCallList(base_ + kListOffsets[static_cast<int>(shape)]);
-    else drawIndexed(*outer);
+    else drawIndexed(*outer, sphereLastNormal_);
     glPopMatrix();
 }
 

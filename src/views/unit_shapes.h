@@ -50,8 +50,9 @@ public:
     void draw(UnitShape shape, float radius, float length) const;
 
 private:
-    GLuint base_ = 0;            // 0: nothing compiled
-    IndexedTriangles outer_[2];  // round -z and round +z; empty: drawn as the sphere
+    GLuint base_ = 0;                                   // 0: nothing compiled
+    IndexedTriangles outer_[2];                         // round -z and round +z; empty: drawn as the sphere
+    GLfloat sphereLastNormal_[3] = {0.0f, 0.0f, 1.0f};  // the one gluSphere leaves current
 };
 
 }  // namespace sprig

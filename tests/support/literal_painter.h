@@ -2,7 +2,8 @@
 // The 3D view painted with the GL calls exactly as the rules give them: three
 // new quadrics per paint, one GLU call per cylinder and per cap, no culling,
 // no display lists. The renderer's pictures are compared with its pictures,
-// and its speed with the renderer's.
+// painted in a context of its own so that every paint starts from the state
+// the rules' previous paints left, and its speed with the renderer's.
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -16,6 +17,34 @@
 #include "views/scene_view.h"
 
 namespace sprig::testing {
+
+// The fixed state of a new view and its projection, in a context of its own.
+inline void initialiseLiterally(int width, int height)
+{
+    const GLfloat ambient[] = {0.5f, 0.5f, 0.5f, 1.0f}, diffuse[] = {0.9f, 0.9f, 0.9f, 1.0f};
+    const GLfloat shininess[] = {50.0f}, light[] = {10000.0f, 10000.0f, 10000.0f, 1.0f};
+    glEnable(GL_DEPTH_TEST);
+    glFrontFace(GL_CW);
+    glDisable(GL_CULL_FACE);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
+    glLightfv(GL_LIGHT0, GL_POSITION, light);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glShadeModel(GL_SMOOTH);
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 1.0, 10000000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
 
 inline void paintLiterally(const SceneView& view, const SceneRecord& scene, const OptionValues& options,
                            std::uint32_t background)

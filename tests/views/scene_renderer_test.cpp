@@ -70,6 +70,9 @@ class RenderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        literalContext_ = OsMesaContext::create(kSize, kSize);
+        ASSERT_NE(literalContext_, nullptr);
+        testing::initialiseLiterally(kSize, kSize);
         context_ = OsMesaContext::create(kSize, kSize);
         ASSERT_NE(context_, nullptr);
         renderer_.initialise();
@@ -91,13 +94,16 @@ protected:
         return context_->readPixels();
     }
 
-    // Both start from the same normal, which lights the scene's lines.
+    // Each in its own context, which keeps what its earlier paints left
+    // (the current normal lights the scene's lines).
     RgbImage picture(bool literal)
     {
-        glNormal3f(0.0f, 0.0f, 1.0f);
         if (!literal) return paint(kBackground);
+        literalContext_->makeCurrent();
         testing::paintLiterally(view_, scene_, options_, kBackground);
-        return context_->readPixels();
+        RgbImage image = literalContext_->readPixels();
+        context_->makeCurrent();
+        return image;
     }
 
     // The same picture for every cap choice from the camera as it stands;
@@ -190,6 +196,7 @@ protected:
         fitView(view_, scene_, settings);
     }
 
+    std::unique_ptr<OsMesaContext> literalContext_;
     std::unique_ptr<OsMesaContext> context_;
     SceneRenderer renderer_;
     SceneView view_;
@@ -309,6 +316,34 @@ TEST_F(RenderTest, SegmentsCoverTheirOwnPixels)
             EXPECT_NEAR(image.at(90, 100)[0], 128, 20);  // the left has the ambient half of the colour
         }
     }
+}
+
+// Lines are lit by the normal current when a paint starts. In a new
+// context it is (0, 0, 1), which the start-up camera turns to face the light
+// at the viewer's upper right: a green line comes out whole (ambient 0.5 and
+// diffuse 0.577 of its colour) and the white axes above the ambient light's
+// share, where a normal turned away leaves only that share (128 for the line,
+// at most 128 for the axes). Later paints start from the normal
+// the last shape drawn left: widths 2, -1, -4 and -7 draw only the first
+// shape, whose end sphere the others' lines follow.
+TEST_F(RenderTest, LinesAreLitByTheNormalThePaintsBeforeLeft)
+{
+    view_.camera.axesVisible = true;
+    scene_.recordSegment({0, 0, -2}, {0, 0, 2}, 0.0f, 0x0000FF00u);
+    makeReady();
+    for (const bool literal : {false, true}) {
+        const RgbImage image = picture(literal);
+        EXPECT_TRUE(anyIn(image, 97, 130, 103, 130, [](const Rgb& p) { return p == Rgb{0, 255, 0}; })) << literal;
+        EXPECT_TRUE(anyIn(image, 105, 97, 110, 103, [](const Rgb& p) { return isWhite(p) && p[0] > 150; })) << literal;
+    }
+    expectSamePictures("width 0");
+    scene_.reset();
+    for (int i = 0; i < 4; ++i)
+        scene_.recordSegment({0, 0, static_cast<float>(i - 2)}, {0, 0, static_cast<float>(i - 1)},
+                             2.0f - 3.0f * static_cast<float>(i), 0x0000FF00u);
+    view_.camera.distance = 6.0;
+    makeReady();
+    expectSamePictures("widths 2 to -7");
 }
 
 TEST_F(RenderTest, ABundledExampleFromFarAndNear)
