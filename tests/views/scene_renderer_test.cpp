@@ -346,6 +346,16 @@ TEST_F(RenderTest, LinesAreLitByTheNormalThePaintsBeforeLeft)
     expectSamePictures("widths 2 to -7");
 }
 
+// Without the ground, whose normal would light them, the first paint's
+// lines and axes are lit by the normal of a new context.
+TEST_F(RenderTest, AFirstPaintWithoutTheGroundLightsItsLinesAsANewContext)
+{
+    recordExample("ternary_tree", 6);
+    options_.drawGround = false;
+    view_.camera.axesVisible = true;
+    expectSamePictures("ternary_tree");
+}
+
 TEST_F(RenderTest, ABundledExampleFromFarAndNear)
 {
     recordExample("plant_3d", 4);
