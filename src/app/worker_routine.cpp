@@ -17,9 +17,10 @@ namespace {
 
 // The statistics of a string file as its pass counted them while writing it
 // in this job, or else as read from the file.
-int statisticsOf(const std::string& path, const std::optional<WrittenString>& written, StringStatistics& stats)
+int statisticsOf(const std::string& path, const std::optional<WrittenString>& written, StringStatistics& stats,
+                 const Job& job)
 {
-    if (!written || written->path != path) return ReadStringStatistics(path, stats);
+    if (!written || written->path != path) return ReadStringStatistics(path, stats, &job);
     stats = written->statistics;
     return kDone;
 }
@@ -111,7 +112,7 @@ void StepDriver::DisplayStep(MyThread& worker, const JobTexts& texts, std::optio
                                                                         state_.StepsDone - 1, kHomomorphismExt)
                                                        : stepFile();
     StringStatistics stats;
-    state_.LastResult = statisticsOf(shown, written, stats);
+    state_.LastResult = statisticsOf(shown, written, stats, worker);
     state_.symbolCount = stats.symbolCount;
     state_.report.IsParametric = stats.isParametric;
     onUi([this] { ShowStepResult(); });

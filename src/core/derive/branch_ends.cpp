@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "platform/byte_file.h"
+#include "platform/job.h"
 
 namespace sprig {
 
-bool BranchEnds::survey(InFile& in)
+bool BranchEnds::survey(InFile& in, const Job& job)
 {
     closings_.clear();
     known_ = false;
@@ -17,6 +18,7 @@ bool BranchEnds::survey(InFile& in)
     // bracket, and perhaps a few that are symbols after all.
     for (int parens = 0;;) {
         const int c = in.get();
+        if (job.stopRequested()) return false;
         if (c == kEof || c == '\n') {
             end_ = in.tell() - (c == '\n' ? 1 : 0);
             known_ = (c == kEof || in.get() == kEof) && !in.failed();

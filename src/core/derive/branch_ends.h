@@ -10,12 +10,14 @@
 namespace sprig {
 
 class InFile;
+class Job;
 
 class BranchEnds {
 public:
     // Reads the string from the input's position to its end and returns the
-    // input to that position. False when it cannot be returned.
-    bool survey(InFile& in);
+    // input to that position. False when it cannot be returned, and when the
+    // job asks to stop.
+    bool survey(InFile& in, const Job& job);
 
     // True when the rest of the branch that stands at byte `position` runs to
     // the end of the file. `level` counts the "[" before `position` as 1 and

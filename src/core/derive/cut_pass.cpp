@@ -2,10 +2,11 @@
 
 #include "core/derive/string_file.h"
 #include "platform/byte_file.h"
+#include "platform/job.h"
 
 namespace sprig {
 
-int CutBranches(const std::string& from, const std::string& to, const LSystem& system)
+int CutBranches(const std::string& from, const std::string& to, const LSystem& system, const Job& job)
 {
     InFile in;
     if (!in.open(from)) return kIoError;
@@ -15,6 +16,7 @@ int CutBranches(const std::string& from, const std::string& to, const LSystem& s
     writeHeader(out, system);
     int depth = 0;
     for (int c = in.get(); c != kEof && c != '\n'; c = in.get()) {
+        if (job.stopRequested()) return kStopped;
         if (depth == 0) {
             if (c == '%') depth = 1;
         } else if (c == '[') {
@@ -27,9 +29,10 @@ int CutBranches(const std::string& from, const std::string& to, const LSystem& s
     return !in.failed() && out.close() ? kDone : kIoError;
 }
 
-bool holdsCuts(InFile& in)
+bool holdsCuts(InFile& in, const Job& job)
 {
     for (std::string_view chunk = in.readChunk(); !chunk.empty(); chunk = in.readChunk()) {
+        if (job.stopRequested()) return true;
         const std::string_view string = chunk.substr(0, chunk.find('\n'));
         if (string.find('%') != std::string_view::npos) return true;
         if (string.size() < chunk.size()) break;

@@ -86,7 +86,8 @@ int Derivation::rewrite(const std::string& input, const std::string& output, InF
 // way of the cut file, which meets any failure where it always did.
 bool Derivation::openUncut(const std::string& input, const std::string& output, InFile& in, OutFile& out)
 {
-    const bool uncut = in.open(input) && readHeader(in) && !holdsCuts(in) && in.seek(0) && out.open(output);
+    const bool uncut =
+        in.open(input) && readHeader(in) && !holdsCuts(in, services_.job) && in.seek(0) && out.open(output);
     if (!uncut) {
         in.close();
         forgetFileFailure();
@@ -104,7 +105,7 @@ int Derivation::rewriteStep(int step)
     const bool uncut = openUncut(input, output, in, out);
     const RemovedOnExit cutFile{cut};
     if (!uncut) {
-        if (const int result = CutBranches(input, cut, system_); result != kDone) return result;
+        if (const int result = CutBranches(input, cut, system_, services_.job); result != kDone) return result;
     }
     log("Step " + std::to_string(step + 1));
     log("String rewriting");

@@ -38,7 +38,7 @@ RewritingPass::RewritingPass(const LSystem& system, RandomSource& random, Job& j
 
 int RewritingPass::run(InFile& in, OutFile& out, std::int64_t symbolCount)
 {
-    if (keepsContexts() && !branchEnds_.survey(in)) return kIoError;
+    if (keepsContexts() && !branchEnds_.survey(in, job_)) return job_.stopRequested() ? kStopped : kIoError;
     Symbol s;
     for (std::int64_t symbols = 1;; ++symbols) {
         if (plain_.any() && !rewritePlainSymbols(in, out, symbols, symbolCount)) return kStopped;

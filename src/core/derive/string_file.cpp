@@ -8,6 +8,7 @@
 #include "core/lsystem/expression.h"
 #include "platform/file_failure.h"
 #include "platform/fixed_format.h"
+#include "platform/job.h"
 
 namespace sprig {
 
@@ -310,18 +311,20 @@ private:
     bool failed_ = false;
 };
 
-int countSymbols(InFile& in, std::int64_t& count)
+int countSymbols(InFile& in, std::int64_t& count, const Job* job)
 {
     SymbolCounter counter;
-    for (std::string_view chunk = in.readChunk(); !chunk.empty(); chunk = in.readChunk())
+    for (std::string_view chunk = in.readChunk(); !chunk.empty(); chunk = in.readChunk()) {
+        if (job && job->stopRequested()) return kStopped;
         counter.feed(chunk.data(), chunk.data() + chunk.size());
+    }
     count = counter.count();
     return in.failed() ? kIoError : counter.result();
 }
 
 }  // namespace
 
-int ReadStringStatistics(const std::string& path, StringStatistics& stats)
+int ReadStringStatistics(const std::string& path, StringStatistics& stats, const Job* job)
 {
     InFile in;
     if (!in.open(path)) return kIoError;
@@ -333,8 +336,8 @@ int ReadStringStatistics(const std::string& path, StringStatistics& stats)
     stats.isParametric = word != "n";
     if (!stats.isParametric) in.readHeaderWord(word);
     stats.symbolCount = 0;
-    const int result = countSymbols(in, stats.symbolCount);
-    if (result != kDone && !in.failed()) noteFileFailure(path, "a parameter list is not closed");
+    const int result = countSymbols(in, stats.symbolCount, job);
+    if (result == kIoError && !in.failed()) noteFileFailure(path, "a parameter list is not closed");
     return result;
 }
 

@@ -14,6 +14,7 @@
 
 namespace sprig {
 
+class Job;
 class RandomSource;
 
 // A symbol with its parameter values.
@@ -64,9 +65,10 @@ struct StringStatistics {
 // explains: what it holds cannot be read or evaluated.
 void noteUnreadableString(const std::string& path);
 
-// Counts the symbols of a string file. Returns kDone, or kIoError when the file cannot
-// be read or a parameter list is not closed (the count so far is kept).
-int ReadStringStatistics(const std::string& path, StringStatistics& stats);
+// Counts the symbols of a string file. Returns kDone, kStopped when the job
+// (if any) asks to stop, or kIoError when the file cannot be read or a
+// parameter list is not closed (the count so far is kept).
+int ReadStringStatistics(const std::string& path, StringStatistics& stats, const Job* job = nullptr);
 
 // Copies a string file byte for byte; false on any failure.
 bool copyStringFile(const std::string& from, const std::string& to);

@@ -111,7 +111,7 @@ inline StepOutcome generalStep(const StepCase& c)
     std::string input = StringFileName(c.base, 0, kStepExt);
     if (!c.homomorphism) {
         const std::string cut = StringFileName(c.base, 0, kCutExt);
-        o.result = CutBranches(input, cut, system);
+        o.result = CutBranches(input, cut, system, SilentJob());
         if (o.result != kDone) return o;
         input = cut;
     }

@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <random>
 
+#include "core/derive/branch_ends.h"
 #include "core/derive/cut_pass.h"
 #include "core/derive/string_file.h"
 #include "core/derive/string_file_name.h"
+#include "platform/job.h"
 #include "platform/random_source.h"
 #include "support/temp_dir.h"
 
@@ -270,9 +272,28 @@ TEST(StringFiles, CutPassWritesTheNewHeader)
     LSystem system;
     system.parametric = true;
     const std::string from = dir.write("c.stt", "n\n30.000000\nA[B%C[D]E]F\nignored");
-    ASSERT_EQ(CutBranches(from, dir.file("c.st1"), system), 0);
+    ASSERT_EQ(CutBranches(from, dir.file("c.st1"), system, SilentJob()), kDone);
     EXPECT_EQ(TempDir::read(dir.file("c.st1")), "p\nA[B]F");
-    EXPECT_EQ(CutBranches(dir.write("e.stt", ""), dir.file("e.st1"), system), 2);
+    EXPECT_EQ(CutBranches(dir.write("e.stt", ""), dir.file("e.st1"), system, SilentJob()), kIoError);
+}
+
+// The passes that read a whole file before rewriting or showing it end at a
+// stop request as the rewriting itself does, so that Stop is never kept
+// waiting by a long string.
+TEST(StringFiles, WholeFileReadsEndAtAStopRequest)
+{
+    TempDir dir;
+    const std::string path = dir.write("s.stt", "n\n90.000000\nA[B%C]" + std::string(100000, 'F'));
+    SilentJob stopped;
+    stopped.requestStop();
+    EXPECT_EQ(CutBranches(path, dir.file("s.st1"), LSystem{}, stopped), kStopped);
+    StringStatistics stats;
+    EXPECT_EQ(ReadStringStatistics(path, stats, &stopped), kStopped);
+    InFile plain(dir.write("p.stt", "FFFF"));
+    EXPECT_TRUE(holdsCuts(plain, stopped));
+    InFile in(path);
+    BranchEnds ends;
+    EXPECT_FALSE(ends.survey(in, stopped));
 }
 
 // Counting as the rules state it, a byte c and a byte d at a time with
