@@ -1,6 +1,7 @@
 #include "cli/batch_session.h"
 
 #include "core/derive/string_file_name.h"
+#include "platform/byte_file.h"
 #include "platform/file_failure.h"
 #include "platform/text_lines.h"
 
@@ -90,6 +91,8 @@ int BatchSession::drawSavedString()
     std::vector<std::string> options;
     const std::string& optionsPath = arguments_.drawing.optionsPath;
     if (!optionsPath.empty() && !readTextLines(optionsPath, options)) return kIoError;
+    // A string that cannot be opened is refused before anything is shown of it.
+    if (!InFile(arguments_.drawing.stringPath).isOpen()) return kIoError;
     ui_.pinOptions(options);
     ui_.answerNextDialog(arguments_.drawing.stringPath);
     files_.FileOpen();

@@ -7,6 +7,7 @@
 
 #include "batch_runner.h"
 #include "bitmap_file.h"
+#include "core/result_codes.h"
 #include "platform/byte_file.h"
 
 namespace sprig::testing {
@@ -93,8 +94,11 @@ TEST(BatchDrawing, DrawingFailuresKeepTheUsersFile)
     EXPECT_TRUE(fileExists(str));
     EXPECT_FALSE(fileExists(dir.file("bad.bmp")));
 
+    // A string that cannot be opened is refused before anything is shown of it.
     r = runBatch(dir, "--draw " + dir.file("missing.str"));
-    EXPECT_EQ(r.status, 102);
+    EXPECT_EQ(r.status, kIoError);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("reason: " + dir.file("missing.str") + ": No such file or directory\n"), std::string::npos);
 
     // A picture that cannot be written is a graphics error.
     const std::string good = dir.write("good.str", "p\nF");
