@@ -47,7 +47,11 @@ FileCommands::FileCommands(RunState& state, const Settings& settings, DrawingTar
 {
 }
 
-bool FileCommands::FileOpen() { return state_.runMode == RunMode::LSDr ? openString() : openDefinition(); }
+bool FileCommands::FileOpen()
+{
+    driver_.finishWorker();
+    return state_.runMode == RunMode::LSDr ? openString() : openDefinition();
+}
 
 void FileCommands::resetPictures()
 {
@@ -150,11 +154,16 @@ bool FileCommands::saveTexts(const std::string& definitionPath, const std::strin
     return true;
 }
 
-bool FileCommands::FileSave() { return saveTexts(state_.definitionPath, state_.optionsPath); }
+bool FileCommands::FileSave()
+{
+    driver_.finishWorker();
+    return saveTexts(state_.definitionPath, state_.optionsPath);
+}
 
 // The derivation starts again under the new name once both texts are saved.
 bool FileCommands::FileSaveAs()
 {
+    driver_.finishWorker();
     const std::optional<std::string> chosen = ui_.chooseFile(FileDialog::SaveDefinition);
     if (!chosen) return false;
     const std::string path = withExtension(*chosen, ".ls");
@@ -183,6 +192,7 @@ bool FileCommands::copyString(const std::string& from, const std::string& to)
 // The step file of the step shown, beside it as .str; nothing in LSDr.
 bool FileCommands::UlozitRetClick()
 {
+    driver_.finishWorker();
     if (state_.runMode == RunMode::LSDr) return false;
     const std::string from = driver_.stepFile();
     return copyString(from, from.substr(0, from.size() - 4) + ".str");
@@ -191,6 +201,7 @@ bool FileCommands::UlozitRetClick()
 // Always the step file (or the open string), never a homomorphism file.
 bool FileCommands::UlozitRetAkoClick()
 {
+    driver_.finishWorker();
     const std::optional<std::string> chosen = ui_.chooseFile(FileDialog::SaveString);
     if (!chosen) return false;
     return copyString(driver_.stepFile(), withExtension(*chosen, ".str"));

@@ -66,6 +66,7 @@ void RunModes::showPictureWindow()
 
 void RunModes::BitBLSRClick()
 {
+    driver_.finishWorker();
     if (state_.runMode == RunMode::LSR) return;
     targets_.scene->sceneComplete = false;
     if (state_.runMode == RunMode::LSDr) leaveStringMode();
@@ -81,6 +82,7 @@ void RunModes::BitBLSRClick()
 // From LSR with steps derived, the step shown is drawn at once.
 void RunModes::BitBLSRDrClick()
 {
+    driver_.finishWorker();
     const RunMode old = state_.runMode;
     if (old == RunMode::LSRD) return;
     targets_.scene->sceneComplete = false;
@@ -110,6 +112,7 @@ void RunModes::BitBLSRDrClick()
 // The user then opens a string file, which enables the drawing commands.
 void RunModes::BitBLSDrClick()
 {
+    driver_.finishWorker();
     if (state_.runMode == RunMode::LSDr) return;
     targets_.scene->sceneComplete = false;
     ui_.setStatus(StatusPanel::Mode, "LSDr    ");
@@ -141,6 +144,7 @@ void RunModes::BitBLSDrClick()
 
 void RunModes::exitProgram()
 {
+    driver_.finishWorker();
     files_.DeleteCreatedFiles();
     ui_.closeMainWindow();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The run values that the user-interface thread and the worker share: which
-// files are open, how far the derivation is, what the next worker does and
-// how the last one ended.
+// The run values: which files are open, how far the derivation is and how
+// the last job ended. Only the user-interface thread changes them; a worker
+// works on a copy (JobRecord) and hands its results back.
 
 #include <atomic>
 #include <cstdint>
@@ -27,10 +27,9 @@ struct RunState {
     // Strings made so far; the string shown is that of step StepsDone - 1.
     int StepsDone = 0;
     int StepsToRun = 0;
-    StepJob stepJob = StepJob::Forward;
     int LastResult = 0;
-    // Set when a worker is created, cleared by the worker as its last act;
-    // the repeat timer reads it on the user-interface thread.
+    // Set when a worker is created, cleared by the end-of-job routine the
+    // worker hands over as its last act.
     std::atomic<bool> threadRunning{false};
     int repeatRemaining = 0;
     bool repeatStop = false;

@@ -25,26 +25,87 @@ void StepDriver::disableMainWindows()
 
 void StepDriver::startJob(StepJob job)
 {
+    finishWorker();
     disableMainWindows();
-    state_.stepJob = job;
     ui_.setProgress(ProgressBar::Rewriting, 0);
     ui_.setProgress(ProgressBar::Interpretation, 0);
     ui_.setVisible(Window::Progress, true);
+    record_ = std::make_unique<JobRecord>(recordOfRun(job));
     StartWorker();
+}
+
+// The job's own copy of everything it reads of the run.
+JobRecord StepDriver::recordOfRun(StepJob job)
+{
+    JobRecord record;
+    record.job = job;
+    record.runMode = state_.runMode;
+    record.definitionPath = state_.definitionPath;
+    record.stringPath = state_.stringPath;
+    record.StepsDone = state_.StepsDone;
+    record.StepsToRun = state_.StepsToRun;
+    record.step = job == StepJob::Forward ? state_.StepsDone : state_.StepsDone - 1;
+    record.symbolCount = state_.symbolCount;
+    record.definition = ui_.lines(TextView::Definition);
+    record.options = ui_.lines(TextView::Options);
+    record.settings = settings_;
+    record.LastResult = state_.LastResult;
+    record.report = state_.report;
+    record.homomorphismShown = state_.homomorphismShown;
+    record.lengthKB = state_.lengthKB;
+    record.segmentTotal = state_.segmentTotal;
+    record.polygonTotal = state_.polygonTotal;
+    return record;
 }
 
 void StepDriver::StartWorker()
 {
-    if (state_.threadRunning) return;
+    finishWorker();
     worker_.reset();
     state_.threadRunning = true;
-    worker_ = std::make_unique<MyThread>(ui_, [this](MyThread& worker) { runJob(worker); });
+    worker_ = std::make_unique<MyThread>(ui_, [this, &record = *record_](MyThread& worker) { runJob(worker, record); });
+}
+
+// A worker still ending after Stop ends within milliseconds: the command
+// that waits here then runs on the values it handed back, and is never lost.
+void StepDriver::finishWorker()
+{
+    if (state_.threadRunning) ui_.waitForWorker(state_.threadRunning);
+}
+
+// On the user-interface thread, while the worker waits for it.
+void StepDriver::takeResults()
+{
+    JobRecord& record = *record_;
+    state_.StepsDone = record.StepsDone;
+    state_.LastResult = record.LastResult;
+    state_.report = record.report;
+    state_.homomorphismShown = record.homomorphismShown;
+    state_.symbolCount = record.symbolCount;
+    state_.lengthKB = record.lengthKB;
+    state_.segmentTotal = record.segmentTotal;
+    state_.polygonTotal = record.polygonTotal;
+    state_.createdFiles.insert(state_.createdFiles.end(), record.createdFiles.begin(), record.createdFiles.end());
+    record.createdFiles.clear();
+}
+
+// The worker's last act: a stopped job says where it stopped, and the run
+// is free for the next command.
+void StepDriver::endJob()
+{
+    const JobRecord& record = *record_;
+    if (record.LastResult == kStopped || worker_->DrawResult == kStopped) {
+        const int step = record.runMode == RunMode::LSDr ? 0 : record.step;
+        ui_.appendLog("Stopped at step " + std::to_string(step));
+    }
+    state_.threadRunning = false;
 }
 
 int StepDriver::drawResult() const { return worker_ ? worker_->DrawResult : 0; }
 
 void StepDriver::BDalejClick()
 {
+    finishWorker();
     if (state_.definitionPath.empty() || state_.StepsDone > kMaxStep) return;
     targets_.scene->sceneComplete = false;
     state_.StepsToRun = state_.StepsDone == 0 ? 0 : 1;
@@ -55,6 +116,7 @@ void StepDriver::BDalejClick()
 // No file is written: the earlier step's files are shown again.
 void StepDriver::BSpatClick()
 {
+    finishWorker();
     if (state_.definitionPath.empty()) return;
     targets_.scene->sceneComplete = false;
     --state_.StepsDone;
@@ -65,6 +127,7 @@ void StepDriver::BSpatClick()
 // The next forward command writes step 0 afresh; no file is deleted.
 void StepDriver::BResetClick()
 {
+    finishWorker();
     targets_.scene->reset();
     ui_.setSceneReady(false);
     ui_.setStepLabel("");
@@ -91,6 +154,7 @@ void StepDriver::BResetClick()
 
 void StepDriver::BXDalejClick()
 {
+    finishWorker();
     targets_.scene->sceneComplete = false;
     state_.repeatStop = false;
     state_.repeatRemaining = settings_.stepCount;
@@ -109,6 +173,7 @@ void StepDriver::OnTimerEvent()
 
 void StepDriver::BPrekresliClick()
 {
+    finishWorker();
     ui_.restore(Window::Picture2d);
     ui_.restore(Window::Picture3d);
     startJob(StepJob::Redraw);
@@ -130,10 +195,15 @@ void StepDriver::errorDismissed()
     state_.errorShowing = false;
 }
 
+std::string stepFileOf(RunMode mode, const std::string& definitionPath, const std::string& stringPath, int stepsDone)
+{
+    if (mode == RunMode::LSDr) return stringPath;
+    return StringFileName(basePath(definitionPath), stepsDone - 1, kStepExt);
+}
+
 std::string StepDriver::stepFile() const
 {
-    if (state_.runMode == RunMode::LSDr) return state_.stringPath;
-    return StringFileName(basePath(state_.definitionPath), state_.StepsDone - 1, kStepExt);
+    return stepFileOf(state_.runMode, state_.definitionPath, state_.stringPath, state_.StepsDone);
 }
 
 }  // namespace sprig

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/drawing_targets.h"
+#include "app/job_record.h"
 #include "app/run_state.h"
 #include "app/user_interface.h"
 #include "core/derive/derive_strings.h"
@@ -52,9 +53,12 @@ public:
     void errorDismissed();
 
     // Disables the five main windows, shows the progress window with both
-    // bars at 0 and starts a worker for the job.
+    // bars at 0 and starts a worker for the job, on a copy of the run.
     void startJob(StepJob job);
     void StartWorker();
+    // Waits for a worker that is still ending after Stop. Every command that
+    // reads or changes the run calls it first.
+    void finishWorker();
     // The drawing result of the last worker (kDone before any).
     int drawResult() const;
 
@@ -69,27 +73,24 @@ public:
     // (see exportString), on the calling thread.
     int exportShownString(PictureFormat format, const std::string& path, Job& job);
 
-    // The step file of the step shown: <base>_NNN.stt, or in LSDr the string file.
+    // The step file of the step shown (see stepFileOf).
     std::string stepFile() const;
 
 private:
-    struct JobTexts {
-        std::vector<std::string> definition;
-        std::vector<std::string> options;
-    };
-
-    // The worker's routines.
-    void runJob(MyThread& worker);
+    // The worker's routines, which write only the job's record.
+    void runJob(MyThread& worker, JobRecord& record);
     // `written` holds what the job's passes counted of the files they wrote.
-    void forward(MyThread& worker, const JobTexts& texts, std::optional<WrittenString>& written);
-    void endFailedJob();
-    void DisplayStep(MyThread& worker, const JobTexts& texts, std::optional<WrittenString>& written);
-    void drawShownString(MyThread& worker, const std::string& shown);
-    void logStatistics(MyThread& worker);
-    int deriveStrings(Job& job, const std::vector<std::string>& definition, bool homomorphism,
-                      std::optional<WrittenString>& written);
+    void forward(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written);
+    void endFailedJob(int code);
+    void DisplayStep(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written);
+    void drawShownString(MyThread& worker, JobRecord& record, const std::string& shown);
+    void logStatistics(MyThread& worker, const JobRecord& record);
+    int deriveStrings(Job& job, JobRecord& record, bool homomorphism, std::optional<WrittenString>& written);
 
     // The user-interface routines.
+    JobRecord recordOfRun(StepJob job);
+    void takeResults();
+    void endJob();
     void showJobError(int code);
     void ShowStepResult();
     void ShowDrawResult();
@@ -107,6 +108,8 @@ private:
     DrawingTargets& targets_;
     DriverServices services_;
     UserInterface& ui_;
+    // The record of the last job, and its worker.
+    std::unique_ptr<JobRecord> record_;
     std::unique_ptr<MyThread> worker_;
 };
 

@@ -104,7 +104,6 @@ void StepDriver::ShowStepResult()
     ui_.setEnabled(Control::SaveStringButton, true);
     const std::string file = stepFile();
     const std::int64_t size = fileSize(file);
-    state_.lengthKB = size / 1024 + 1;
     ui_.setStatus(StatusPanel::Length, "Dĺžka reťazca : " + std::to_string(state_.lengthKB) + " KB");
     if (state_.runMode != RunMode::LSDr) ui_.setStepLabel(std::to_string(state_.StepsDone - 1));
     ui_.setStatus(StatusPanel::Parametric, state_.report.IsParametric ? "parametrický" : "neparametrický");

@@ -8,6 +8,7 @@
 #include "core/derive/string_file.h"
 #include "core/derive/string_file_name.h"
 #include "core/turtle/interpret_string.h"
+#include "platform/byte_file.h"
 #include "platform/file_failure.h"
 #include "settings/options_file.h"
 
@@ -27,107 +28,125 @@ int statisticsOf(const std::string& path, const std::optional<WrittenString>& wr
 
 }  // namespace
 
-void StepDriver::onUi(const std::function<void()>& routine) { ui_.runOnUiThread(routine); }
-
-void StepDriver::runJob(MyThread& worker)
+// Each routine handed to the user-interface thread first lets the run values
+// take over what the job has found so far, so that the windows show them.
+void StepDriver::onUi(const std::function<void()>& routine)
 {
-    state_.LastResult = kDone;
-    JobTexts texts;
-    onUi([&] {
-        texts.definition = ui_.lines(TextView::Definition);
-        texts.options = ui_.lines(TextView::Options);
+    ui_.runOnUiThread([this, &routine] {
+        takeResults();
+        routine();
     });
-    state_.LastResult = ReadOptions(texts.definition, texts.options, settings_, state_.report.ErrorRow, worker);
-    if (state_.LastResult != kDone) {
-        onUi([&] { showJobError(state_.LastResult); });
+}
+
+void StepDriver::runJob(MyThread& worker, JobRecord& record)
+{
+    record.LastResult = ReadOptions(record.definition, record.options, record.settings, record.report.ErrorRow, worker);
+    if (record.LastResult != kDone) {
+        onUi([&] { showJobError(record.LastResult); });
     } else {
-        onUi([this] { applyDimension(); });
-        const StepJob job = state_.stepJob;
+        onUi([&] {
+            settings_ = record.settings;
+            applyDimension();
+        });
         std::optional<WrittenString> written;
-        if (job == StepJob::Forward) forward(worker, texts, written);
-        if (state_.LastResult == kDone) {
-            DisplayStep(worker, texts, written);
-            if (job == StepJob::Forward) onUi([this] { endForward(); });
+        if (record.job == StepJob::Forward) forward(worker, record, written);
+        if (record.LastResult == kDone) {
+            DisplayStep(worker, record, written);
+            if (record.job == StepJob::Forward) onUi([this] { endForward(); });
         }
-        if (job == StepJob::Show || job == StepJob::Redraw) onUi([this] { endView(pictureWindow()); });
-        if (job == StepJob::Back || job == StepJob::ModeRedraw) onUi([this] { endView(Window::ControlPanel); });
+        if (record.job == StepJob::Show || record.job == StepJob::Redraw) onUi([this] { endView(pictureWindow()); });
+        if (record.job == StepJob::Back || record.job == StepJob::ModeRedraw)
+            onUi([this] { endView(Window::ControlPanel); });
     }
     // Handed over, so that a user-interface thread waiting for the worker
     // sees it end at once.
-    onUi([this] { state_.threadRunning = false; });
+    onUi([this] { endJob(); });
 }
 
-void StepDriver::forward(MyThread& worker, const JobTexts& texts, std::optional<WrittenString>& written)
+void StepDriver::forward(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written)
 {
-    state_.LastResult = deriveStrings(worker, texts.definition, false, written);
-    if (state_.LastResult == kDone) ++state_.StepsDone;
-    else endFailedJob();
+    record.LastResult = deriveStrings(worker, record, false, written);
+    if (record.LastResult == kDone) ++record.StepsDone;
+    else endFailedJob(record.LastResult);
 }
 
 // A stopped pass only hides the progress window; any other failure is shown.
-void StepDriver::endFailedJob()
+void StepDriver::endFailedJob(int code)
 {
-    if (state_.LastResult == kStopped) onUi([this] { ui_.setVisible(Window::Progress, false); });
-    else onUi([this] { showJobError(state_.LastResult); });
+    if (code == kStopped) onUi([this] { ui_.setVisible(Window::Progress, false); });
+    else onUi([this, code] { showJobError(code); });
 }
 
-int StepDriver::deriveStrings(Job& job, const std::vector<std::string>& definition, bool homomorphism,
-                              std::optional<WrittenString>& written)
+int StepDriver::deriveStrings(Job& job, JobRecord& record, bool homomorphism, std::optional<WrittenString>& written)
 {
     DeriveRequest request;
-    request.definitionLines = &definition;
-    request.definitionPath = state_.definitionPath;
-    request.stepsDone = state_.StepsDone;
-    request.stepsToRun = state_.StepsToRun;
-    request.symbolCount = state_.symbolCount;
+    request.definitionLines = &record.definition;
+    request.definitionPath = record.definitionPath;
+    request.stepsDone = record.StepsDone;
+    request.stepsToRun = record.StepsToRun;
+    request.symbolCount = record.symbolCount;
     request.homomorphism = homomorphism;
     DeriveServices services{job, services_.random, services_.seedFor};
-    return DeriveStrings(request, settings_, services, state_.report, state_.createdFiles, written);
+    return DeriveStrings(request, settings_, services, record.report, record.createdFiles, written);
 }
 
 int StepDriver::deriveHomomorphism(Job& job)
 {
-    std::vector<std::string> definition;
-    onUi([&] { definition = ui_.lines(TextView::Definition); });
+    finishWorker();
+    JobRecord record = recordOfRun(StepJob::Show);
     std::optional<WrittenString> written;
-    return deriveStrings(job, definition, true, written);
+    const int code = deriveStrings(job, record, true, written);
+    state_.report = record.report;
+    return code;
 }
 
 // Shows the step StepsDone - 1: its homomorphism file when there are rules
 // and the step is drawn, its count, its text and its picture.
-void StepDriver::DisplayStep(MyThread& worker, const JobTexts& texts, std::optional<WrittenString>& written)
+void StepDriver::DisplayStep(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written)
 {
-    state_.homomorphismShown = false;
-    if (state_.runMode == RunMode::LSRD && settings_.hasHomomorphism) {
+    record.homomorphismShown = false;
+    if (record.runMode == RunMode::LSRD && settings_.hasHomomorphism) {
         // Without its file there is nothing to draw: the pass's own failure
         // is the job's, not the drawing's that would follow from it.
-        state_.LastResult = deriveStrings(worker, texts.definition, true, written);
-        if (state_.LastResult != kDone) {
-            endFailedJob();
+        record.LastResult = deriveStrings(worker, record, true, written);
+        if (record.LastResult != kDone) {
+            endFailedJob(record.LastResult);
             return;
         }
-        state_.homomorphismShown = true;
+        record.homomorphismShown = true;
     }
-    const std::string shown = state_.homomorphismShown ? StringFileName(basePath(state_.definitionPath),
-                                                                        state_.StepsDone - 1, kHomomorphismExt)
-                                                       : stepFile();
+    const std::string shown =
+        record.homomorphismShown
+            ? StringFileName(basePath(record.definitionPath), record.StepsDone - 1, kHomomorphismExt)
+            : stepFileOf(record.runMode, record.definitionPath, record.stringPath, record.StepsDone);
     StringStatistics stats;
-    state_.LastResult = statisticsOf(shown, written, stats, worker);
-    state_.symbolCount = stats.symbolCount;
-    state_.report.IsParametric = stats.isParametric;
+    record.LastResult = statisticsOf(shown, written, stats, worker);
+    const bool counted = record.LastResult != kStopped;
+    record.symbolCount = counted ? stats.symbolCount : 0;
+    record.report.IsParametric = stats.isParametric;
+    record.lengthKB =
+        fileSize(stepFileOf(record.runMode, record.definitionPath, record.stringPath, record.StepsDone)) / 1024 + 1;
     onUi([this] { ShowStepResult(); });
+    if (!counted) {
+        // Stopped while counting: the step is shown without a count or a picture.
+        onUi([this] {
+            ui_.setStatus(StatusPanel::Symbols, "Počet symbolov : ");
+            ui_.setVisible(Window::Progress, false);
+        });
+        return;
+    }
     worker.DrawResult = kDone;
-    if (state_.runMode != RunMode::LSR) drawShownString(worker, shown);
-    logStatistics(worker);
+    if (record.runMode != RunMode::LSR) drawShownString(worker, record, shown);
+    logStatistics(worker, record);
     onUi([this] { ShowDrawResult(); });
 }
 
-void StepDriver::drawShownString(MyThread& worker, const std::string& shown)
+void StepDriver::drawShownString(MyThread& worker, JobRecord& record, const std::string& shown)
 {
     onUi([this] { ui_.setSceneReady(false); });
     InterpretRequest request(settings_, worker, shown);
-    request.isTemporary = state_.homomorphismShown;
-    request.symbolCount = state_.symbolCount;
+    request.isTemporary = record.homomorphismShown;
+    request.symbolCount = record.symbolCount;
     request.penColour = targets_.penColour;
     request.canvas = targets_.canvas;
     request.areaWidth = targets_.areaWidth;
@@ -137,19 +156,19 @@ void StepDriver::drawShownString(MyThread& worker, const std::string& shown)
     const InterpretResult drawn = interpretString(request);
     if (drawn.code == kIoError) noteUnreadableString(shown);
     worker.DrawResult = drawn.code;
-    state_.segmentTotal = drawn.segmentTotal;
-    state_.polygonTotal = drawn.polygonTotal;
+    record.segmentTotal = drawn.segmentTotal;
+    record.polygonTotal = drawn.polygonTotal;
     if (drawn.code == kDone && settings_.effective.drawDimensions == 3) onUi([this] { ui_.sceneDrawn(); });
 }
 
-void StepDriver::logStatistics(MyThread& worker)
+void StepDriver::logStatistics(MyThread& worker, const JobRecord& record)
 {
     worker.appendLog("Statistics");
-    worker.appendLog("String length: " + std::to_string(state_.lengthKB) + " KB");
-    worker.appendLog("Number of symbols: " + std::to_string(state_.symbolCount));
-    if (state_.runMode == RunMode::LSR) return;
-    worker.appendLog("Number of segments: " + std::to_string(state_.segmentTotal));
-    worker.appendLog("Number of polygons: " + std::to_string(state_.polygonTotal));
+    worker.appendLog("String length: " + std::to_string(record.lengthKB) + " KB");
+    worker.appendLog("Number of symbols: " + std::to_string(record.symbolCount));
+    if (record.runMode == RunMode::LSR) return;
+    worker.appendLog("Number of segments: " + std::to_string(record.segmentTotal));
+    worker.appendLog("Number of polygons: " + std::to_string(record.polygonTotal));
 }
 
 }  // namespace sprig

@@ -32,11 +32,19 @@ void wire(Sender* sender, Signal signal, Command command)
     QObject::connect(sender, signal, sender, [command] { command(); });
 }
 
-// A picture window's two saving commands, each with what the window shows.
-void wireSaving(PictureWindow& window, PictureSaving& saving, const std::function<QImage()>& picture)
+// A picture window's two saving commands, each with what the window shows
+// once no worker draws into it.
+void wireSaving(PictureWindow& window, PictureSaving& saving, StepDriver& driver,
+                const std::function<QImage()>& picture)
 {
-    wire(window.saveItem, &QAction::triggered, [&saving, picture] { saving.saveNumbered(picture()); });
-    wire(window.saveAsItem, &QAction::triggered, [&saving, picture] { saving.saveAs(picture()); });
+    wire(window.saveItem, &QAction::triggered, [&saving, &driver, picture] {
+        driver.finishWorker();
+        saving.saveNumbered(picture());
+    });
+    wire(window.saveAsItem, &QAction::triggered, [&saving, &driver, picture] {
+        driver.finishWorker();
+        saving.saveAs(picture());
+    });
 }
 
 QColor toQColor(std::uint32_t colour)
@@ -102,7 +110,10 @@ void Program::wireMainWindow()
     wire(main->saveStringItem, &QAction::triggered, [this] { files_.UlozitRetClick(); });
     wire(main->saveStringAsItem, &QAction::triggered, [this] { files_.UlozitRetAkoClick(); });
     wire(main->exitItem, &QAction::triggered, [this] { modes_.exitProgram(); });
-    wire(main->optionsItem, &QAction::triggered, [this] { windowCommands_.showOptions(); });
+    wire(main->optionsItem, &QAction::triggered, [this] {
+        driver_.finishWorker();
+        windowCommands_.showOptions();
+    });
     wire(main->colourItem, &QAction::triggered, [this] { chooseColour(targets_.penColour); });
     wire(main->backgroundItem, &QAction::triggered, [this] { chooseColour(targets_.backgroundColour); });
     wire(main->helpItem, &QAction::triggered, [this] { windowCommands_.showHelp(); });
@@ -159,14 +170,15 @@ void Program::wirePictureWindows()
 {
     Picture2dView* view2d = windows_.picture2dView;
     Picture3dView* view3d = windows_.picture3dView;
-    wireSaving(*windows_.picture2d, pictures_, [view2d] { return view2d->grab().toImage(); });
-    wireSaving(*windows_.picture3d, pictures_, [view3d] { return view3d->picture(); });
+    wireSaving(*windows_.picture2d, pictures_, driver_, [view2d] { return view2d->grab().toImage(); });
+    wireSaving(*windows_.picture3d, pictures_, driver_, [view3d] { return view3d->picture(); });
     view3d->onFormatNote = [this](const std::string& line) { ui_.appendLog(line); };
     windows_.camera->onPress = [this](CameraButton button) { pressCamera(button); };
 }
 
 void Program::pressCamera(CameraButton button)
 {
+    driver_.finishWorker();
     CameraEdits edits = windows_.camera->edits();
     const CameraResponse response =
         pressCameraButton(button, edits, sceneView_.camera, settings_.effective.drawDimensions, scene_.sceneComplete);
@@ -199,6 +211,7 @@ void Program::CancelBtnClick()
 
 void Program::chooseColour(std::uint32_t& colour)
 {
+    driver_.finishWorker();
     const QColor chosen = QColorDialog::getColor(toQColor(colour), windows_.main.get());
     if (chosen.isValid()) colour = fromQColor(chosen);
 }

@@ -97,7 +97,7 @@ TEST_F(DriverTest, StopEndsARewriteOrADrawingAndHandsTheWindowsBack)
     driver.BPrekresliClick();
     driver.BitBtn1Click();
     ui.waitForJob(state.threadRunning);
-    EXPECT_EQ(driver.drawResult(), kStopped);
+    EXPECT_EQ(state.LastResult, kStopped);
     EXPECT_TRUE(ui.errors.empty());
     for (Window window : {Window::Main, Window::ControlPanel, Window::Camera, Window::Picture2d})
         EXPECT_TRUE(ui.enabled(window));

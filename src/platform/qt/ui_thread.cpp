@@ -38,7 +38,8 @@ void processEventsWhile(const std::atomic<bool>& running)
         if (!running) loop.quit();
     });
     look.start(kLookIntervalMs);
-    if (running) loop.exec();
+    // The user waits with the worker: no command of theirs runs meanwhile.
+    if (running) loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace sprig
