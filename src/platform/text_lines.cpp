@@ -1,6 +1,7 @@
 #include "platform/text_lines.h"
 
 #include "platform/byte_file.h"
+#include "platform/line_parts.h"
 
 namespace sprig {
 
@@ -19,16 +20,22 @@ std::vector<std::string> splitLines(const std::string& text)
     return lines;
 }
 
-std::string prepareLine(std::string_view line)
+SpacelessLine withoutSpaces(std::string_view written)
 {
-    line = line.substr(0, kMaxLineLength);
+    std::string_view line = written.substr(0, kMaxLineLength);
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-    std::string out;
-    out.reserve(line.size());
-    for (char c : line)
-        if (c != ' ') out.push_back(c);
+    SpacelessLine out;
+    out.text.reserve(line.size());
+    out.at.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == ' ') continue;
+        out.text.push_back(line[i]);
+        out.at.push_back(i);
+    }
     return out;
 }
+
+std::string prepareLine(std::string_view line) { return withoutSpaces(line).text; }
 
 bool readTextLines(const std::string& path, std::vector<std::string>& lines)
 {

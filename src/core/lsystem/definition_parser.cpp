@@ -1,8 +1,6 @@
 #include "core/lsystem/definition_parser.h"
 
-#include <array>
 #include <new>
-#include <string_view>
 
 #include "core/lsystem/keyword_lines.h"
 #include "core/lsystem/model_completion.h"
@@ -14,20 +12,6 @@ namespace sprig {
 
 namespace {
 
-struct Keyword {
-    std::string_view word;
-    int (*read)(std::string_view rest, LSystem& model, ParseReport& report);
-};
-
-// The keywords that begin a line, in the order the lines are tested.
-constexpr std::array<Keyword, 5> kKeywords{{
-    {"axiom", readAxiomLine},
-    {"ignore", readIgnoreLine},
-    {"define", readDefineLine},
-    {"default", readDefaultLine},
-    {"angle", readAngleLine},
-}};
-
 class LineReader {
 public:
     LineReader(ParseMode mode, RandomSource& random, LSystem& model, ParseReport& report)
@@ -38,28 +22,24 @@ public:
     // line is prepared: no line feed, no spaces.
     int read(std::string_view line)
     {
-        if (line == "homomorphism") {
+        if (line == kHomomorphismLine) {
             inHomomorphism_ = true;
             return kDone;
         }
-        for (const Keyword& keyword : kKeywords)
-            if (line.starts_with(keyword.word)) return readKeyword(keyword, line);
+        if (const Keyword* keyword = keywordOf(line))
+            return keyword->read(line.substr(keyword->word.size()), model_, report_);
         if (line.starts_with('#') && kept()) return readRule(line);
         return kDone;
     }
 
 private:
-    int readKeyword(const Keyword& keyword, std::string_view line)
-    {
-        return keyword.read(line.substr(keyword.word.size()), model_, report_);
-    }
-
     bool kept() const { return inHomomorphism_ == (mode_ == ParseMode::Homomorphism); }
 
     int readRule(std::string_view line)
     {
         Production rule;
-        if (int code = parseProductionLine(line, random_, rule, model_.parametric)) return code;
+        RulePieces pieces;
+        if (int code = parseProductionLine(line, random_, rule, model_.parametric, pieces)) return code;
         model_.productions.push_back(std::move(rule));
         return kDone;
     }

@@ -1,5 +1,7 @@
 #include "core/lsystem/keyword_lines.h"
 
+#include <array>
+
 #include "platform/fixed_format.h"
 
 namespace sprig {
@@ -13,6 +15,20 @@ int lineError(ParseReport& report, const char* detail)
 }
 
 }  // namespace
+
+const Keyword* keywordOf(std::string_view line)
+{
+    static constexpr std::array<Keyword, 5> kKeywords{{
+        {"axiom", readAxiomLine},
+        {"ignore", readIgnoreLine},
+        {"define", readDefineLine},
+        {"default", readDefaultLine},
+        {"angle", readAngleLine},
+    }};
+    for (const Keyword& keyword : kKeywords)
+        if (line.starts_with(keyword.word)) return &keyword;
+    return nullptr;
+}
 
 int readAxiomLine(std::string_view rest, LSystem& model, ParseReport& report)
 {

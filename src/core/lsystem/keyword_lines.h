@@ -15,4 +15,16 @@ int readDefineLine(std::string_view rest, LSystem& model, ParseReport& report);
 int readDefaultLine(std::string_view rest, LSystem& model, ParseReport& report);
 int readAngleLine(std::string_view rest, LSystem& model, ParseReport& report);
 
+// The line that starts the homomorphism section, exactly.
+inline constexpr std::string_view kHomomorphismLine = "homomorphism";
+
+struct Keyword {
+    std::string_view word;
+    int (*read)(std::string_view rest, LSystem& model, ParseReport& report);
+};
+
+// The keyword that begins a space-free line, tested in the order of the
+// language's table; null when the line begins with none.
+const Keyword* keywordOf(std::string_view line);
+
 }  // namespace sprig

@@ -65,12 +65,14 @@ int readProbabilityAndSuccessor(std::string_view rest, RandomSource& random, Pro
 
 }  // namespace
 
-int parseProductionLine(std::string_view line, RandomSource& random, Production& rule, bool& parametric)
+int parseProductionLine(std::string_view line, RandomSource& random, Production& rule, bool& parametric,
+                        RulePieces& pieces)
 {
     const std::size_t arrow = line.find("->", 1);
     // A rule without its arrow is reported as kOutOfMemory, whose message
     // also names a syntax error in the definition.
     if (arrow == npos) return kOutOfMemory;
+    pieces.arrow = arrow;
     const std::size_t colon = firstBefore(line, ':', arrow);
     const std::size_t headEnd = colon != npos ? colon : arrow;
     const std::size_t less = firstBefore(line, '<', headEnd);
@@ -81,23 +83,30 @@ int parseProductionLine(std::string_view line, RandomSource& random, Production&
                                    rule.leftParamCount, parametric))
             return code;
         rule.leftContextLength = static_cast<int>(rule.leftContext.size());
+        pieces.less = less;
         at = less + 1;
     }
     const std::size_t used = readPredecessor(line.substr(at, headEnd - at), rule, parametric);
     if (used == npos) return kIoError;
+    pieces.predecessor = at;
     at += used;
     if (line[at] == '>') {
         if (int code = readContext(line.substr(at + 1, headEnd - at - 1), rule.rightContext, rule.rightSymbols,
                                    rule.rightSymbolCount, rule.rightParamCount, parametric))
             return code;
         rule.rightContextLength = static_cast<int>(rule.rightContext.size());
+        pieces.greater = at;
         at = headEnd;
     }
+    pieces.headEnd = at;
     if (colon != npos && at == colon) {
         rule.hasCondition = true;
         rule.condition = line.substr(colon + 1, arrow - colon - 1);
+        pieces.colon = colon;
     }
-    return readProbabilityAndSuccessor(line.substr(arrow + 2), random, rule);
+    if (int code = readProbabilityAndSuccessor(line.substr(arrow + 2), random, rule)) return code;
+    pieces.successor = line.size() - rule.successor.size();
+    return kDone;
 }
 
 }  // namespace sprig
