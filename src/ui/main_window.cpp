@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -11,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/menu_item.h"
+#include "ui/text_page_view.h"
 
 namespace sprig {
 
@@ -33,6 +33,9 @@ constexpr PanelLook kPanels[] = {
 constexpr int kRepeatIntervalMs = 500;
 
 constexpr const char* kPageCaptions[] = {"L-systém", "Nastavenia", "Reťazec", "Info"};
+
+// The definition and the options are the files whose rows the error messages name.
+constexpr bool kRowNumbered[] = {true, true, false, false};
 
 }  // namespace
 
@@ -87,7 +90,8 @@ void TMainForm::addTextPages()
     tabs_->setAccessibleName(QString::fromUtf8("Texty"));
     for (int i = 0; i < kViewCount; ++i) {
         auto* page = new QWidget;
-        auto* view = new QPlainTextEdit(page);
+        auto* view = new TextPageView(page);
+        if (kRowNumbered[i]) view->showRowNumbers();
         const QString caption = QString::fromUtf8(kPageCaptions[i]);
         view->setAccessibleName(caption);
         view->setReadOnly(true);

@@ -10,11 +10,12 @@
 
 class QAction;
 class QLabel;
-class QPlainTextEdit;
 class QTabWidget;
 class QTimer;
 
 namespace sprig {
+
+class TextPageView;
 
 class TMainForm final : public QMainWindow {
 public:
@@ -23,7 +24,7 @@ public:
     // Definition, options, string and information, in the order of the tabs.
     static constexpr int kViewCount = 4;
     QTabWidget* tabs() const { return tabs_; }
-    QPlainTextEdit* view(int index) const { return views_[index]; }
+    TextPageView* view(int index) const { return views_[index]; }
     QLabel* statusPanel(int index) const { return panels_[index]; }
 
     // Runs when the main window is about to close, by whatever means.
@@ -55,7 +56,7 @@ private:
     void addStatusPanels();
 
     QTabWidget* tabs_ = nullptr;
-    std::array<QPlainTextEdit*, kViewCount> views_{};
+    std::array<TextPageView*, kViewCount> views_{};
     std::array<QLabel*, kViewCount> panels_{};
 };
 

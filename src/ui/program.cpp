@@ -3,7 +3,6 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -21,6 +20,7 @@
 #include "ui/picture_3d_view.h"
 #include "ui/picture_window.h"
 #include "ui/progress_window.h"
+#include "ui/text_page_view.h"
 
 namespace sprig {
 

@@ -26,6 +26,7 @@
 #include "ui/picture_3d_view.h"
 #include "ui/picture_window.h"
 #include "ui/progress_window.h"
+#include "ui/text_page_view.h"
 #include "ui/windows.h"
 #include "views/camera_moves.h"
 #include "views/fit_view.h"
@@ -146,7 +147,7 @@ void QtInterface::setTabVisible(TextView view, bool visible)
     windows_.main->tabs()->setTabVisible(static_cast<int>(view), visible);
 }
 
-QPlainTextEdit& QtInterface::view(TextView which) const { return *windows_.main->view(static_cast<int>(which)); }
+TextPageView& QtInterface::view(TextView which) const { return *windows_.main->view(static_cast<int>(which)); }
 
 void QtInterface::setViewVisible(TextView which, bool visible) { view(which).setVisible(visible); }
 

@@ -11,11 +11,10 @@
 #include "app/user_interface.h"
 #include "platform/qt/ui_thread.h"
 
-class QPlainTextEdit;
-
 namespace sprig {
 
 struct DrawingTargets;
+class TextPageView;
 struct SceneView;
 struct Settings;
 struct Windows;
@@ -65,7 +64,7 @@ public:
     void waitForWorker(const std::atomic<bool>& running) override;
 
 private:
-    QPlainTextEdit& view(TextView which) const;
+    TextPageView& view(TextView which) const;
     std::optional<std::string> askUser(FileDialog dialog) const;
 
     Windows& windows_;

@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -16,6 +15,7 @@
 #include "ui/error_dialog.h"
 #include "ui/main_window.h"
 #include "ui/program.h"
+#include "ui/text_page_view.h"
 
 namespace sprig::testing {
 
