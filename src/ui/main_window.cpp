@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
+#include "ui/line_highlighter.h"
 #include "ui/menu_item.h"
 #include "ui/text_page_view.h"
 
@@ -32,10 +34,19 @@ constexpr PanelLook kPanels[] = {
 
 constexpr int kRepeatIntervalMs = 500;
 
-constexpr const char* kPageCaptions[] = {"L-systém", "Nastavenia", "Reťazec", "Info"};
+struct PageLook {
+    const char* caption;
+    // The definition and the options are the files whose rows the error
+    // messages name, and whose lines are coloured as they are read.
+    std::optional<LineLanguage> language;
+};
 
-// The definition and the options are the files whose rows the error messages name.
-constexpr bool kRowNumbered[] = {true, true, false, false};
+constexpr PageLook kPages[] = {
+    {"L-systém", LineLanguage::Definition},
+    {"Nastavenia", LineLanguage::Options},
+    {"Reťazec", std::nullopt},
+    {"Info", std::nullopt},
+};
 
 }  // namespace
 
@@ -91,8 +102,12 @@ void TMainForm::addTextPages()
     for (int i = 0; i < kViewCount; ++i) {
         auto* page = new QWidget;
         auto* view = new TextPageView(page);
-        if (kRowNumbered[i]) view->showRowNumbers();
-        const QString caption = QString::fromUtf8(kPageCaptions[i]);
+        const PageLook& look = kPages[i];
+        if (look.language) {
+            view->showRowNumbers();
+            new LineHighlighter(view->document(), *look.language);
+        }
+        const QString caption = QString::fromUtf8(look.caption);
         view->setAccessibleName(caption);
         view->setReadOnly(true);
         view->setLineWrapMode(QPlainTextEdit::NoWrap);

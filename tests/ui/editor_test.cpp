@@ -1,7 +1,11 @@
 // The definition and options views as an editor: row numbers, the parts of
 // the lines in their formats, and the row of a syntax error marked.
 
+#include <QTextBlock>
+#include <QTextLayout>
+
 #include "program_fixture.h"
+#include "ui/line_formats.h"
 
 namespace sprig::testing {
 namespace {
@@ -9,6 +13,32 @@ namespace {
 class EditorTest : public ProgramTest {
 protected:
     TextPageView& page(TextView which) { return *main().view(static_cast<int>(which)); }
+
+    // The formats of a row drawn as letters, one per character: kLetters
+    // name the parts in their order, 't' a turtle symbol, '.' no format.
+    std::string formats(TextView which, int row)
+    {
+        const QTextBlock block = page(which).document()->findBlockByNumber(row - 1);
+        std::string picture(static_cast<std::size_t>(block.length() - 1), '.');
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            for (int i = range.start; i < range.start + range.length; ++i)
+                picture.at(static_cast<std::size_t>(i)) = letterOf(which, range.format);
+        return picture;
+    }
+
+private:
+    static char letterOf(TextView which, const QTextCharFormat& format)
+    {
+        if (which == TextView::Options) {
+            for (int i = 0; i <= static_cast<int>(OptionPart::Error); ++i)
+                if (optionFormat(static_cast<OptionPart>(i)) == format) return "/KV_!"[i];
+        } else {
+            if (definitionFormat(DefinitionPart::Symbol, SymbolKind::Turtle) == format) return 't';
+            for (int i = 0; i <= static_cast<int>(DefinitionPart::Error); ++i)
+                if (definitionFormat(static_cast<DefinitionPart>(i)) == format) return "/KV#CmPp:c>%sen_!"[i];
+        }
+        return '?';
+    }
 };
 
 // The margin holds as many digits as the last row number has; the string
@@ -25,6 +55,42 @@ TEST_F(EditorTest, RowNumbersStandBesideTheDefinitionAndTheOptionsOnly)
     EXPECT_EQ(page(TextView::Information).marginWidth(), 0);
     for (TextView which : {TextView::Definition, TextView::Options, TextView::String})
         EXPECT_EQ(page(which).viewport()->x() - page(which).frameWidth(), page(which).marginWidth());
+}
+
+TEST_F(EditorTest, EachPartOfALineGetsTheFormatOfWhatItIs)
+{
+    dir.write("p.op", "draw_ground = on\nDraw_ground=on\n");
+    open(dir.write("p.ls", "#A(k) < B(x) > C : x>1 -> (0.5) F(x*2)Q\n// a comment\naxiom F+X\n"));
+    EXPECT_EQ(formats(TextView::Definition, 1), "#CCCC.m.Pppp.m.C.:.ccc.>>.%%%%%.teeenes");
+    EXPECT_EQ(formats(TextView::Definition, 2), "////////////");
+    EXPECT_EQ(formats(TextView::Definition, 3), "KKKKK.tts");
+    EXPECT_EQ(formats(TextView::Options, 1), "KKKKKKKKKKKKK.VV");
+    EXPECT_EQ(formats(TextView::Options, 2), "!!!!!!!!!!!!!!");
+    // Typing reformats the row at once.
+    QTextCursor end(page(TextView::Options).document()->findBlockByNumber(1));
+    end.movePosition(QTextCursor::EndOfBlock);
+    page(TextView::Options).setTextCursor(end);
+    QTest::keyClicks(&page(TextView::Options), "x");
+    EXPECT_EQ(formats(TextView::Options, 2), "!!!!!!!!!!!!!!!");
+}
+
+// Every byte but the line feed in a rule and in an options line, coloured
+// and saved again.
+TEST_F(EditorTest, ColouringChangesNoByteOfTheText)
+{
+    std::string bytes;
+    for (int value = 0; value < 256; ++value)
+        if (value != '\n') bytes.push_back(static_cast<char>(value));
+    const std::string definition = "axiom F\n#F->" + bytes + "\n";
+    const std::string options = "distance=1" + bytes + "\n";
+    const std::string path = dir.write("bytes.ls", definition);
+    dir.write("bytes.op", options);
+    open(path);
+    EXPECT_EQ(formats(TextView::Definition, 2).substr(0, 5), "#P>>s");
+    EXPECT_EQ(formats(TextView::Options, 1).substr(0, 11), "KKKKKKKKKV_");
+    trigger(main().saveDefinitionItem);
+    EXPECT_EQ(TempDir::read(path), definition);
+    EXPECT_EQ(TempDir::read(dir.file("bytes.op")), options);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "core/turtle/branch_stack.h"
 #include "core/turtle/colour_effect.h"
 #include "core/turtle/polygon_stack.h"
+#include "core/turtle/turtle_symbols.h"
 
 namespace sprig {
 
@@ -24,7 +25,9 @@ public:
     {
         if (options_.colourEffect) followEffect();
         const bool isE = options_.interpretEF && symbol == 'E';
-        switch (readEAsF(symbol, options_.interpretEF)) {
+        const int meant = readEAsF(symbol, options_.interpretEF);
+        if (!isTurtleSymbol(meant)) return 0;
+        switch (meant) {
         case 'F': return drawF(params, isE);
         case 'f': return moveF(params);
         case 'G': return drawG(params);
