@@ -43,7 +43,6 @@ TFormOvl3D::TFormOvl3D()
     camera->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(16, 16));
     layout->addWidget(camera, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     dimensions_ = new QLabel("3D");
-    dimensions_->setAccessibleName("3D");
     layout->addWidget(dimensions_, 0, 2, Qt::AlignRight | Qt::AlignTop);
     layout->addWidget(BHore = addButton(CameraButton::Up, {}, "Hore", QStyle::SP_ArrowUp), 1, 1);
     layout->addWidget(BVlavo = addButton(CameraButton::Left, {}, "Vľavo", QStyle::SP_ArrowLeft), 2, 0);

@@ -51,7 +51,6 @@ TFormOvlPan::TFormOvlPan()
     repeatButton = addButton("10 >>", nullptr, kNoGlyph, false);
     redrawButton = addButton("Prekresli", nullptr, kNoGlyph, false);
     stepLabel = new QLabel;
-    stepLabel->setAccessibleName("Krok");
     stepLabel->setAlignment(Qt::AlignCenter);
     stepLabel->setFixedHeight(kButtonHeight);
     stepLabel->setStyleSheet("QLabel { color: #ffff00; background-color: #303030; font-weight: bold; }");
@@ -66,13 +65,14 @@ TFormOvlPan::TFormOvlPan()
     highlightMode(RunMode::LSRD);
 }
 
-// A button that shows only a glyph is named by its hint.
+// A button that shows only a glyph is named by its hint; any other is named
+// by Qt after its caption, whatever the caption becomes.
 QPushButton* TFormOvlPan::addButton(const char* caption, const char* hint, int glyph, bool enabled)
 {
     auto* button = new QPushButton(caption ? QString::fromUtf8(caption) : QString());
     if (glyph != kNoGlyph) button->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(glyph)));
     if (hint) button->setToolTip(QString::fromUtf8(hint));
-    button->setAccessibleName(QString::fromUtf8(caption ? caption : hint));
+    if (!caption) button->setAccessibleName(QString::fromUtf8(hint));
     button->setEnabled(enabled);
     button->setFixedSize(kButtonWidth, kButtonHeight);
     button->setAutoDefault(false);
@@ -85,7 +85,6 @@ QPushButton* TFormOvlPan::addModeButton(const char* objectName, const char* capt
 {
     QPushButton* button = addButton(caption, hint, kNoGlyph, true);
     button->setObjectName(objectName);
-    button->setAccessibleName(button->text().replace("&&", "&"));
     return button;
 }
 

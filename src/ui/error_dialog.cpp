@@ -18,7 +18,6 @@ TOKBottomDlg1::TOKBottomDlg1() : BoxDialog("TOKBottomDlg1", "Error")
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto* frameLayout = new QVBoxLayout(frame);
     message = new QLabel;
-    message->setAccessibleName("Chyba");
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignCenter);
     frameLayout->addWidget(message);

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -19,18 +20,20 @@ namespace sprig {
 namespace {
 
 struct PanelLook {
-    const char* name;
-    int width;
+    int minimumWidth;
     const char* text;
     Qt::Alignment alignment;
 };
 
 constexpr PanelLook kPanels[] = {
-    {"Počet symbolov", 150, "Počet symbolov : ", Qt::AlignLeft},
-    {"Dĺžka reťazca", 150, "Dĺžka reťazca : ", Qt::AlignLeft},
-    {"Parametrickosť", 100, "", Qt::AlignLeft},
-    {"Režim", 50, "LSR&D     ", Qt::AlignRight},
+    {150, "Počet symbolov : ", Qt::AlignLeft},
+    {150, "Dĺžka reťazca : ", Qt::AlignLeft},
+    {100, "", Qt::AlignLeft},
+    {50, "LSR&D     ", Qt::AlignRight},
 };
+
+// Room beside a panel's text, so that no glyph touches the next panel.
+constexpr int kPanelPadding = 6;
 
 constexpr int kRepeatIntervalMs = 500;
 
@@ -124,19 +127,33 @@ void TMainForm::addTextPages()
     setCentralWidget(tabs_);
 }
 
+// The panels' texts are their accessible names as Qt gives them: a screen
+// reader hears the values. Without a size grip the four minimum widths fit
+// the window's width.
 void TMainForm::addStatusPanels()
 {
+    statusBar()->setSizeGripEnabled(false);
     for (int i = 0; i < kViewCount; ++i) {
-        const PanelLook& look = kPanels[i];
-        auto* panel = new QLabel(QString::fromUtf8(look.text));
-        panel->setAccessibleName(QString::fromUtf8(look.name));
-        // The panel keeps its width unless the font needs more for its texts.
-        const int textWidth = panel->fontMetrics().horizontalAdvance(panel->text()) + 2 * panel->margin() + 4;
-        panel->setFixedWidth(std::max(look.width, textWidth));
-        panel->setAlignment(look.alignment | Qt::AlignVCenter);
+        auto* panel = new QLabel;
+        panel->setAlignment(kPanels[i].alignment | Qt::AlignVCenter);
         statusBar()->addWidget(panel);
         panels_[i] = panel;
+        setStatus(i, QString::fromUtf8(kPanels[i].text));
     }
+}
+
+// The panel is as wide as its text in the font in use, and never narrower
+// than its minimum; when the panels no longer fit, the window widens with
+// them rather than letting them run into one another.
+void TMainForm::setStatus(int index, const QString& text)
+{
+    QLabel& panel = *panels_[index];
+    panel.setText(text);
+    panel.setFixedWidth(
+        std::max(kPanels[index].minimumWidth, panel.fontMetrics().horizontalAdvance(text) + kPanelPadding));
+    QCoreApplication::sendPostedEvents(statusBar(), QEvent::LayoutRequest);
+    const int needed = statusBar()->minimumSizeHint().width();
+    if (width() < needed) resize(needed, height());
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

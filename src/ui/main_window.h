@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the menus, the four text views on tab pages whose tabs
-// can be hidden, and the status bar of four fixed-width panels.
+// can be hidden, and the status bar of four panels, each wide enough for
+// its text.
 
 #include <QMainWindow>
 #include <array>
@@ -26,6 +27,7 @@ public:
     QTabWidget* tabs() const { return tabs_; }
     TextPageView* view(int index) const { return views_[index]; }
     QLabel* statusPanel(int index) const { return panels_[index]; }
+    void setStatus(int index, const QString& text);
 
     // Runs when the main window is about to close, by whatever means.
     std::function<void()> onClose;

@@ -132,7 +132,7 @@ void QtInterface::setCaption(const std::string& caption)
 
 void QtInterface::setStatus(StatusPanel panel, const std::string& text)
 {
-    windows_.main->statusPanel(static_cast<int>(panel))->setText(QString::fromStdString(text));
+    windows_.main->setStatus(static_cast<int>(panel), QString::fromStdString(text));
 }
 
 void QtInterface::setStepLabel(const std::string& text)

@@ -30,6 +30,7 @@ TEST_F(ProgramTest, BadInputIsReportedAndTheProgramKeepsWorking)
     const auto expectReported = [&](const std::string& dialog, const std::string& logLine) {
         EXPECT_TRUE(error().isVisible());
         EXPECT_EQ(error().message->text().toStdString(), dialog);
+        EXPECT_EQ(spokenName(error().message).toStdString(), dialog);
         EXPECT_EQ(lastLogLine().toStdString().substr(0, logLine.size()), logLine);
         EXPECT_FALSE(main().isEnabled());
         EXPECT_FALSE(panel().isEnabled());

@@ -4,6 +4,7 @@
 // waits for the job it starts.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,12 @@
 #include "ui/text_page_view.h"
 
 namespace sprig::testing {
+
+// What a screen reader hears a control called.
+inline QString spokenName(QObject* control)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+}
 
 class ProgramTest : public ::testing::Test {
 protected:

@@ -59,7 +59,7 @@ TEST_F(ProgramTest, StartUpShowsTheFourMainWindowsWithNothingOpen)
     EXPECT_TRUE(panel().BitBLSRDr->styleSheet().contains("#ffff00"));
     EXPECT_FALSE(panel().BitBLSR->styleSheet().contains("#ffff00"));
     EXPECT_EQ(panel().BitBLSRDr->text(), "LSR&&Dr");
-    EXPECT_EQ(panel().BitBLSRDr->accessibleName(), "LSR&Dr");
+    EXPECT_EQ(spokenName(panel().BitBLSRDr), "LSR&Dr");
 }
 
 // Screen readers and automation find every control by its name, and every
@@ -68,7 +68,7 @@ TEST_F(ProgramTest, EveryControlAndMenuItemHasAName)
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
-            const bool named = !control->accessibleName().isEmpty();
+            const bool named = !spokenName(control).isEmpty();
             const bool shown = control->isVisibleTo(window);
             if (shown && (qobject_cast<QAbstractButton*>(control) || qobject_cast<QPlainTextEdit*>(control) ||
                           qobject_cast<QProgressBar*>(control))) {

@@ -1,0 +1,54 @@
+// The program in everyday hands: status texts legible however long, names
+// that a screen reader hears following what the windows show.
+
+#include <QLineEdit>
+#include <QStatusBar>
+
+#include "program_fixture.h"
+#include "ui/camera_window.h"
+#include "ui/options_dialog.h"
+#include "ui/windows.h"
+
+namespace sprig::testing {
+namespace {
+
+// A 12-digit count and a 10-digit length: each panel shows its whole text,
+// none runs into the next, and all stay inside the window.
+TEST_F(ProgramTest, StatusPanelsHoldTheirWholeTextsSideBySide)
+{
+    const char* const texts[] = {"Počet symbolov : 123456789012", "Dĺžka reťazca : 1234567890 KB", "neparametrický",
+                                 "LSR&D     "};
+    for (int i = 0; i < TMainForm::kViewCount; ++i) program.ui().setStatus(static_cast<StatusPanel>(i), texts[i]);
+    QApplication::processEvents();
+    int right = 0;
+    for (int i = 0; i < TMainForm::kViewCount; ++i) {
+        const QLabel* shown = main().statusPanel(i);
+        SCOPED_TRACE(texts[i]);
+        EXPECT_GE(shown->contentsRect().width(), shown->fontMetrics().horizontalAdvance(shown->text()));
+        EXPECT_GE(shown->x(), right);
+        right = shown->geometry().right() + 1;
+    }
+    EXPECT_LE(right, main().statusBar()->contentsRect().right() + 1);
+}
+
+TEST_F(ProgramTest, NamesFollowTheTextsShown)
+{
+    dir.write("koch.op", "draw_dimensions=2\n");
+    open(dir.write("koch.ls", "angle 60\naxiom F\n#F->F+F--F+F\n"));
+    click(panel().forwardButton);
+    click(panel().forwardButton);
+    EXPECT_EQ(spokenName(main().statusPanel(0)), QString::fromUtf8("Počet symbolov : 8"));
+    EXPECT_EQ(spokenName(main().statusPanel(1)), QString::fromUtf8("Dĺžka reťazca : 1 KB"));
+    EXPECT_EQ(spokenName(main().statusPanel(2)), QString::fromUtf8("neparametrický"));
+    EXPECT_EQ(spokenName(panel().stepLabel), "1");
+    const QList<QLabel*> cameraLabels = program.windows().camera->findChildren<QLabel*>();
+    EXPECT_EQ(std::ranges::count_if(cameraLabels, [](QLabel* label) { return spokenName(label) == "2D"; }), 1);
+
+    trigger(main().optionsItem);
+    program.windows().options->Edit8->setText("25");
+    click(program.windows().options->OKBtn);
+    EXPECT_EQ(spokenName(panel().repeatButton), "25 >>");
+}
+
+}  // namespace
+}  // namespace sprig::testing
