@@ -1,6 +1,7 @@
 #include "ui/control_panel.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -92,6 +93,19 @@ void TFormOvlPan::highlightMode(RunMode mode)
 {
     const QPushButton* highlighted = mode == RunMode::LSR ? BitBLSR : mode == RunMode::LSRD ? BitBLSRDr : BitBLSDr;
     for (QPushButton* button : {BitBLSR, BitBLSRDr, BitBLSDr}) button->setStyleSheet(kModeStyle[button == highlighted]);
+}
+
+// Return and keypad Enter press the default button ">>", as in a dialog,
+// wherever the focus is in the panel; ">>" itself takes them first when
+// it has the focus.
+void TFormOvlPan::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && forwardButton->isEnabled()) {
+        forwardButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFormOvlPan::setRepeatCount(int count) { repeatButton->setText(QString("%1 >>").arg(count)); }

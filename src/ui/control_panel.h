@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -33,6 +34,9 @@ public:
     QPushButton* BitBLSRDr = nullptr;
     QPushButton* BitBLSDr = nullptr;
     QPushButton* exitButton = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPushButton* addButton(const char* caption, const char* hint, int glyph, bool enabled);

@@ -111,11 +111,15 @@ void QtInterface::restore(Window window)
     if (widget.isMinimized()) widget.showNormal();
 }
 
+// In the control panel the focus goes to ">>", so that Return and Space
+// take the next step, never the file dialog of the open button.
 void QtInterface::focus(Window window)
 {
     QWidget& widget = windows_.window(window);
     widget.raise();
     widget.activateWindow();
+    QPushButton& forward = *windows_.panel->forwardButton;
+    if (window == Window::ControlPanel && forward.isEnabled()) forward.setFocus();
 }
 
 void QtInterface::repaint(Window window)

@@ -31,6 +31,30 @@ TEST_F(ProgramTest, StatusPanelsHoldTheirWholeTextsSideBySide)
     EXPECT_LE(right, main().statusBar()->contentsRect().right() + 1);
 }
 
+// Return on a button that is not the default one, then keypad Enter: each
+// takes a step, and after each job ">>" has the focus again.
+TEST_F(ProgramTest, ReturnAndEnterInTheControlPanelPressForward)
+{
+    open(dir.write("koch.ls", "angle 60\naxiom F\n#F->F+F--F+F\n"));
+    const struct {
+        QPushButton* TFormOvlPan::*focused;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* stepLabel;
+    } presses[] = {
+        {&TFormOvlPan::openButton, Qt::Key_Return, Qt::NoModifier, "0"},
+        {&TFormOvlPan::resetButton, Qt::Key_Enter, Qt::KeypadModifier, "1"},
+        {&TFormOvlPan::forwardButton, Qt::Key_Return, Qt::NoModifier, "2"},
+    };
+    for (const auto& press : presses) {
+        SCOPED_TRACE(press.stepLabel);
+        QTest::keyClick(panel().*press.focused, press.key, press.modifiers);
+        finishJob();
+        EXPECT_EQ(panel().stepLabel->text(), press.stepLabel);
+        EXPECT_EQ(panel().focusWidget(), panel().forwardButton);
+    }
+}
+
 TEST_F(ProgramTest, NamesFollowTheTextsShown)
 {
     dir.write("koch.op", "draw_dimensions=2\n");
