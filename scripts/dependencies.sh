@@ -3,7 +3,7 @@
 
 sprig_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libglu1-mesa-dev libosmesa6-dev
+  qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n libgl-dev libglu1-mesa-dev libosmesa6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth

@@ -11,7 +11,6 @@ namespace sprig {
 
 TOKBottomDlg1::TOKBottomDlg1() : BoxDialog("TOKBottomDlg1", "Error")
 {
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     setFixedSize(358, 157);
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QFrame;

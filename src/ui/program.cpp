@@ -1,6 +1,6 @@
 #include "ui/program.h"
 
-#include <QColorDialog>
+#include <QColor>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -13,6 +13,7 @@
 #include "ui/camera_window.h"
 #include "ui/control_panel.h"
 #include "ui/error_dialog.h"
+#include "ui/front_dialogs.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
@@ -21,6 +22,7 @@
 #include "ui/picture_window.h"
 #include "ui/progress_window.h"
 #include "ui/text_page_view.h"
+#include "ui/window_placement.h"
 
 namespace sprig {
 
@@ -93,6 +95,7 @@ void Program::start(const std::string& path)
     if (const QString failure = windows_.picture3dView->contextFailure(); !failure.isEmpty()) {
         auto* box = new QMessageBox(QMessageBox::NoIcon, "Sprigwork", failure, QMessageBox::Ok);
         box->setAttribute(Qt::WA_DeleteOnClose);
+        keepAboveToolWindows(*box);
         box->show();
     }
     if (path.empty()) return;
@@ -212,7 +215,7 @@ void Program::CancelBtnClick()
 void Program::chooseColour(std::uint32_t& colour)
 {
     driver_.finishWorker();
-    const QColor chosen = QColorDialog::getColor(toQColor(colour), windows_.main.get());
+    const QColor chosen = askColour(windows_.main.get(), toQColor(colour));
     if (chosen.isValid()) colour = fromQColor(chosen);
 }
 

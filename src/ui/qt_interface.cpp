@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -21,6 +20,7 @@
 #include "ui/camera_window.h"
 #include "ui/control_panel.h"
 #include "ui/error_dialog.h"
+#include "ui/front_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/picture_2d_view.h"
 #include "ui/picture_3d_view.h"
@@ -47,22 +47,16 @@ QString fileTextForView(const std::string& bytes) { return decodeCp1250(bytes).r
 
 std::string fileTextFromView(QString text) { return encodeCp1250(text.replace(kCarriageReturnSymbol, '\r')); }
 
-struct DialogLook {
-    const char* filter;
-    bool save;
-    QFileDialog::Options options = {};
-};
-
-DialogLook dialogLook(FileDialog dialog)
+FileDialogLook dialogLook(FileDialog dialog)
 {
     switch (dialog) {
-    case FileDialog::OpenDefinition: return {"L-systém súbor (*.ls)", false};
-    case FileDialog::SaveDefinition: return {"L-systém súbor (*.ls)", true};
-    case FileDialog::OpenString: return {"Reťazec L-systému (*.str)", false};
-    case FileDialog::SaveString: return {"Reťazec L-systému (*.str)", true};
+    case FileDialog::OpenDefinition: return {QString::fromUtf8("L-systém súbor (*.ls)"), false};
+    case FileDialog::SaveDefinition: return {QString::fromUtf8("L-systém súbor (*.ls)"), true};
+    case FileDialog::OpenString: return {QString::fromUtf8("Reťazec L-systému (*.str)"), false};
+    case FileDialog::SaveString: return {QString::fromUtf8("Reťazec L-systému (*.str)"), true};
     case FileDialog::SavePicture: return {"Bitmaps (*.bmp)", true, QFileDialog::DontConfirmOverwrite};
     }
-    return {"", false};
+    return {};
 }
 
 }  // namespace
@@ -197,12 +191,7 @@ std::optional<std::string> QtInterface::chooseFile(FileDialog dialog)
 
 std::optional<std::string> QtInterface::askUser(FileDialog dialog) const
 {
-    const DialogLook look = dialogLook(dialog);
-    const QString filter = QString::fromUtf8(look.filter);
-    QWidget* parent = windows_.main.get();
-    const QString path = look.save
-                             ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr, look.options)
-                             : QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    const QString path = askFileName(windows_.main.get(), dialogLook(dialog));
     if (path.isEmpty()) return std::nullopt;
     return QFile::encodeName(path).toStdString();
 }

@@ -7,9 +7,12 @@ namespace sprig {
 
 void makeToolWindow(QWidget& window) { window.setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint); }
 
+void keepAboveToolWindows(QWidget& window) { window.setWindowFlag(Qt::WindowStaysOnTopHint); }
+
 void makeDialogWindow(QWidget& window)
 {
     window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    keepAboveToolWindows(window);
 }
 
 void centreOnScreen(QWidget& window)

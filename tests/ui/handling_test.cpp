@@ -1,16 +1,50 @@
-// The program in everyday hands: status texts legible however long, names
-// that a screen reader hears following what the windows show.
+// The program in everyday hands: status texts legible however long, the
+// keys of the control panel, dialogs in front of the tool windows and in
+// Slovak, and names that a screen reader hears following what is shown.
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTimer>
+#include <functional>
 
 #include "program_fixture.h"
+#include "ui/about_box.h"
 #include "ui/camera_window.h"
 #include "ui/options_dialog.h"
+#include "ui/picture_window.h"
 #include "ui/windows.h"
 
 namespace sprig::testing {
 namespace {
+
+// Runs the command, and the check on the modal dialog it brings up, which
+// is then cancelled. The dialog is looked for every 20 ms for at most 5 s,
+// so a dialog that never comes fails the test instead of hanging it.
+bool checkDialog(const std::function<void()>& command, const std::function<void(QDialog&)>& check)
+{
+    bool seen = false;
+    int looks = 0;
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            seen = true;
+            check(*dialog);
+            dialog->reject();
+        }
+        if (seen || ++looks == 250) timer.stop();
+    });
+    timer.start();
+    command();
+    return seen;
+}
+
+QString cancelText(QDialog& dialog)
+{
+    const QPushButton* cancel = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
+    return cancel ? cancel->text() : QString();
+}
 
 // A 12-digit count and a 10-digit length: each panel shows its whole text,
 // none runs into the next, and all stay inside the window.
@@ -53,6 +87,34 @@ TEST_F(ProgramTest, ReturnAndEnterInTheControlPanelPressForward)
         EXPECT_EQ(panel().stepLabel->text(), press.stepLabel);
         EXPECT_EQ(panel().focusWidget(), panel().forwardButton);
     }
+}
+
+// With the tool windows shown, every dialog stays on top as they do, so it
+// comes up in front of them; Qt's dialogs speak Slovak.
+TEST_F(ProgramTest, DialogsComeUpAboveTheToolWindowsInSlovak)
+{
+    ASSERT_TRUE(panel().isVisible() && program.windows().camera->isVisible());
+    program.ui().fileChooser = nullptr;
+    const struct {
+        QAction* item;
+        const char* title;
+    } dialogs[] = {
+        {main().openItem, "Otvoriť"},
+        {program.windows().picture3d->saveAsItem, "Uložiť ako"},
+        {main().colourItem, "Vybrať farbu"},
+    };
+    for (const auto& row : dialogs) {
+        SCOPED_TRACE(row.title);
+        EXPECT_TRUE(checkDialog([&] { row.item->trigger(); },
+                                [&](QDialog& dialog) {
+                                    EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+                                    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(row.title));
+                                    EXPECT_EQ(cancelText(dialog), QString::fromUtf8("Zrušiť"));
+                                }));
+    }
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{program.windows().options.get(), program.windows().about.get(), &error()})
+        EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << box->objectName().toStdString();
 }
 
 TEST_F(ProgramTest, NamesFollowTheTextsShown)

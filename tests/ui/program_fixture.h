@@ -18,6 +18,9 @@
 #include "ui/program.h"
 #include "ui/text_page_view.h"
 
+// Failures print texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace sprig::testing {
 
 // What a screen reader hears a control called.

@@ -6,6 +6,7 @@
 
 #include "ui/program.h"
 #include "ui/program_icon.h"
+#include "ui/slovak_translation.h"
 
 int main(int argc, char** argv)
 {
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Sprigwork");
     QApplication::setDesktopFileName("sprigwork");
     QApplication::setWindowIcon(sprig::programIcon());
+    sprig::installSlovakTranslation();
     if (argc > 2) {
         std::fputs("usage: sprigwork [FILE.ls | FILE.str]\n", stderr);
         return 64;

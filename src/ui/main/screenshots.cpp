@@ -15,6 +15,7 @@
 #include "ui/options_dialog.h"
 #include "ui/picture_window.h"
 #include "ui/program.h"
+#include "ui/slovak_translation.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ bool save(QWidget& window, const QDir& dir, const char* name)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    sprig::installSlovakTranslation();
     if (argc != 2) {
         std::fputs("usage: sprigwork-screenshots DIR\n", stderr);
         return 64;
