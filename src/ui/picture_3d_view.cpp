@@ -1,7 +1,11 @@
 #include "ui/picture_3d_view.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
+#include <QWheelEvent>
+#include <optional>
 
 #include "views/scene_renderer.h"
 #include "views/scene_view.h"
@@ -34,6 +38,20 @@ std::string describe(const QSurfaceFormat& format)
            (format.swapBehavior() == QSurfaceFormat::SingleBuffer ? "single" : "double") + " buffered";
 }
 
+// The camera window's button that a key presses.
+std::optional<CameraButton> cameraButtonOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Up: return CameraButton::Up;
+    case Qt::Key_Down: return CameraButton::Down;
+    case Qt::Key_Left: return CameraButton::Left;
+    case Qt::Key_Right: return CameraButton::Right;
+    case Qt::Key_Plus: return CameraButton::Closer;
+    case Qt::Key_Minus: return CameraButton::Farther;
+    default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
 Picture3dView::Picture3dView(SceneSource source) : source_(source)
@@ -42,6 +60,8 @@ Picture3dView::Picture3dView(SceneSource source) : source_(source)
     setFormat(requestedFormat());
     // A paint that draws nothing must leave the last picture in place.
     setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+    // Takes the focus with its window, so that the keys reach it.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 Picture3dView::~Picture3dView()
@@ -78,6 +98,32 @@ void Picture3dView::resizeGL(int width, int height)
 void Picture3dView::paintGL()
 {
     renderer_->paint(source_.view, source_.scene, source_.settings.effective, source_.backgroundColour);
+}
+
+void Picture3dView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) dragFrom_ = event->position().toPoint();
+}
+
+void Picture3dView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const QPoint at = event->position().toPoint();
+    const QPoint moved = at - dragFrom_;
+    dragFrom_ = at;
+    if (onDrag) onDrag(moved.x(), moved.y());
+}
+
+void Picture3dView::wheelEvent(QWheelEvent* event)
+{
+    if (onWheel) onWheel(event->angleDelta().y());
+}
+
+void Picture3dView::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<CameraButton> button = cameraButtonOf(event->key());
+    if (!button) return QOpenGLWidget::keyPressEvent(event);
+    if (onKey) onKey(*button);
 }
 
 }  // namespace sprig

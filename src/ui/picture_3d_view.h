@@ -2,7 +2,8 @@
 // The 3D window's client area: an OpenGL surface of its own on which the
 // scene renderer draws the scene record from the view's camera at every
 // paint, once the scene is ready. Between paints the picture stays, so a
-// paint while no scene is ready leaves the last one in place.
+// paint while no scene is ready leaves the last one in place. The mouse and
+// the keys over it are handed on to move the camera.
 
 #include <QOpenGLWidget>
 #include <QString>
@@ -10,6 +11,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "views/camera_moves.h"
 
 namespace sprig {
 
@@ -40,15 +43,25 @@ public:
     // Told, in an English log line, how the context differs from the one
     // asked for.
     std::function<void(const std::string&)> onFormatNote;
+    // A left-button drag by pixels (y down), the wheel by eighths of a
+    // degree, and the camera button of an arrow key, "+" or "-".
+    std::function<void(int dx, int dy)> onDrag;
+    std::function<void(int delta)> onWheel;
+    std::function<void(CameraButton)> onKey;
 
 protected:
     void initializeGL() override;
     void resizeGL(int width, int height) override;
     void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     SceneSource source_;
     std::unique_ptr<SceneRenderer> renderer_;
+    QPoint dragFrom_;  // where the drag was last handed on
 };
 
 }  // namespace sprig

@@ -177,14 +177,32 @@ void Program::wirePictureWindows()
     wireSaving(*windows_.picture3d, pictures_, driver_, [view3d] { return view3d->picture(); });
     view3d->onFormatNote = [this](const std::string& line) { ui_.appendLog(line); };
     windows_.camera->onPress = [this](CameraButton button) { pressCamera(button); };
+    view3d->onKey = [this](CameraButton button) { pressCamera(button); };
+    view3d->onDrag = [this](int dx, int dy) {
+        moveCamera([this, dx, dy](CameraEdits& edits, CameraState& camera, int dimensions) {
+            return dragCamera(pointer_, dx, dy, edits, camera, dimensions);
+        });
+    };
+    view3d->onWheel = [this](int delta) {
+        moveCamera([this, delta](CameraEdits& edits, CameraState& camera, int dimensions) {
+            return wheelCamera(pointer_, delta, edits, camera, dimensions);
+        });
+    };
 }
 
 void Program::pressCamera(CameraButton button)
 {
+    moveCamera([this, button](CameraEdits& edits, CameraState& camera, int dimensions) {
+        return pressCameraButton(button, edits, camera, dimensions, scene_.sceneComplete);
+    });
+}
+
+void Program::moveCamera(const std::function<CameraResponse(CameraEdits&, CameraState&, int)>& move)
+{
     driver_.finishWorker();
+    if (!windows_.camera->controlsEnabled()) return;
     CameraEdits edits = windows_.camera->edits();
-    const CameraResponse response =
-        pressCameraButton(button, edits, sceneView_.camera, settings_.effective.drawDimensions, scene_.sceneComplete);
+    const CameraResponse response = move(edits, sceneView_.camera, settings_.effective.drawDimensions);
     windows_.camera->setEdits(edits);
     if (response.repaint) windows_.picture3dView->update();
     if (response.restoreWindow) ui_.restore(Window::Picture3d);

@@ -3,6 +3,7 @@
 // windows, and the step driver with its commands wired to the buttons and
 // menu items. One instance lives from start-up to exit.
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +47,10 @@ private:
     void wireWindowMenus();
     void wireBoxes();
     void wirePictureWindows();
+    // A camera window's button, a drag or the wheel, as `move` makes it,
+    // with the edits read from the camera window and written back; only
+    // while the camera window's controls are enabled.
+    void moveCamera(const std::function<CameraResponse(CameraEdits&, CameraState&, int drawDimensions)>& move);
     void pressCamera(CameraButton button);
     void OKBtnClick();
     void CancelBtnClick();
@@ -66,6 +71,7 @@ private:
     RunModes modes_;
     WindowCommands windowCommands_;
     PictureSaving pictures_;
+    CameraPointer pointer_;
 };
 
 }  // namespace sprig

@@ -32,7 +32,43 @@ void scaleDistance(CameraState& camera, double factor)
     if (std::isfinite(next)) camera.distance = next;
 }
 
+// Takes the whole steps out of `rest` and presses one of the two buttons
+// once per step, by the step's sign; the last press's response.
+CameraResponse pressPerStep(int& rest, int unit, CameraButton forward, CameraButton backward, CameraEdits& edits,
+                            CameraState& camera)
+{
+    const int steps = rest / unit;
+    rest -= steps * unit;
+    CameraResponse response;
+    for (int i = 0; i < std::abs(steps); ++i)
+        response = pressCameraButton(steps > 0 ? forward : backward, edits, camera, 3, true);
+    return response;
+}
+
 }  // namespace
+
+CameraResponse dragCamera(CameraPointer& pointer, int dx, int dy, CameraEdits& edits, CameraState& camera,
+                          int drawDimensions)
+{
+    if (drawDimensions != 3) return {};
+    pointer.restX += dx;
+    pointer.restY += dy;
+    const CameraResponse across =
+        pressPerStep(pointer.restX, kDragPixelsPerStep, CameraButton::Left, CameraButton::Right, edits, camera);
+    const CameraResponse down =
+        pressPerStep(pointer.restY, kDragPixelsPerStep, CameraButton::Up, CameraButton::Down, edits, camera);
+    return {across.repaint || down.repaint, false, false};
+}
+
+CameraResponse wheelCamera(CameraPointer& pointer, int delta, CameraEdits& edits, CameraState& camera,
+                           int drawDimensions)
+{
+    if (drawDimensions != 3) return {};
+    pointer.restWheel += delta;
+    const CameraResponse zoom =
+        pressPerStep(pointer.restWheel, kWheelNotch, CameraButton::Closer, CameraButton::Farther, edits, camera);
+    return {zoom.repaint, false, false};
+}
 
 void readEdits(CameraEdits& edits, CameraState& camera)
 {

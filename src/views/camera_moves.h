@@ -36,6 +36,29 @@ void readEdits(CameraEdits& edits, CameraState& camera);
 CameraResponse pressCameraButton(CameraButton button, CameraEdits& edits, CameraState& camera, int drawDimensions,
                                  bool sceneComplete);
 
+// The mouse in the 3D window: what a drag or the wheel moved that did not
+// yet make a whole step, kept for the movement that follows.
+struct CameraPointer {
+    int restX = 0;      // pixels across, right positive
+    int restY = 0;      // pixels down
+    int restWheel = 0;  // eighths of a degree, away from the user positive
+};
+
+inline constexpr int kDragPixelsPerStep = 10;
+inline constexpr int kWheelNotch = 120;
+
+// A left-button drag by (dx, dy) pixels: every whole 10 pixels press one
+// rotation button, so the scene turns after the mouse as if held: right
+// presses "Vľavo", left "Vpravo", down "Hore" and up "Dole". It repaints
+// only: the string is never drawn again, even when the scene is incomplete.
+CameraResponse dragCamera(CameraPointer& pointer, int dx, int dy, CameraEdits& edits, CameraState& camera,
+                          int drawDimensions);
+
+// The wheel turned by `delta` eighths of a degree: every whole notch (120)
+// away from the user presses "Bližšie", every one towards the user "Ďalej".
+CameraResponse wheelCamera(CameraPointer& pointer, int delta, CameraEdits& edits, CameraState& camera,
+                           int drawDimensions);
+
 // When a file is opened: the start-up angles, no translation.
 void resetCamera(CameraState& camera);
 

@@ -103,6 +103,44 @@ TEST(CameraButtons, SayWhatToRedraw)
     }
 }
 
+// One pointer through a run of drags and wheel turns, from the start-up
+// camera with a step of 9 and a factor of 2: each whole 10 pixels or notch
+// presses a button once, what is left waits for the next movement, and
+// nothing asks for the string to be drawn again. In 2D nothing moves.
+TEST(CameraPointer, DragsTurnAndTheWheelZoomsByWholeSteps)
+{
+    struct Move {
+        bool wheel;
+        int dx, dy, dimensions;
+        float elevation, azimuth;
+        double distance;
+        bool repaint;
+    };
+    const Move moves[] = {
+        {false, 25, 0, 3, 90, -72, 20, true},     // two "Vľavo", 5 px left over
+        {false, 4, 0, 3, 90, -72, 20, false},     // 9 px: no step yet
+        {false, 1, -30, 3, 117, -63, 20, true},   // one "Vľavo", three "Dole"
+        {false, -35, 12, 3, 108, 270, 20, true},  // three "Vpravo" (-72 wraps to 288), one "Hore"
+        {false, 80, 80, 2, 108, 270, 20, false},  // 2D
+        {true, 240, 0, 3, 108, 270, 5, true},     // two "Bližšie"
+        {true, -60, 0, 3, 108, 270, 5, false},
+        {true, -60, 0, 3, 108, 270, 10, true},  // a whole notch towards the user: "Ďalej"
+        {true, 500, 0, 2, 108, 270, 10, false},
+    };
+    CameraState camera;
+    CameraPointer pointer;
+    CameraEdits edits{"9", "2"};
+    for (const Move& m : moves) {
+        const CameraResponse r = m.wheel ? wheelCamera(pointer, m.dx, edits, camera, m.dimensions)
+                                         : dragCamera(pointer, m.dx, m.dy, edits, camera, m.dimensions);
+        EXPECT_EQ(
+            std::tuple(camera.elevation, camera.azimuth, camera.distance, r.repaint, r.restoreWindow, r.redrawString),
+            std::tuple(m.elevation, m.azimuth, m.distance, m.repaint, false, false))
+            << m.wheel << " " << m.dx << " " << m.dy;
+    }
+    EXPECT_EQ(std::tuple(edits.angleStep, edits.distanceFactor), std::tuple("9.000000", "2.000000"));
+}
+
 // From the start-up state; a reset on opening a file restores the angles and
 // the translation only.
 TEST(CameraState, StartsLookingDownTheYAxisFromTwentyUnitsAndResetsItsAngles)
