@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "app/job_progress.h"
 #include "app/user_interface.h"
 
 namespace sprig {
 
-MyThread::MyThread(UserInterface& ui, std::function<void(MyThread&)> routine)
-    : ui_(ui), thread_([this, routine = std::move(routine)] { routine(*this); })
+MyThread::MyThread(UserInterface& ui, JobProgress& progress, std::function<void(MyThread&)> routine)
+    : ui_(ui), progress_(progress), thread_([this, routine = std::move(routine)] { routine(*this); })
 {
 }
 
@@ -16,11 +17,7 @@ MyThread::~MyThread()
     if (thread_.joinable()) thread_.join();
 }
 
-void MyThread::showProgress(ProgressBar bar, int percent)
-{
-    (bar == ProgressBar::Rewriting ? rewritingProgress : interpretationProgress) = percent;
-    if (ui_.showsProgress()) ui_.runOnUiThread([this, bar, percent] { ui_.setProgress(bar, percent); });
-}
+void MyThread::showProgress(ProgressBar bar, int percent) { progress_.set(bar, percent); }
 
 // The information view is a window like any other: lines reach it on the
 // user-interface thread, while the worker waits.

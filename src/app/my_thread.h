@@ -1,8 +1,9 @@
 #pragma once
 // The worker of one step command: a thread that starts at once, runs its
 // routine and ends. It is the Job of the passes it runs: their stop request,
-// their progress and their log lines, which reach the windows only through
-// synchronous calls onto the user-interface thread.
+// their progress, stored for the progress window to read, and their log
+// lines, which reach the windows through synchronous calls onto the
+// user-interface thread.
 
 #include <functional>
 #include <string_view>
@@ -12,11 +13,12 @@
 
 namespace sprig {
 
+class JobProgress;
 class UserInterface;
 
 class MyThread final : public Job {
 public:
-    MyThread(UserInterface& ui, std::function<void(MyThread&)> routine);
+    MyThread(UserInterface& ui, JobProgress& progress, std::function<void(MyThread&)> routine);
     // Waits for the routine to end.
     ~MyThread() override;
     MyThread(const MyThread&) = delete;
@@ -27,12 +29,10 @@ public:
 
     // The interpretation's result code.
     int DrawResult = 0;
-    // The two bars' values, as last sent to the progress window.
-    int rewritingProgress = 0;
-    int interpretationProgress = 0;
 
 private:
     UserInterface& ui_;
+    JobProgress& progress_;
     // Last, so that it starts when everything above is set.
     std::thread thread_;
 };

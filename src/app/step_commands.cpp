@@ -12,6 +12,7 @@ namespace sprig {
 StepDriver::StepDriver(RunState& state, Settings& settings, DrawingTargets& targets, DriverServices services)
     : state_(state), settings_(settings), targets_(targets), services_(std::move(services)), ui_(services_.ui)
 {
+    ui_.followProgress(progress_);
 }
 
 // A worker that still runs waits here for its routine to end.
@@ -27,8 +28,7 @@ void StepDriver::startJob(StepJob job)
 {
     finishWorker();
     disableMainWindows();
-    ui_.setProgress(ProgressBar::Rewriting, 0);
-    ui_.setProgress(ProgressBar::Interpretation, 0);
+    progress_.reset();
     ui_.setVisible(Window::Progress, true);
     record_ = std::make_unique<JobRecord>(recordOfRun(job));
     StartWorker();
@@ -63,7 +63,8 @@ void StepDriver::StartWorker()
     finishWorker();
     worker_.reset();
     state_.threadRunning = true;
-    worker_ = std::make_unique<MyThread>(ui_, [this, &record = *record_](MyThread& worker) { runJob(worker, record); });
+    worker_ = std::make_unique<MyThread>(ui_, progress_,
+                                         [this, &record = *record_](MyThread& worker) { runJob(worker, record); });
 }
 
 // A worker still ending after Stop ends within milliseconds: the command

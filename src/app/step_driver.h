@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/drawing_targets.h"
+#include "app/job_progress.h"
 #include "app/job_record.h"
 #include "app/run_state.h"
 #include "app/user_interface.h"
@@ -108,6 +109,7 @@ private:
     DrawingTargets& targets_;
     DriverServices services_;
     UserInterface& ui_;
+    JobProgress progress_;
     // The record of the last job, and its worker.
     std::unique_ptr<JobRecord> record_;
     std::unique_ptr<MyThread> worker_;

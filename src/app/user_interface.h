@@ -17,6 +17,8 @@
 namespace sprig {
 
 // The windows the driver shows, hides, enables and focuses.
+class JobProgress;
+
 enum class Window { Main, ControlPanel, Camera, Picture2d, Picture3d, Progress, About, Options, Help };
 
 // Single controls and groups of them that are enabled together.
@@ -71,10 +73,9 @@ public:
     virtual std::vector<std::string> lines(TextView view) = 0;
     // Appends a line to the information view.
     virtual void appendLog(std::string_view line) = 0;
-    virtual void setProgress(ProgressBar bar, int percent) = 0;
-    // Whether there are progress bars at all: a worker hands its progress
-    // over only to an interface that shows it.
-    virtual bool showsProgress() const = 0;
+    // The progress window shows these values from now on, reading them as
+    // often as it likes.
+    virtual void followProgress(const JobProgress& progress) = 0;
 
     // The error dialog with its text; the program calls the driver's
     // errorDismissed() when the user closes it.

@@ -58,9 +58,8 @@ public:
     void setText(TextView view, const std::string& text) override;
     std::vector<std::string> lines(TextView view) override;
     void appendLog(std::string_view line) override;
-    void setProgress(ProgressBar, int) override {}
+    void followProgress(const JobProgress&) override {}
     // No bar: the worker need not stop to hand its progress over.
-    bool showsProgress() const override { return false; }
     // The command prints the message of its result when it ends.
     void showError(const std::string&) override {}
     std::optional<std::string> chooseFile(FileDialog) override;

@@ -6,11 +6,14 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/job_progress.h"
 #include "ui/window_placement.h"
 
 namespace sprig {
 
 namespace {
+
+constexpr int kLookIntervalMs = 40;
 
 QProgressBar* addBar(QVBoxLayout& layout, const char* caption)
 {
@@ -42,6 +45,30 @@ TForm6::TForm6()
     stopButton->setStyleSheet("QPushButton { color: #c00000; font-weight: bold; }");
     stopButton->setFixedWidth(100);
     layout->addWidget(stopButton, 0, Qt::AlignHCenter);
+    look_.setInterval(kLookIntervalMs);
+    look_.callOnTimeout(this, [this] { showValues(); });
+}
+
+void TForm6::follow(const JobProgress& progress) { progress_ = &progress; }
+
+void TForm6::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    showValues();
+    look_.start();
+}
+
+void TForm6::hideEvent(QHideEvent* event)
+{
+    look_.stop();
+    QWidget::hideEvent(event);
+}
+
+void TForm6::showValues()
+{
+    if (!progress_) return;
+    rewritingBar->setValue(progress_->get(ProgressBar::Rewriting));
+    interpretationBar->setValue(progress_->get(ProgressBar::Interpretation));
 }
 
 }  // namespace sprig

@@ -174,11 +174,7 @@ void QtInterface::appendLog(std::string_view line)
     view(TextView::Information).appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
 }
 
-void QtInterface::setProgress(ProgressBar bar, int percent)
-{
-    TForm6& progress = *windows_.progress;
-    (bar == ProgressBar::Rewriting ? progress.rewritingBar : progress.interpretationBar)->setValue(percent);
-}
+void QtInterface::followProgress(const JobProgress& progress) { windows_.progress->follow(progress); }
 
 void QtInterface::showError(const std::string& text) { windows_.error->showMessage(QString::fromStdString(text)); }
 

@@ -46,8 +46,7 @@ public:
     void setText(TextView view, const std::string& text) override;
     std::vector<std::string> lines(TextView view) override;
     void appendLog(std::string_view line) override;
-    void setProgress(ProgressBar bar, int percent) override;
-    bool showsProgress() const override { return true; }
+    void followProgress(const JobProgress& progress) override;
     void showError(const std::string& text) override;
     std::optional<std::string> chooseFile(FileDialog dialog) override;
     void beep() override;

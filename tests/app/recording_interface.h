@@ -3,6 +3,7 @@
 // control the driver set, answers file dialogs from a script, and runs the
 // worker's synchronous calls on the test's thread while it waits for a job.
 
+#include <atomic>
 #include <deque>
 #include <map>
 #include <string>
@@ -34,8 +35,7 @@ public:
     void setText(TextView view, const std::string& text) override { texts[view] = text; }
     std::vector<std::string> lines(TextView view) override { return splitLines(texts[view]); }
     void appendLog(std::string_view line) override { log.emplace_back(line); }
-    void setProgress(ProgressBar bar, int percent) override { progress[bar] = percent; }
-    bool showsProgress() const override { return true; }
+    void followProgress(const JobProgress& followed) override { progress = &followed; }
     void showError(const std::string& text) override { errors.push_back(text); }
     std::optional<std::string> chooseFile(FileDialog) override
     {
@@ -54,7 +54,11 @@ public:
     void takeOverPlace(Window from, Window to) override { tookOver.emplace_back(from, to); }
     void setDimensionLabel(int drawDimensions) override { dimensionLabel = drawDimensions; }
     void closeMainWindow() override { mainWindowClosed = true; }
-    void runOnUiThread(const std::function<void()>& routine) override { calls.call(routine); }
+    void runOnUiThread(const std::function<void()>& routine) override
+    {
+        ++handOvers;
+        calls.call(routine);
+    }
     void waitForWorker(const std::atomic<bool>& running) override { waitForJob(running); }
 
     // Runs the worker's calls until it has ended; `during` runs on this
@@ -74,7 +78,9 @@ public:
     std::map<TextView, bool> tabVisible;
     std::map<StatusPanel, std::string> status;
     std::map<TextView, std::string> texts;
-    std::map<ProgressBar, int> progress;
+    const JobProgress* progress = nullptr;
+    // Routines the worker handed over to this thread.
+    std::atomic<int> handOvers{0};
     std::optional<Window> focused;
     std::optional<RunMode> highlighted;
     std::string caption;

@@ -104,6 +104,22 @@ TEST_F(DriverTest, StopEndsARewriteOrADrawingAndHandsTheWindowsBack)
     EXPECT_FALSE(ui.windowVisible[Window::Progress]);
 }
 
+// The worker stores its progress for the progress window to read: a job
+// hands over only its results and log lines, however long its string.
+TEST_F(DriverTest, ProgressIsStoredWithoutHandingItOver)
+{
+    open("axiom F\n#F->FFFFFFFFFF\n", "draw_dimensions=2\n");
+    forward(6);
+    ASSERT_NE(ui.progress, nullptr);
+    EXPECT_EQ(ui.progress->get(ProgressBar::Rewriting), 100);
+    EXPECT_EQ(ui.progress->get(ProgressBar::Interpretation), 100);
+    ui.handOvers = 0;
+    press(&StepDriver::BPrekresliClick);
+    EXPECT_EQ(ui.status[StatusPanel::Symbols], "Počet symbolov : 100000");
+    EXPECT_LT(ui.handOvers, 20);
+    EXPECT_EQ(ui.progress->get(ProgressBar::Interpretation), 100);
+}
+
 TEST_F(DriverTest, ForwardDoesNothingPastStep999OrWithoutADefinition)
 {
     state.runMode = RunMode::LSR;
