@@ -2,7 +2,9 @@ cmake_minimum_required(VERSION 3.25)
 # Checks that the code keeps to the library graph that CMake states: a file
 # includes headers only from its own folder's library and from libraries
 # that library links directly; a library links no library it never
-# includes; and no include points up the layers.
+# includes; and no include points up the layers. Our headers are included
+# by their path from src in quotes only: an include in angle brackets or one
+# that climbs with ".." would pass by the checks above.
 #
 # Run with -DSOURCE=<src folder> -DGRAPH=<file written at configure time>,
 # whose lines read "name|folder|dependency,dependency,...".
@@ -13,6 +15,14 @@ set(layers
   app views views/offscreen ui cli ui/main)
 
 file(STRINGS "${GRAPH}" entries)
+# The top folders of our libraries, as alternatives of a regular expression.
+set(our_folders "")
+foreach(layer IN LISTS layers)
+  string(REGEX REPLACE "/.*" "" top "${layer}")
+  list(APPEND our_folders "${top}")
+endforeach()
+list(REMOVE_DUPLICATES our_folders)
+string(JOIN "|" our_folders ${our_folders})
 set(failures 0)
 
 function(layer_of folder out)
@@ -46,6 +56,11 @@ foreach(entry IN LISTS entries)
   set(included "")
   file(GLOB files "${SOURCE}/${folder}/*.h" "${SOURCE}/${folder}/*.cpp")
   foreach(file IN LISTS files)
+    file(STRINGS "${file}" bypasses REGEX "^#include (<(${our_folders})/|\"[^\"]*\\.\\./)")
+    foreach(line IN LISTS bypasses)
+      message(SEND_ERROR "${file}: ${line} names our header other than by its path from src in quotes")
+      math(EXPR failures "${failures} + 1")
+    endforeach()
     file(STRINGS "${file}" lines REGEX "^#include \"")
     foreach(line IN LISTS lines)
       string(REGEX REPLACE "^#include \"([^\"]*)\".*" "\\1" header "${line}")

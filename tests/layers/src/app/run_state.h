@@ -1,0 +1,2 @@
+#pragma once
+// A header of a higher layer, for the layer check's own test.

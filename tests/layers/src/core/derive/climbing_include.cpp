@@ -1,0 +1,2 @@
+// Reaches a higher layer by climbing out of its folder.
+#include "../../app/run_state.h"
