@@ -131,6 +131,14 @@ stupňoch, pole "koef. zmeny vzdialenosti:" je násobok
 vzdialenosti. Tlačidlá pracujú len pri 3D kreslení. Po
 každom nakreslení sa kamera nastaví tak, aby bola vidieť
 celá scéna.
+V 3D okne ťahanie myšou so stlačeným ľavým tlačidlom otáča
+scénu za myšou, akoby ste ju držali: každých 10 bodov ťahu je
+jeden krok otáčania ("zmena uhlu:") vodorovne alebo zvislo.
+Koliesko myši kameru približuje (od seba) a vzďaľuje (k sebe),
+jeden zárez ako jedno stlačenie tlačidla. Myš scénu len
+prekreslí, reťazec znova nekreslí. Klávesy so šípkami v 3D
+okne stlačia tlačidlá so šípkami, klávesy + a - tlačidlá
+približovania a vzďaľovania.
 
 Vlastnosti
 Okno má záložky "Všeobecné" (symboly ignorované pri testovaní kontextu,
