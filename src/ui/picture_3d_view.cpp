@@ -85,7 +85,7 @@ void Picture3dView::initializeGL()
     const std::string asked = describe(requestedFormat());
     const std::string got = describe(context()->format());
     if (got != asked && onFormatNote) onFormatNote("OpenGL: asked for " + asked + ", got " + got);
-    renderer_ = std::make_unique<SceneRenderer>();
+    renderer_ = std::make_unique<SceneRenderer>(FrameFlushes::AtEnd);
     renderer_->initialise();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// The pace of one paint: between shapes the stop request is polled, and
-// every so many shapes what was sent so far is flushed to the GL, so that a
-// software GL draws the frame in parts instead of first storing all of it.
+// The pace of one paint: between shapes the stop request is polled, and,
+// for a picture drawn in batches, every so many shapes what was sent so far
+// is flushed to the GL, so that a software GL draws a big frame in parts
+// instead of first storing all of it. A window's paint sends the frame
+// whole: its one flush at the end is all the window system needs.
 
 #include <GL/gl.h>
 
@@ -9,15 +11,23 @@
 
 namespace sprig {
 
+enum class FrameFlushes {
+    InBatches,  // off-screen pictures of any size
+    AtEnd,      // the 3D window
+};
+
 class FramePacing {
 public:
-    explicit FramePacing(const Job* job) : job_(job) {}
+    explicit FramePacing(const Job* job, FrameFlushes flushes = FrameFlushes::InBatches)
+        : job_(job), batched_(flushes == FrameFlushes::InBatches)
+    {
+    }
 
     // After each shape: at the end of a batch flushes, unless a primitive is
     // open; false once a stop is requested.
     bool next(bool primitiveOpen = false)
     {
-        if (++sent_ >= kBatch && !primitiveOpen) {
+        if (batched_ && ++sent_ >= kBatch && !primitiveOpen) {
             glFlush();
             sent_ = 0;
         }
@@ -29,6 +39,7 @@ private:
     static constexpr int kBatch = 2048;
 
     const Job* job_;
+    bool batched_;
     int sent_ = 0;
 };
 

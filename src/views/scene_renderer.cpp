@@ -117,7 +117,7 @@ void setBackground(std::uint32_t colour)
 
 }  // namespace
 
-SceneRenderer::SceneRenderer() : quadric_(gluNewQuadric()) {}
+SceneRenderer::SceneRenderer(FrameFlushes flushes) : quadric_(gluNewQuadric()), flushes_(flushes) {}
 
 SceneRenderer::~SceneRenderer()
 {
@@ -159,7 +159,7 @@ Painted SceneRenderer::paint(const SceneView& view, const SceneRecord& scene, co
     if (!view.sceneReady.load(std::memory_order_acquire)) return Painted::Nothing;
     setBackground(backgroundColour);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    FramePacing pacing(job);
+    FramePacing pacing(job, flushes_);
     const bool finished = drawScene(view, scene, options, pacing);
     glFlush();
     return finished ? Painted::Picture : Painted::Stopped;

@@ -23,7 +23,8 @@ enum class Painted {
 
 class SceneRenderer {
 public:
-    SceneRenderer();
+    // A window's renderer flushes each frame once, at its end.
+    explicit SceneRenderer(FrameFlushes flushes = FrameFlushes::InBatches);
     ~SceneRenderer();
     SceneRenderer(const SceneRenderer&) = delete;
     SceneRenderer& operator=(const SceneRenderer&) = delete;
@@ -56,6 +57,7 @@ private:
     GLUquadric* quadric_;  // GLU_OUTSIDE between calls
     UnitShapes shapes_;
     bool culling_ = false;
+    FrameFlushes flushes_;
 };
 
 }  // namespace sprig
