@@ -46,6 +46,7 @@ TEST_F(CameraMouseTest, DragsAndTheWheelRepaintOnlyAndKeysPressTheButtons)
     window.Edit2->setText("2");
     const double fitted = camera().distance;
     const QString info = view(TextView::Information);
+    QApplication::processEvents();  // the paint of the last step
     QSignalSpy swapped(&view3d(), &QOpenGLWidget::frameSwapped);
 
     // 25 px right: two steps of "Vľavo"; then 1 px right and 45 px up: the
