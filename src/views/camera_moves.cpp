@@ -1,6 +1,7 @@
 #include "views/camera_moves.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/fixed_format.h"
 
@@ -33,7 +34,9 @@ void scaleDistance(CameraState& camera, double factor)
 }
 
 // Takes the whole steps out of `rest` and presses one of the two buttons
-// once per step, by the step's sign; the last press's response.
+// once per step, by the step's sign; the last press's response. The presses
+// are made in 3D with the scene taken as complete, so none of them asks for
+// the string to be drawn again.
 CameraResponse pressPerStep(int& rest, int unit, CameraButton forward, CameraButton backward, CameraEdits& edits,
                             CameraState& camera)
 {
