@@ -1,6 +1,7 @@
 #include "settings/options_form.h"
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
 #include <utility>
@@ -58,6 +59,16 @@ OptionsForm optionsForm(const Settings& settings)
     form.automaticLength = !settings.fixedSegmentLength;
     form.segmentLength = settings.segmentLengthText;
     form.defaultAngle = formatFixed(settings.defaultAngle);
+    return form;
+}
+
+OptionsForm startUpOptionsForm(const Settings& settings)
+{
+    OptionsForm form = optionsForm(settings);
+    char text[kFixedTextMax];
+    const std::to_chars_result written =
+        std::to_chars(text, text + sizeof text, settings.defaultAngle, std::chars_format::fixed, 1);
+    form.defaultAngle.assign(text, written.ptr);
     return form;
 }
 

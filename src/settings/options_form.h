@@ -41,6 +41,9 @@ struct OptionsForm {
 inline constexpr std::size_t kIgnoredSymbolsMax = 253;
 
 OptionsForm optionsForm(const Settings& settings);
+// The form the dialog is created with: the same, but the angle with one
+// decimal ("90.0"), as the dialog shows it until OK or Cancel rewrites it.
+OptionsForm startUpOptionsForm(const Settings& settings);
 
 // OK: the chosen values and the dialog-only settings take the form's values.
 // An angle that does not start with a number, or a step count that does not

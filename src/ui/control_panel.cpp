@@ -22,7 +22,7 @@ constexpr int kGroupGap = 5;
 
 const char* const kModeStyle[] = {
     "QPushButton { color: black; font-weight: bold; }",
-    "QPushButton { color: #ffff00; background-color: #303030; font-weight: bold; }",
+    "QPushButton { color: #ffff00; font-weight: bold; }",
 };
 
 }  // namespace

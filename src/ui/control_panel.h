@@ -17,7 +17,7 @@ class TFormOvlPan final : public QWidget {
 public:
     TFormOvlPan();
 
-    // The current mode's button in yellow on a dark face, the others black.
+    // The current mode's button with yellow text, the others black.
     void highlightMode(RunMode mode);
     void setRepeatCount(int count);
 

@@ -1,5 +1,6 @@
 #include "ui/help_window.h"
 
+#include "ui/window_placement.h"
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -11,7 +12,7 @@ TForm7::TForm7()
     setObjectName("TForm7");
     setWindowTitle("Pomoc");
     move(80, 107);
-    resize(506, 361);
+    setWholeWindowSize(*this, QSize(506, 361));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     text = new QPlainTextEdit(userManual());

@@ -14,6 +14,7 @@
 #include "ui/line_highlighter.h"
 #include "ui/menu_item.h"
 #include "ui/text_page_view.h"
+#include "ui/window_placement.h"
 
 namespace sprig {
 
@@ -58,7 +59,7 @@ TMainForm::TMainForm()
     setObjectName("TMainForm");
     setWindowTitle("Sprigwork");
     move(130, 101);
-    resize(493, 322);
+    setWholeWindowSize(*this, QSize(493, 322));
     addFileMenu();
     addPropertiesMenu();
     windowMenu = addWindowMenu(*menuBar(), {"Ovl. &panel", "Ovl. &kamery"});

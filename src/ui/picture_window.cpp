@@ -3,6 +3,7 @@
 #include <QMenuBar>
 
 #include "ui/menu_item.h"
+#include "ui/window_placement.h"
 
 namespace sprig {
 
@@ -15,7 +16,7 @@ PictureWindow::PictureWindow(const PictureWindowLook& look, QWidget* view)
 {
     setObjectName(look.objectName);
     setWindowTitle(QString::fromUtf8(look.caption));
-    resize(look.width, look.height);
+    setWholeWindowSize(*this, QSize(look.width, look.height));
     QMenu* file = menuBar()->addMenu(QString::fromUtf8("&Súbor"));
     saveItem = addMenuItem(*file, "&Uložiť obrázok", nullptr, look.savingEnabled);
     saveAsItem = addMenuItem(*file, "Uložiť obrázok &ako", nullptr, look.savingEnabled);

@@ -163,7 +163,7 @@ void Program::wireBoxes()
     windows_.error->onClosed = [this] { driver_.errorDismissed(); };
     windows_.about->onOk = [this] { windowCommands_.aboutOk(); };
     windows_.about->onClosed = [this] { windowCommands_.aboutClosed(); };
-    windows_.options->setForm(optionsForm(settings_));
+    windows_.options->setForm(startUpOptionsForm(settings_));
     windows_.options->onOk = [this] { OKBtnClick(); };
     windows_.options->onCancel = [this] { CancelBtnClick(); };
     windows_.help->onClosed = [this] { windowCommands_.helpClosed(); };

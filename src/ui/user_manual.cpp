@@ -117,20 +117,19 @@ Režimy
           Otvoriť... vyberiete súbor .str, ktorý sa nakreslí.
 Po odchode z režimu LSDr treba znova otvoriť súbor L-systému.
 
-Okná s obrázkom 2D okno ukazuje bitovú mapu, na ktorú kreslí
-korytnačka, 3D okno scénu z valcov a mnohouholníkov. Obe
-majú ponuku Súbor: "Uložiť obrázok" uloží obsah okna ako
-.bmp pod menom L-systému a číslom kroku (napríklad
-strom_007.bmp; v režime LSDr pod menom reťazca), "Uložiť
+Okná s obrázkom
+2D okno ukazuje bitovú mapu, na ktorú kreslí korytnačka, 3D okno
+scénu z valcov a mnohouholníkov. Obe majú ponuku Súbor: "Uložiť
+obrázok" uloží obsah okna ako .bmp pod menom L-systému a číslom kroku
+(napríklad strom_007.bmp; v režime LSDr pod menom reťazca), "Uložiť
 obrázok ako" pod zvoleným menom.
 
-Ovládanie kamery (Ovl. kamery) Šípky otáčajú kameru okolo
-scény, ďalšie dve tlačidlá ju približujú a vzďaľujú, "osi"
-zapína a vypína osi. Pole "zmena uhlu:" je krok otáčania v
-stupňoch, pole "koef. zmeny vzdialenosti:" je násobok
-vzdialenosti. Tlačidlá pracujú len pri 3D kreslení. Po
-každom nakreslení sa kamera nastaví tak, aby bola vidieť
-celá scéna.
+Ovládanie kamery (Ovl. kamery)
+Šípky otáčajú kameru okolo scény, ďalšie dve tlačidlá ju približujú a
+vzďaľujú, "osi" zapína a vypína osi. Pole "zmena uhlu:" je krok
+otáčania v stupňoch, pole "koef. zmeny vzdialenosti:" je násobok
+vzdialenosti. Tlačidlá pracujú len pri 3D kreslení. Po každom
+nakreslení sa kamera nastaví tak, aby bola vidieť celá scéna.
 V 3D okne ťahanie myšou so stlačeným ľavým tlačidlom otáča
 scénu za myšou, akoby ste ju držali: každých 10 bodov ťahu je
 jeden krok otáčania ("zmena uhlu:") vodorovne alebo zvislo.

@@ -1,6 +1,7 @@
 #pragma once
 // Where the windows go and what kind of window each is.
 
+class QSize;
 class QWidget;
 
 namespace sprig {
@@ -13,6 +14,10 @@ void keepAboveToolWindows(QWidget& window);
 // A dialog frame without minimise and maximise buttons, above the tool
 // windows.
 void makeDialogWindow(QWidget& window);
+// Gives the window this size with its frame: the client area is the size
+// less the frame, once the window system has framed the window (until
+// then, and where there is no frame, the client area has the whole size).
+void setWholeWindowSize(QWidget& window, const QSize& size);
 // Moves the window so that its centre is the centre of its screen.
 void centreOnScreen(QWidget& window);
 

@@ -10,10 +10,12 @@ namespace {
 
 TEST(OptionsForm, StartsWithTheDialogsInitialTextsAndStates)
 {
-    const OptionsForm form = optionsForm(Settings{});
+    const OptionsForm form = startUpOptionsForm(Settings{});
     EXPECT_EQ(form.ignoreSymbols, "{}");
     EXPECT_EQ(form.stepCount, "10");
-    EXPECT_EQ(form.defaultAngle, "90.000000");
+    // The angle shows one decimal until OK or Cancel writes it in "%f".
+    EXPECT_EQ(form.defaultAngle, "90.0");
+    EXPECT_EQ(optionsForm(Settings{}).defaultAngle, "90.000000");
     for (bool checked : {form.showDefinitionText, form.showOptionsText, form.showStringText, form.showInformation,
                          form.centred, form.automaticLength, form.widthInPixels})
         EXPECT_TRUE(checked);

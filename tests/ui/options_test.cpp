@@ -23,6 +23,7 @@ TEST_F(ProgramTest, TheOptionsDialogStoresOnOkRestoresOtherwiseAndTheNextStepUse
     click(panel().forwardButton);
     Windows& windows = program.windows();
     TOKBottomDlg& options = *windows.options;
+    EXPECT_EQ(options.Edit7->text(), "90.0");
     const auto change = [&] {
         trigger(main().optionsItem);
         EXPECT_TRUE(options.isVisible());

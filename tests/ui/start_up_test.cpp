@@ -17,20 +17,20 @@ struct WindowRow {
     const char* caption;
     int width;
     int height;
+    bool whole;  // the size of the whole window, frame and all; otherwise of the client area
     bool visible;
 };
 
-// Sizes of the client area (Qt's size of a window).
 const WindowRow kWindows[] = {
-    {Window::Main, "TMainForm", "Sprigwork", 493, 322, true},
-    {Window::About, "TAboutBox", "About Sprigwork", 298, 212, false},
-    {Window::Options, "TOKBottomDlg", "Vlastnosti", 493, 402, false},
-    {Window::Picture2d, "TForm4", "Sprigwork  - obrázok", 414, 302, false},
-    {Window::Progress, "TForm6", "Sprigwork", 321, 162, false},
-    {Window::Help, "TForm7", "Pomoc", 506, 361, false},
-    {Window::ControlPanel, "TFormOvlPan", "Ovl.panel", 104, 369, true},
-    {Window::Camera, "TFormOvl3D", "Ovl. kamery", 121, 245, true},
-    {Window::Picture3d, "TFormGL", "Sprigwork - obrázok", 435, 300, true},
+    {Window::Main, "TMainForm", "Sprigwork", 493, 322, true, true},
+    {Window::About, "TAboutBox", "About Sprigwork", 298, 212, false, false},
+    {Window::Options, "TOKBottomDlg", "Vlastnosti", 493, 402, false, false},
+    {Window::Picture2d, "TForm4", "Sprigwork  - obrázok", 414, 302, true, false},
+    {Window::Progress, "TForm6", "Sprigwork", 321, 162, false, false},
+    {Window::Help, "TForm7", "Pomoc", 506, 361, true, false},
+    {Window::ControlPanel, "TFormOvlPan", "Ovl.panel", 104, 369, false, true},
+    {Window::Camera, "TFormOvl3D", "Ovl. kamery", 121, 245, false, true},
+    {Window::Picture3d, "TFormGL", "Sprigwork - obrázok", 435, 300, true, true},
 };
 
 TEST_F(ProgramTest, StartUpShowsTheFourMainWindowsWithNothingOpen)
@@ -40,7 +40,7 @@ TEST_F(ProgramTest, StartUpShowsTheFourMainWindowsWithNothingOpen)
         SCOPED_TRACE(row.objectName);
         EXPECT_EQ(window.objectName(), row.objectName);
         EXPECT_EQ(window.windowTitle(), QString::fromUtf8(row.caption));
-        EXPECT_EQ(window.size(), QSize(row.width, row.height));
+        EXPECT_EQ(row.whole ? window.frameGeometry().size() : window.size(), QSize(row.width, row.height));
         EXPECT_EQ(window.isVisible(), row.visible);
         EXPECT_TRUE(window.isEnabled());
     }
@@ -56,8 +56,11 @@ TEST_F(ProgramTest, StartUpShowsTheFourMainWindowsWithNothingOpen)
     EXPECT_EQ(status(2), "");
     EXPECT_EQ(status(3), "LSR&D     ");
     for (int tab = 0; tab < TMainForm::kViewCount; ++tab) EXPECT_FALSE(main().tabs()->isTabVisible(tab));
-    EXPECT_TRUE(panel().BitBLSRDr->styleSheet().contains("#ffff00"));
-    EXPECT_FALSE(panel().BitBLSR->styleSheet().contains("#ffff00"));
+    // Only the text colour marks the current mode.
+    for (QPushButton* mode : {panel().BitBLSR, panel().BitBLSRDr}) mode->ensurePolished();
+    EXPECT_EQ(panel().BitBLSRDr->palette().color(QPalette::ButtonText), QColor(0xFF, 0xFF, 0x00));
+    EXPECT_EQ(panel().BitBLSR->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    EXPECT_EQ(panel().BitBLSRDr->palette().color(QPalette::Button), panel().BitBLSR->palette().color(QPalette::Button));
     EXPECT_EQ(panel().BitBLSRDr->text(), "LSR&&Dr");
     EXPECT_EQ(spokenName(panel().BitBLSRDr), "LSR&Dr");
 }
