@@ -1,9 +1,10 @@
 #include "ui/help_window.h"
 
-#include "ui/window_placement.h"
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+
+#include "ui/window_placement.h"
 
 namespace sprig {
 

@@ -97,7 +97,8 @@ Malé okno, ktoré zostáva navrchu. Zhora nadol:
   "<<"        o krok späť (zobrazí už vygenerovaný súbor, nič neprepisuje),
   "Reset"     nasledujúce ">>" začne znova od kroku 0,
   ">>"        o krok dopredu; prvé stlačenie po otvorení ukáže axiómu
-              (krok 0),
+              (krok 0); stlačí ho aj kláves Enter kdekoľvek v paneli
+              a po každom kroku má ">>" fokus,
   "10 >>"     desať krokov za sebou, každý pol sekundy po predošlom
               (počet sa nastavuje vo Vlastnostiach),
   "Prekresli" nakreslí zobrazený krok znova,
