@@ -12,6 +12,7 @@
 #include "app/run_state.h"
 #include "core/lsystem/lsystem.h"
 #include "core/result_codes.h"
+#include "platform/picture_format.h"
 #include "settings/settings.h"
 
 namespace sprig {
@@ -31,6 +32,9 @@ struct JobRecord {
     std::vector<std::string> options;
     // The settings in force, into which the job reads its options.
     Settings settings;
+    // An export's file and the format its name asks for.
+    std::string exportPath;
+    PictureFormat exportFormat = PictureFormat::Svg;
 
     // What it hands back.
     int LastResult = kDone;

@@ -14,7 +14,8 @@ namespace sprig {
 
 enum class RunMode { LSR = 0, LSRD = 1, LSDr = 2 };
 
-enum class StepJob { Show = 0, Forward = 1, Redraw = 2, Back = 3, ModeRedraw = 4 };
+// Export writes the drawing of the step shown to a file (see exportString).
+enum class StepJob { Show = 0, Forward = 1, Redraw = 2, Back = 3, ModeRedraw = 4, Export = 5 };
 
 // The last step a forward command may derive.
 inline constexpr int kMaxStep = 999;

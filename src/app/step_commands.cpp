@@ -27,11 +27,25 @@ void StepDriver::disableMainWindows()
 void StepDriver::startJob(StepJob job)
 {
     finishWorker();
+    startJob(recordOfRun(job));
+}
+
+void StepDriver::startJob(JobRecord record)
+{
     disableMainWindows();
     progress_.reset();
     ui_.setVisible(Window::Progress, true);
-    record_ = std::make_unique<JobRecord>(recordOfRun(job));
+    record_ = std::make_unique<JobRecord>(std::move(record));
     StartWorker();
+}
+
+void StepDriver::startExport(PictureFormat format, const std::string& path)
+{
+    finishWorker();
+    JobRecord record = recordOfRun(StepJob::Export);
+    record.exportFormat = format;
+    record.exportPath = path;
+    startJob(std::move(record));
 }
 
 // The job's own copy of everything it reads of the run.

@@ -73,6 +73,9 @@ public:
     // Exports the drawing of the step shown by reading its string again
     // (see exportString), on the calling thread.
     int exportShownString(PictureFormat format, const std::string& path, Job& job);
+    // The same as a job of the worker, with the progress window and Stop;
+    // the information view names the file written, a failure is shown.
+    void startExport(PictureFormat format, const std::string& path);
 
     // The step file of the step shown (see stepFileOf).
     std::string stepFile() const;
@@ -80,6 +83,8 @@ public:
 private:
     // The worker's routines, which write only the job's record.
     void runJob(MyThread& worker, JobRecord& record);
+    void runStep(MyThread& worker, JobRecord& record);
+    int exportOf(JobRecord& record, Job& job);
     // `written` holds what the job's passes counted of the files they wrote.
     void forward(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written);
     void endFailedJob(int code);
@@ -90,8 +95,10 @@ private:
 
     // The user-interface routines.
     JobRecord recordOfRun(StepJob job);
+    void startJob(JobRecord record);
     void takeResults();
     void endJob();
+    void endExport(int code, const std::string& path);
     void showJobError(int code);
     void ShowStepResult();
     void ShowDrawResult();

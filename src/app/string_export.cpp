@@ -1,6 +1,8 @@
 #include "app/string_export.h"
 
+#include "app/result_messages.h"
 #include "app/step_driver.h"
+#include "app/user_interface.h"
 #include "core/derive/string_file_name.h"
 #include "core/result_codes.h"
 #include "platform/file_failure.h"
@@ -29,25 +31,51 @@ int exportString(PictureFormat format, const StringExport& request)
 
 int StepDriver::exportShownString(PictureFormat format, const std::string& path, Job& job)
 {
+    finishWorker();
+    JobRecord record = recordOfRun(StepJob::Export);
+    record.exportFormat = format;
+    record.exportPath = path;
+    const int code = exportOf(record, job);
+    state_.report = record.report;
+    return code;
+}
+
+// On the worker, or on the calling thread when no worker runs.
+int StepDriver::exportOf(JobRecord& record, Job& job)
+{
+    forgetFileFailure();
     // Drawing the step deleted its homomorphism file: it is made again.
-    const bool homomorphism = state_.runMode == RunMode::LSRD && settings_.hasHomomorphism;
+    const bool homomorphism = record.runMode == RunMode::LSRD && settings_.hasHomomorphism;
     if (homomorphism) {
-        if (const int code = deriveHomomorphism(job)) return code;
+        std::optional<WrittenString> written;
+        if (const int code = deriveStrings(job, record, true, written)) return code;
     }
     const std::string shown =
-        homomorphism ? StringFileName(basePath(state_.definitionPath), state_.StepsDone - 1, kHomomorphismExt)
-                     : stepFile();
-    const StringExport request{path,
-                               shown,
-                               homomorphism,
-                               state_.symbolCount,
-                               settings_,
-                               job,
-                               targets_.areaWidth,
-                               targets_.areaHeight,
-                               targets_.penColour,
-                               targets_.backgroundColour};
-    return exportString(format, request);
+        homomorphism ? StringFileName(basePath(record.definitionPath), record.StepsDone - 1, kHomomorphismExt)
+                     : stepFileOf(record.runMode, record.definitionPath, record.stringPath, record.StepsDone);
+    const StringExport request{record.exportPath,  shown,
+                               homomorphism,       record.symbolCount,
+                               settings_,          job,
+                               targets_.areaWidth, targets_.areaHeight,
+                               targets_.penColour, targets_.backgroundColour};
+    return exportString(record.exportFormat, request);
+}
+
+// An export's end on the user-interface thread: the file written is named,
+// a stopped export leaves nothing to say, a failure is shown.
+void StepDriver::endExport(int code, const std::string& path)
+{
+    if (code == kDone || code == kStopped) {
+        if (code == kDone) ui_.appendLog("Exported: " + path);
+        ui_.setVisible(Window::Progress, false);
+        endView(pictureWindow());
+        return;
+    }
+    const bool drawing = code == kIoError || code == kOutOfMemory;
+    const ResultMessage message = code == kGraphicsError ? saveErrorMessage(path, lastFileFailure())
+                                  : drawing              ? drawErrorMessage(code)
+                                                         : jobErrorMessage(code, state_.report.ErrorRow);
+    showFailure(message.dialog, message.logLine);
 }
 
 }  // namespace sprig

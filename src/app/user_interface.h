@@ -43,7 +43,9 @@ enum class TextView { Definition, Options, String, Information };
 
 enum class StatusPanel { Symbols, Length, Parametric, Mode };
 
-enum class FileDialog { OpenDefinition, SaveDefinition, OpenString, SaveString, SavePicture };
+// The picture windows' save dialogs offer the formats of their drawing
+// dimension; the name returned ends in the extension of one of them.
+enum class FileDialog { OpenDefinition, SaveDefinition, OpenString, SaveString, SavePicture2d, SavePicture3d };
 
 class UserInterface {
 public:

@@ -40,6 +40,20 @@ void StepDriver::onUi(const std::function<void()>& routine)
 
 void StepDriver::runJob(MyThread& worker, JobRecord& record)
 {
+    if (record.job == StepJob::Export) {
+        const int code = exportOf(record, worker);
+        onUi([this, code, &record] { endExport(code, record.exportPath); });
+    } else {
+        runStep(worker, record);
+    }
+    // Handed over, so that a user-interface thread waiting for the worker
+    // sees it end at once.
+    onUi([this] { endJob(); });
+}
+
+// Reads the options, rewrites (forward only), then shows the step.
+void StepDriver::runStep(MyThread& worker, JobRecord& record)
+{
     record.LastResult = ReadOptions(record.definition, record.options, record.settings, record.report.ErrorRow, worker);
     if (record.LastResult != kDone) {
         onUi([&] { showJobError(record.LastResult); });
@@ -58,9 +72,6 @@ void StepDriver::runJob(MyThread& worker, JobRecord& record)
         if (record.job == StepJob::Back || record.job == StepJob::ModeRedraw)
             onUi([this] { endView(Window::ControlPanel); });
     }
-    // Handed over, so that a user-interface thread waiting for the worker
-    // sees it end at once.
-    onUi([this] { endJob(); });
 }
 
 void StepDriver::forward(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written)

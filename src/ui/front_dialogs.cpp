@@ -6,7 +6,7 @@
 
 namespace sprig {
 
-QString askFileName(QWidget* parent, const FileDialogLook& look)
+QString askFileName(QWidget* parent, const FileDialogLook& look, QString* chosenFilter)
 {
     QFileDialog dialog(parent, QString(), QString(), look.filter);
     dialog.setOptions(look.options | QFileDialog::DontUseNativeDialog);
@@ -14,6 +14,7 @@ QString askFileName(QWidget* parent, const FileDialogLook& look)
     dialog.setFileMode(look.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     keepAboveToolWindows(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (chosenFilter) *chosenFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 

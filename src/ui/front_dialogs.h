@@ -18,8 +18,9 @@ struct FileDialogLook {
     QFileDialog::Options options = {};
 };
 
-// The chosen path, or an empty one when the dialog is cancelled.
-QString askFileName(QWidget* parent, const FileDialogLook& look);
+// The chosen path, or an empty one when the dialog is cancelled; the filter
+// chosen too, when asked for.
+QString askFileName(QWidget* parent, const FileDialogLook& look, QString* chosenFilter = nullptr);
 // The chosen colour, or an invalid one when the dialog is cancelled.
 QColor askColour(QWidget* parent, const QColor& initial);
 

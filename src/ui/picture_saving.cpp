@@ -1,8 +1,11 @@
 #include "ui/picture_saving.h"
 
+#include <QImage>
+
 #include "app/result_messages.h"
 #include "app/step_driver.h"
 #include "platform/qt/image_bmp.h"
+#include "platform/qt/image_png.h"
 #include "views/picture_name.h"
 
 namespace sprig {
@@ -18,16 +21,21 @@ void PictureSaving::saveNumbered(const QImage& picture)
                                                    : stringPictureName(state_.stringPath));
 }
 
-void PictureSaving::saveAs(const QImage& picture)
+void PictureSaving::saveAs(int drawDimensions, const std::function<QImage()>& picture)
 {
-    if (const std::optional<std::string> chosen = ui_.chooseFile(FileDialog::SavePicture))
-        write(picture, chosenPictureName(*chosen));
+    const FileDialog dialog = drawDimensions == 2 ? FileDialog::SavePicture2d : FileDialog::SavePicture3d;
+    const std::optional<std::string> chosen = ui_.chooseFile(dialog);
+    if (!chosen) return;
+    const std::string path = chosenPictureName(*chosen, drawDimensions);
+    const PictureFormat format = pictureFormatOf(path).value_or(PictureFormat::Bmp);
+    if (format == PictureFormat::Bmp || format == PictureFormat::Png) write(picture(), path, format);
+    else driver_.startExport(format, path);
 }
 
-void PictureSaving::write(const QImage& picture, const std::string& path)
+void PictureSaving::write(const QImage& picture, const std::string& path, PictureFormat format)
 {
     forgetFileFailure();
-    if (writeImageBmp(path, picture)) return;
+    if (format == PictureFormat::Png ? writeImagePng(path, picture) : writeImageBmp(path, picture)) return;
     const ResultMessage message = saveErrorMessage(path, lastFileFailure());
     driver_.showFailure(message.dialog, message.logLine);
 }

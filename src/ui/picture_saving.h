@@ -4,7 +4,10 @@
 // and step or under one the user chooses. The file is written whole or not
 // at all, and one that cannot be written is reported.
 
+#include <functional>
 #include <string>
+
+#include "platform/picture_format.h"
 
 class QImage;
 
@@ -19,11 +22,13 @@ public:
     PictureSaving(const RunState& state, UserInterface& ui, StepDriver& driver);
 
     void saveNumbered(const QImage& picture);
-    // Nothing is written when the dialog is cancelled.
-    void saveAs(const QImage& picture);
+    // Nothing is written when the dialog is cancelled. A bitmap or a PNG is
+    // what the window shows; SVG, OBJ and PLY are exported from the string
+    // by a job of the worker.
+    void saveAs(int drawDimensions, const std::function<QImage()>& picture);
 
 private:
-    void write(const QImage& picture, const std::string& path);
+    void write(const QImage& picture, const std::string& path, PictureFormat format = PictureFormat::Bmp);
 
     const RunState& state_;
     UserInterface& ui_;

@@ -36,16 +36,16 @@ void wire(Sender* sender, Signal signal, Command command)
 
 // A picture window's two saving commands, each with what the window shows
 // once no worker draws into it.
-void wireSaving(PictureWindow& window, PictureSaving& saving, StepDriver& driver,
+void wireSaving(PictureWindow& window, int drawDimensions, PictureSaving& saving, StepDriver& driver,
                 const std::function<QImage()>& picture)
 {
     wire(window.saveItem, &QAction::triggered, [&saving, &driver, picture] {
         driver.finishWorker();
         saving.saveNumbered(picture());
     });
-    wire(window.saveAsItem, &QAction::triggered, [&saving, &driver, picture] {
+    wire(window.saveAsItem, &QAction::triggered, [&saving, &driver, picture, drawDimensions] {
         driver.finishWorker();
-        saving.saveAs(picture());
+        saving.saveAs(drawDimensions, picture);
     });
 }
 
@@ -173,8 +173,8 @@ void Program::wirePictureWindows()
 {
     Picture2dView* view2d = windows_.picture2dView;
     Picture3dView* view3d = windows_.picture3dView;
-    wireSaving(*windows_.picture2d, pictures_, driver_, [view2d] { return view2d->grab().toImage(); });
-    wireSaving(*windows_.picture3d, pictures_, driver_, [view3d] { return view3d->picture(); });
+    wireSaving(*windows_.picture2d, 2, pictures_, driver_, [view2d] { return view2d->grab().toImage(); });
+    wireSaving(*windows_.picture3d, 3, pictures_, driver_, [view3d] { return view3d->picture(); });
     view3d->onFormatNote = [this](const std::string& line) { ui_.appendLog(line); };
     windows_.camera->onPress = [this](CameraButton button) { pressCamera(button); };
     view3d->onKey = [this](CameraButton button) { pressCamera(button); };

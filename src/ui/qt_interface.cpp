@@ -30,6 +30,7 @@
 #include "ui/windows.h"
 #include "views/camera_moves.h"
 #include "views/fit_view.h"
+#include "views/picture_name.h"
 
 namespace sprig {
 
@@ -47,6 +48,8 @@ QString fileTextForView(const std::string& bytes) { return decodeCp1250(bytes).r
 
 std::string fileTextFromView(QString text) { return encodeCp1250(text.replace(kCarriageReturnSymbol, '\r')); }
 
+int dimensionsOf(FileDialog dialog) { return dialog == FileDialog::SavePicture2d ? 2 : 3; }
+
 FileDialogLook dialogLook(FileDialog dialog)
 {
     switch (dialog) {
@@ -54,9 +57,23 @@ FileDialogLook dialogLook(FileDialog dialog)
     case FileDialog::SaveDefinition: return {QString::fromUtf8("L-systém súbor (*.ls)"), true};
     case FileDialog::OpenString: return {QString::fromUtf8("Reťazec L-systému (*.str)"), false};
     case FileDialog::SaveString: return {QString::fromUtf8("Reťazec L-systému (*.str)"), true};
-    case FileDialog::SavePicture: return {"Bitmaps (*.bmp)", true, QFileDialog::DontConfirmOverwrite};
+    case FileDialog::SavePicture2d:
+    case FileDialog::SavePicture3d: {
+        QStringList filters;
+        for (const PictureFilter& filter : pictureFilters(dimensionsOf(dialog)))
+            filters << QString::fromStdString(filter.text);
+        return {filters.join(";;"), true, QFileDialog::DontConfirmOverwrite};
+    }
     }
     return {};
+}
+
+// The extension of the picture filter chosen, the bitmap's when none is.
+std::string extensionOf(const QString& chosenFilter, int drawDimensions)
+{
+    for (const PictureFilter& filter : pictureFilters(drawDimensions))
+        if (chosenFilter == QString::fromStdString(filter.text)) return filter.extension;
+    return ".bmp";
 }
 
 }  // namespace
@@ -187,9 +204,13 @@ std::optional<std::string> QtInterface::chooseFile(FileDialog dialog)
 
 std::optional<std::string> QtInterface::askUser(FileDialog dialog) const
 {
-    const QString path = askFileName(windows_.main.get(), dialogLook(dialog));
+    QString filter;
+    const QString path = askFileName(windows_.main.get(), dialogLook(dialog), &filter);
     if (path.isEmpty()) return std::nullopt;
-    return QFile::encodeName(path).toStdString();
+    const std::string name = QFile::encodeName(path).toStdString();
+    if (dialog != FileDialog::SavePicture2d && dialog != FileDialog::SavePicture3d) return name;
+    const int dimensions = dimensionsOf(dialog);
+    return chosenPictureName(name, dimensions, extensionOf(filter, dimensions));
 }
 
 void QtInterface::beep() { QApplication::beep(); }

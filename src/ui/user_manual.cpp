@@ -123,7 +123,9 @@ Okná s obrázkom
 scénu z valcov a mnohouholníkov. Obe majú ponuku Súbor: "Uložiť
 obrázok" uloží obsah okna ako .bmp pod menom L-systému a číslom kroku
 (napríklad strom_007.bmp; v režime LSDr pod menom reťazca), "Uložiť
-obrázok ako" pod zvoleným menom.
+obrázok ako" pod zvoleným menom ako .bmp alebo .png, v 2D okne aj ako
+.svg a v 3D okne ako .obj alebo .ply; tie sa zapíšu z reťazca kroku
+znova, s oknom priebehu a tlačidlom Stop.
 
 Ovládanie kamery (Ovl. kamery)
 Šípky otáčajú kameru okolo scény, ďalšie dve tlačidlá ju približujú a

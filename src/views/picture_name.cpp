@@ -13,6 +13,23 @@ std::string numberedPictureName(const std::string& definitionPath, int step)
 
 std::string stringPictureName(const std::string& stringPath) { return basePath(stringPath) + ".bmp"; }
 
-std::string chosenPictureName(const std::string& name) { return name.ends_with(".bmp") ? name : name + ".bmp"; }
+std::vector<PictureFilter> pictureFilters(int drawDimensions)
+{
+    std::vector<PictureFilter> filters{{"Bitmaps (*.bmp)", ".bmp"}, {"PNG (*.png)", ".png"}};
+    if (drawDimensions == 2) {
+        filters.push_back({"SVG (*.svg)", ".svg"});
+    } else {
+        filters.push_back({"Wavefront OBJ (*.obj)", ".obj"});
+        filters.push_back({"PLY (*.ply)", ".ply"});
+    }
+    return filters;
+}
+
+std::string chosenPictureName(const std::string& name, int drawDimensions, const std::string& chosenExtension)
+{
+    for (const PictureFilter& filter : pictureFilters(drawDimensions))
+        if (name.ends_with(filter.extension)) return name;
+    return name + chosenExtension;
+}
 
 }  // namespace sprig

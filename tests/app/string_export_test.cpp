@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "driver_fixture.h"
+
 #include "core/result_codes.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
@@ -41,6 +45,31 @@ TEST(StringExport, AStoppedSvgLeavesNoFileAndNoHomomorphismFile)
             temporary ? std::vector<std::string>{"row.svg"} : std::vector<std::string>{"row.str", "row.svg"};
         EXPECT_EQ(dir.names(), left);
     }
+}
+
+// The desktop program exports as a job of the worker: the file is named in
+// the information view and the windows come back; a file that cannot be
+// written is shown with its name and the reason, and nothing is left.
+TEST_F(DriverTest, AnExportJobNamesItsFileOrShowsWhyItFailed)
+{
+    open("axiom F+F\n", "draw_dimensions=2\n");
+    forward(1);
+    driver.startExport(PictureFormat::Svg, path("p.svg"));
+    ui.waitForJob(state.threadRunning);
+    EXPECT_EQ(TempDir::read(path("p.svg")).rfind("<?xml", 0), 0u);
+    EXPECT_EQ(ui.log.back(), "Exported: " + path("p.svg"));
+    EXPECT_FALSE(ui.windowVisible[Window::Progress]);
+    EXPECT_TRUE(ui.enabled(Window::Main) && ui.enabled(Window::ControlPanel));
+    EXPECT_TRUE(ui.errors.empty());
+
+    const std::string blocked = path("blocked") + "/p.svg";
+    driver.startExport(PictureFormat::Svg, blocked);
+    ui.waitForJob(state.threadRunning);
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(ui.errors[0], "Chyba : súbor sa nepodarilo uložiť\n" + blocked);
+    EXPECT_EQ(ui.log.back().rfind("Error: file not saved: " + blocked + ": ", 0), 0u) << ui.log.back();
+    EXPECT_FALSE(ui.enabled(Window::Main));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"p.ls", "p.op", "p.svg", "p_000.stt"}));
 }
 
 }  // namespace

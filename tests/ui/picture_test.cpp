@@ -2,6 +2,7 @@
 // same step, size and camera: the same pixels in 2D, and in 3D the same
 // picture as the off-screen renderer's up to a few stray pixels.
 
+#include <QImageReader>
 #include <QLineEdit>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "program_fixture.h"
 #include "ui/camera_window.h"
 #include "ui/picture_window.h"
+#include "ui/progress_window.h"
 #include "ui/windows.h"
 
 namespace sprig::testing {
@@ -114,6 +116,35 @@ TEST_F(PictureTest, The3dWindowMatchesTheOffscreenPictureAfterEveryCameraMove)
     stepAgain();
     const auto [saved, batch] = savedAndBatch(*program.windows().picture3d, "");
     EXPECT_LE(differingPixels(saved, batch), saved.width() * saved.height() / kStrayPixelsPer);
+}
+
+// "Uložiť obrázok ako" writes the format the chosen name asks for: a PNG of
+// what the window shows, the very pixels of its bitmap, and an SVG of the 2D
+// drawing as a job of the worker, named in the information view.
+TEST_F(ProgramTest, SaveAsWritesTheFormatTheNameAsksFor)
+{
+    open(dir.write("leaf.ls", "axiom F+F\n"));
+    click(panel().forwardButton);
+    for (const char* name : {"leaf.png", "leaf"}) {
+        chosenFile = dir.file(name);
+        trigger(program.windows().picture3d->saveAsItem);
+    }
+    QImageReader reader(QString::fromStdString(dir.file("leaf.png")));
+    EXPECT_EQ(reader.format(), "png");
+    const QImage png = reader.read();
+    ASSERT_FALSE(png.isNull());
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
+              QImage(QString::fromStdString(dir.file("leaf.bmp"))).convertToFormat(QImage::Format_RGB32));
+
+    dir.write("flat.op", "draw_dimensions=2\n");
+    open(dir.write("flat.ls", "axiom F+F\n"));
+    click(panel().forwardButton);
+    chosenFile = dir.file("flat.svg");
+    trigger(program.windows().picture2d->saveAsItem);
+    EXPECT_EQ(lastLogLine().toStdString(), "Exported: " + chosenFile);
+    EXPECT_EQ(TempDir::read(chosenFile).rfind("<?xml", 0), 0u);
+    EXPECT_TRUE(main().isEnabled());
+    EXPECT_FALSE(program.windows().progress->isVisible());
 }
 
 // Edits that do not start with a number keep their values; a picture that
