@@ -1,5 +1,7 @@
 #include "app/result_messages.h"
 
+#include <string_view>
+
 #include "core/result_codes.h"
 
 namespace sprig {
@@ -24,6 +26,35 @@ ResultMessage jobErrorMessage(int code, int errorRow)
                 "Error: syntax error in L-system file, row " + row};
     default: return {std::to_string(code), "Error: error number " + std::to_string(code)};
     }
+}
+
+namespace {
+
+// The definition readers' details, in English like the log.
+struct DetailText {
+    std::string_view slovak;
+    const char* english;
+};
+
+constexpr DetailText kDetails[] = {
+    {"Axiom musí obsahovať aspoň 1 symbol", "the axiom needs at least 1 symbol"},
+    {"Za ignore musí nasledovať aspoň 1 symbol", "at least 1 symbol must follow ignore"},
+    {"Za ignore môže nasledovať max. 99 symbolov", "at most 99 symbols may follow ignore"},
+    {"Riadok musí obsahovať znak '='", "the line needs a '='"},
+    {"Chýba číselná hodnota konštanty", "the constant has no value"},
+    {"Chýba názov konštanty", "the constant has no name"},
+    {"Za angle chýba číselná hodnota", "a number must follow angle"},
+    {"Chybný zápis číselnej hodnoty", "the number is not written correctly"},
+};
+
+}  // namespace
+
+std::string errorRowTip(const std::string& logLine, const std::string& problem)
+{
+    if (problem.empty()) return logLine;
+    for (const DetailText& detail : kDetails)
+        if (detail.slovak == problem) return logLine + ": " + detail.english;
+    return logLine + ": " + problem;
 }
 
 ResultMessage drawErrorMessage(int drawResult)

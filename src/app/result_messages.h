@@ -18,6 +18,10 @@ struct ResultMessage {
 // of the two codes that name a row.
 ResultMessage jobErrorMessage(int code, int errorRow);
 
+// The tool tip of the row a syntax error names: the log line, then what the
+// reader found wrong in the row, in English, when it says.
+std::string errorRowTip(const std::string& logLine, const std::string& problem);
+
 // For a drawing result other than kDone and kStopped.
 ResultMessage drawErrorMessage(int drawResult);
 

@@ -100,6 +100,8 @@ private:
     void endJob();
     void endExport(int code, const std::string& path);
     void showJobError(int code);
+    void markErrorRow(TextView view, const std::string& logLine);
+    void clearErrorRows();
     void ShowStepResult();
     void ShowDrawResult();
     void endForward();

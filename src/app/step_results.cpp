@@ -8,9 +8,11 @@
 #include "app/result_messages.h"
 #include "app/step_driver.h"
 #include "app/user_interface.h"
+#include "core/lsystem/definition_line.h"
 #include "platform/byte_file.h"
 #include "platform/fixed_format.h"
 #include "platform/text_lines.h"
+#include "settings/option_line.h"
 #include "settings/settings.h"
 
 namespace sprig {
@@ -52,7 +54,31 @@ void StepDriver::showFailure(const std::string& dialog, const std::string& logLi
 void StepDriver::showJobError(int code)
 {
     const ResultMessage message = jobErrorMessage(code, state_.report.ErrorRow);
+    if (code == kDefinitionLineError) markErrorRow(TextView::Definition, message.logLine);
+    if (code == kOptionsSyntaxError) markErrorRow(TextView::Options, message.logLine);
     showFailure(message.dialog, message.logLine);
+}
+
+// The row's tool tip says what the reader of that view finds wrong in it,
+// asked again of the row as it stands: a default line stores no detail, so
+// the parser's last one may be an earlier row's.
+void StepDriver::markErrorRow(TextView view, const std::string& logLine)
+{
+    const int row = state_.report.ErrorRow;
+    const std::vector<std::string> lines = ui_.lines(view);
+    if (row < 1 || row > static_cast<int>(lines.size())) return;
+    const std::string& line = lines[static_cast<std::size_t>(row - 1)];
+    const std::string problem =
+        view == TextView::Definition ? inspectDefinitionLine(line).problem : inspectOptionLine(line).problem;
+    ui_.markErrorRow(view, row, errorRowTip(logLine, problem));
+}
+
+// A job that has come as far as showing its step read the options without
+// error, and the definition too when it derived or ran the homomorphism pass.
+void StepDriver::clearErrorRows()
+{
+    ui_.markErrorRow(TextView::Options, 0, "");
+    if (record_->job == StepJob::Forward || state_.homomorphismShown) ui_.markErrorRow(TextView::Definition, 0, "");
 }
 
 void StepDriver::endForward()
@@ -100,6 +126,7 @@ void StepDriver::applyDimension()
 
 void StepDriver::ShowStepResult()
 {
+    clearErrorRows();
     ui_.setEnabled(Control::SaveStringItems, true);
     ui_.setEnabled(Control::SaveStringButton, true);
     const std::string file = stepFile();

@@ -73,6 +73,11 @@ public:
     virtual void setEditable(TextView view, bool editable) = 0;
     virtual void setText(TextView view, const std::string& text) = 0;
     virtual std::vector<std::string> lines(TextView view) = 0;
+    // The row (1-based) of the definition or options view where a job found
+    // a syntax error: shows the view's page, marks the row, scrolls to it and
+    // puts the cursor at its start; detail is the row's tool tip. Row 0
+    // clears the mark; the next edit of the view clears it as well.
+    virtual void markErrorRow(TextView view, int row, const std::string& detail) = 0;
     // Appends a line to the information view.
     virtual void appendLog(std::string_view line) = 0;
     // The progress window shows these values from now on, reading them as

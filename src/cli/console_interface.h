@@ -55,6 +55,8 @@ public:
     void setTabVisible(TextView, bool) override {}
     void setViewVisible(TextView, bool) override {}
     void setEditable(TextView, bool) override {}
+    // The error line names the row already.
+    void markErrorRow(TextView, int, const std::string&) override {}
     void setText(TextView view, const std::string& text) override;
     std::vector<std::string> lines(TextView view) override;
     void appendLog(std::string_view line) override;

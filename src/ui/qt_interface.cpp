@@ -186,6 +186,12 @@ std::vector<std::string> QtInterface::lines(TextView which)
     return result;
 }
 
+void QtInterface::markErrorRow(TextView which, int row, const std::string& detail)
+{
+    if (row) windows_.main->tabs()->setCurrentIndex(static_cast<int>(which));
+    view(which).markRow(row, QString::fromStdString(detail));
+}
+
 void QtInterface::appendLog(std::string_view line)
 {
     view(TextView::Information).appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));

@@ -45,6 +45,7 @@ public:
     void setEditable(TextView view, bool editable) override;
     void setText(TextView view, const std::string& text) override;
     std::vector<std::string> lines(TextView view) override;
+    void markErrorRow(TextView view, int row, const std::string& detail) override;
     void appendLog(std::string_view line) override;
     void followProgress(const JobProgress& progress) override;
     void showError(const std::string& text) override;

@@ -53,6 +53,40 @@ TEST_F(DriverTest, EachFailureShowsItsTextsAndKeepsTheWindowsDisabledUntilDismis
     }
 }
 
+// A syntax error marks its row with what the row's reader finds wrong
+// there; a job that reads the texts without error takes the marks away.
+TEST_F(DriverTest, ASyntaxErrorMarksItsRowUntilAJobReadsTheTextWell)
+{
+    const struct {
+        const char* definition;
+        const char* options;
+        TextView view;
+        int row;
+        const char* tip;
+    } cases[] = {
+        {"axiom F\n\nignore\n", "", TextView::Definition, 3,
+         "Error: syntax error in L-system file, row 3: at least 1 symbol must follow ignore"},
+        // A default line stores no detail, so the one before is not shown.
+        {"axiom F\ndefault U(1\n", "", TextView::Definition, 2, "Error: syntax error in L-system file, row 2"},
+        {"axiom F\n", "draw_dimensions=2\nDraw_ground=on\n", TextView::Options, 2,
+         "Error: syntax error in options file, row 2: unknown key"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.definition);
+        ui.marks.clear();
+        open(c.definition, c.options);
+        forward(1);
+        driver.errorDismissed();
+        EXPECT_EQ(ui.marks.size(), 1u);
+        EXPECT_EQ(ui.marks[c.view], std::make_pair(c.row, std::string(c.tip)));
+    }
+    ui.texts[TextView::Options] = "draw_dimensions=2\n";
+    forward(1);
+    EXPECT_EQ(state.LastResult, kDone);
+    EXPECT_EQ(ui.marks[TextView::Options].first, 0);
+    EXPECT_EQ(ui.marks[TextView::Definition].first, 0);
+}
+
 // An options error aborts every kind of job before anything is rewritten or drawn.
 TEST_F(DriverTest, AnOptionsErrorAbortsEveryJob)
 {

@@ -34,6 +34,7 @@ public:
     void setEditable(TextView, bool) override {}
     void setText(TextView view, const std::string& text) override { texts[view] = text; }
     std::vector<std::string> lines(TextView view) override { return splitLines(texts[view]); }
+    void markErrorRow(TextView view, int row, const std::string& detail) override { marks[view] = {row, detail}; }
     void appendLog(std::string_view line) override { log.emplace_back(line); }
     void followProgress(const JobProgress& followed) override { progress = &followed; }
     void showError(const std::string& text) override { errors.push_back(text); }
@@ -78,6 +79,7 @@ public:
     std::map<TextView, bool> tabVisible;
     std::map<StatusPanel, std::string> status;
     std::map<TextView, std::string> texts;
+    std::map<TextView, std::pair<int, std::string>> marks;
     const JobProgress* progress = nullptr;
     // Routines the worker handed over to this thread.
     std::atomic<int> handOvers{0};

@@ -1,8 +1,11 @@
 // The definition and options views as an editor: row numbers, the parts of
 // the lines in their formats, and the row of a syntax error marked.
 
+#include <QHelpEvent>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolTip>
 
 #include "program_fixture.h"
 #include "ui/line_formats.h"
@@ -91,6 +94,52 @@ TEST_F(EditorTest, ColouringChangesNoByteOfTheText)
     trigger(main().saveDefinitionItem);
     EXPECT_EQ(TempDir::read(path), definition);
     EXPECT_EQ(TempDir::read(dir.file("bytes.op")), options);
+}
+
+// A 111 after the homomorphism line far down the definition, and a 155 in
+// an options row longer than the line limit: each shows its page with the
+// row marked, in sight and with the cursor at its start, and its tool tip.
+TEST_F(EditorTest, TheRowOfASyntaxErrorIsMarkedUntilTheViewIsEdited)
+{
+    const struct {
+        std::string definition;
+        std::string options;
+        TextView view;
+        int row;
+        const char* tip;
+    } cases[] = {
+        {"axiom F\n" + std::string(150, '\n') + "homomorphism\n#F->G\nangle x\n", "", TextView::Definition, 154,
+         "Error: syntax error in L-system file, row 154: the number is not written correctly"},
+        {"axiom F\n", "// long\ndistance=x" + std::string(300, '1') + "\n", TextView::Options, 2,
+         "Error: syntax error in options file, row 2: a number expected after distance="},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tip);
+        dir.write("p.op", c.options);
+        open(dir.write("p.ls", c.definition));
+        click(panel().forwardButton);
+        click(error().okButton);
+        TextPageView& shown = page(c.view);
+        EXPECT_EQ(main().tabs()->currentIndex(), static_cast<int>(c.view));
+        EXPECT_EQ(shown.markedRow(), c.row);
+        ASSERT_EQ(shown.extraSelections().size(), 1);
+        EXPECT_EQ(shown.extraSelections()[0].cursor.blockNumber(), c.row - 1);
+        EXPECT_EQ(shown.textCursor().blockNumber(), c.row - 1);
+        EXPECT_EQ(shown.textCursor().positionInBlock(), 0);
+        const QPoint where = shown.cursorRect().center();
+        EXPECT_TRUE(shown.viewport()->rect().contains(where));
+        QHelpEvent help(QEvent::ToolTip, where, shown.viewport()->mapToGlobal(where));
+        QApplication::sendEvent(shown.viewport(), &help);
+        EXPECT_EQ(QToolTip::text().toStdString(), c.tip);
+        EXPECT_EQ(shown.rowToolTip(c.row - 1), "");
+
+        // Any edit of the view takes the mark away once it has been told.
+        shown.setFocus();
+        QTest::keyClick(&shown, Qt::Key_Space);
+        QApplication::processEvents();
+        EXPECT_EQ(shown.markedRow(), 0);
+        EXPECT_TRUE(shown.extraSelections().isEmpty());
+    }
 }
 
 }  // namespace
