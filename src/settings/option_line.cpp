@@ -67,8 +67,10 @@ private:
     // value is marked and the problem names the choices.
     bool keyWithChoice(std::string_view text, std::string_view key, bool accepted, const char* choices)
     {
-        part(OptionPart::Key, 0, key.size());
-        part(accepted ? OptionPart::Value : OptionPart::Error, key.size(), text.size());
+        // With no value at all, the key itself is marked.
+        const std::size_t valueStart = key.size() < text.size() ? key.size() : 0;
+        part(OptionPart::Key, 0, valueStart);
+        part(accepted ? OptionPart::Value : OptionPart::Error, valueStart, text.size());
         if (!accepted) result_.problem = std::string(choices) + " expected after " + std::string(key);
         return true;
     }

@@ -1,8 +1,12 @@
-// Any bytes as an options text, with the same bytes as the definition text.
+// Any bytes as an options text, with the same bytes as the definition text;
+// each line inspected for the view, whose marks must agree with its verdict.
 
+#include <cstdlib>
 #include <string_view>
 
+#include "line_parts_check.h"
 #include "platform/job.h"
+#include "settings/option_line.h"
 #include "settings/options_file.h"
 #include "split_lines.h"
 
@@ -13,5 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sprig::SilentJob job;
     int errorRow = 0;
     sprig::ReadOptions(lines, lines, settings, errorRow, job);
+    for (const std::string& line : lines) {
+        const sprig::OptionLine inspected = sprig::inspectOptionLine(line);
+        checkLineParts(inspected.parts, line);
+        if (inspected.problem.empty() == hasPart(inspected.parts, sprig::OptionPart::Error)) std::abort();
+    }
     return 0;
 }

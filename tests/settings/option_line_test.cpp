@@ -25,6 +25,7 @@ TEST(InspectOptionLine, PartsAndProblemsFollowTheReader)
         {"draw_dimensions=4", "KKKKKKKKKKKKKKKK!", "2 or 3 expected after draw_dimensions="},
         {"distance=12.5cm", "KKKKKKKKKVVVV__", ""},
         {"distance=abc", "KKKKKKKKK!!!", "a number expected after distance="},
+        {"distance=", "!!!!!!!!!", "a number expected after distance="},
         {" // c", ".////", ""},
         {"", "", ""},
         {cut, "KKKKKKKKKKKKVV" + std::string(240, '.') + "_", ""},

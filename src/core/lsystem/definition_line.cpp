@@ -35,6 +35,16 @@ public:
 private:
     void part(DefinitionPart kind, std::size_t from, std::size_t to) { addPart(result_.parts, line_, kind, from, to); }
 
+    // A refused line: what follows its first `head` characters is wrong, or
+    // the head itself when nothing follows.
+    void markWrong(std::size_t head)
+    {
+        const std::size_t size = line_.text.size();
+        const std::size_t wrong = head < size ? head : 0;
+        part(line_.text[0] == '#' ? DefinitionPart::RuleMark : DefinitionPart::Keyword, 0, wrong);
+        part(DefinitionPart::Error, wrong, size);
+    }
+
     void readKeyword(const Keyword& keyword)
     {
         const std::size_t size = line_.text.size();
@@ -42,10 +52,7 @@ private:
         LSystem model;
         ParseReport report;
         if (keyword.read(std::string_view(line_.text).substr(restStart), model, report)) {
-            // With nothing after it, the keyword itself is what is wrong.
-            const std::size_t wrong = restStart < size ? restStart : 0;
-            part(DefinitionPart::Keyword, 0, wrong);
-            part(DefinitionPart::Error, wrong, size);
+            markWrong(restStart);
             result_.problem = report.ErrorDetail;
             return;
         }
@@ -61,11 +68,11 @@ private:
         Production rule;
         RulePieces at;
         bool parametric = false;
-        part(DefinitionPart::RuleMark, 0, 1);
         if (parseProductionLine(text, random, rule, parametric, at)) {
-            part(DefinitionPart::Error, 1, text.size());
+            markWrong(1);
             return;
         }
+        part(DefinitionPart::RuleMark, 0, 1);
         const std::size_t predecessor = at.less != npos ? at.less + 1 : 1;
         if (at.less != npos) {
             part(DefinitionPart::Context, 1, at.less);

@@ -29,6 +29,7 @@ TEST(InspectDefinitionLine, EveryPartIsWhereTheParserFindsIt)
         {"#AB:x->C", "#P___>>s", ""},
         {"#b(x):x<2->c", "#Pppp:ccc>>s", ""},
         {"#F", "#!", ""},
+        {"#", "!", ""},
         {"ignore", "!!!!!!", "Za ignore musí nasledovať aspoň 1 symbol"},
         {"angle x", "KKKKK.!", "Chybný zápis číselnej hodnoty"},
         {"default U(1", "KKKKKKK.!!!", ""},
