@@ -4,7 +4,6 @@
 
 #include "core/lsystem/definition_line.h"
 #include "core/turtle/turtle_symbols.h"
-#include "platform/qt/cp1250_text.h"
 #include "settings/option_line.h"
 #include "ui/line_formats.h"
 
@@ -12,15 +11,11 @@ namespace sprig {
 
 namespace {
 
-// The line as the readers get it from the view, one byte per character of
-// the block so that the parts fall on the block's characters; a character
-// the code page lacks becomes a '?', which means nothing to either reader.
-std::string lineBytes(const QString& text)
-{
-    std::string bytes = encodeCp1250(text);
-    if (bytes.size() != static_cast<std::size_t>(text.size())) bytes = text.toLatin1().toStdString();
-    return bytes;
-}
+// The line with one byte per character of the block, so that the parts fall
+// on the block's characters. Both readers give a meaning to ASCII characters
+// only, so every other character may stand as any byte above them, or as
+// the '?' that a character beyond Latin-1 becomes.
+std::string lineBytes(const QString& text) { return text.toLatin1().toStdString(); }
 
 }  // namespace
 
@@ -36,13 +31,30 @@ void LineHighlighter::highlightBlock(const QString& text)
     else highlightOptions(line);
 }
 
+// Touching parts of one format are set as one run: a successor's symbols
+// are parts of one character each.
 void LineHighlighter::highlightDefinition(const std::string& line)
 {
+    const QTextCharFormat* runFormat = nullptr;
+    std::size_t runStart = 0;
+    std::size_t runEnd = 0;
     for (const LinePart<DefinitionPart>& part : inspectDefinitionLine(line).parts) {
         const SymbolKind symbol =
             isTurtleSymbol(static_cast<unsigned char>(line[part.start])) ? SymbolKind::Turtle : SymbolKind::Other;
-        setFormat(static_cast<int>(part.start), static_cast<int>(part.length), definitionFormat(part.kind, symbol));
+        const QTextCharFormat* format = &definitionFormat(part.kind, symbol);
+        if (format != runFormat || part.start != runEnd) {
+            setRun(runStart, runEnd, runFormat);
+            runFormat = format;
+            runStart = part.start;
+        }
+        runEnd = part.start + part.length;
     }
+    setRun(runStart, runEnd, runFormat);
+}
+
+void LineHighlighter::setRun(std::size_t start, std::size_t end, const QTextCharFormat* format)
+{
+    if (format) setFormat(static_cast<int>(start), static_cast<int>(end - start), *format);
 }
 
 void LineHighlighter::highlightOptions(const std::string& line)

@@ -19,6 +19,7 @@ protected:
 private:
     void highlightDefinition(const std::string& line);
     void highlightOptions(const std::string& line);
+    void setRun(std::size_t start, std::size_t end, const QTextCharFormat* format);
 
     LineLanguage language_;
 };
