@@ -63,24 +63,31 @@ private:
 
     void readRule()
     {
-        const std::string_view text = line_.text;
         LcgRandom random;
         Production rule;
         RulePieces at;
         bool parametric = false;
-        if (parseProductionLine(text, random, rule, parametric, at)) {
+        if (parseProductionLine(line_.text, random, rule, parametric, at)) {
             markWrong(1);
             return;
         }
         part(DefinitionPart::RuleMark, 0, 1);
+        readHead(at);
+        part(DefinitionPart::Arrow, at.arrow, at.arrow + 2);
+        part(DefinitionPart::Probability, at.arrow + 2, at.successor);
+        readSymbols(at.successor, line_.text.size());
+    }
+
+    // From the '#' to the arrow.
+    void readHead(const RulePieces& at)
+    {
         const std::size_t predecessor = at.less != npos ? at.less + 1 : 1;
         if (at.less != npos) {
             part(DefinitionPart::Context, 1, at.less);
             part(DefinitionPart::ContextMark, at.less, at.less + 1);
         }
         part(DefinitionPart::Predecessor, predecessor, predecessor + 1);
-        const std::size_t headStart = at.greater != npos ? at.greater : at.headEnd;
-        part(DefinitionPart::Parameters, predecessor + 1, headStart);
+        part(DefinitionPart::Parameters, predecessor + 1, at.greater != npos ? at.greater : at.headEnd);
         if (at.greater != npos) {
             part(DefinitionPart::ContextMark, at.greater, at.greater + 1);
             part(DefinitionPart::Context, at.greater + 1, at.headEnd);
@@ -91,9 +98,6 @@ private:
         } else {
             part(DefinitionPart::Ignored, at.headEnd, at.arrow);
         }
-        part(DefinitionPart::Arrow, at.arrow, at.arrow + 2);
-        part(DefinitionPart::Probability, at.arrow + 2, at.successor);
-        readSymbols(at.successor, text.size());
     }
 
     // Symbols, each with its parameter list read as an expression.
