@@ -65,6 +65,14 @@ Záložky sa objavia po otvorení súboru:
   Info        - správy a štatistiky krokov (anglicky).
 Každý krok číta L-systém a nastavenia z týchto záložiek, nie zo
 súborov, takže úprava platí od ďalšieho kroku aj bez uloženia.
+Záložky L-systém a Nastavenia majú na okraji čísla riadkov, tak ako ich
+počítajú chybové hlásenia, a text je farebný podľa toho, ako ho program
+číta: kľúčové slová, časti pravidiel, symboly korytnačky, čísla,
+poznámky sivou; čo by program odmietol, je podčiarknuté červenou
+vlnovkou. Keď krok skončí syntaktickou chybou na niektorom riadku,
+zobrazí sa jeho záložka s označeným riadkom a kurzorom na jeho začiatku;
+bublina nad riadkom povie, čo je na ňom zlé. Označenie zmizne pri
+ďalšej úprave textu.
 Stavový riadok ukazuje počet symbolov reťazca, jeho dĺžku v KB, či je
 parametrický, a režim.
 
