@@ -11,8 +11,8 @@
 
 #include "app/run_state.h"
 #include "core/lsystem/lsystem.h"
-#include "core/result_codes.h"
 #include "platform/picture_format.h"
+#include "platform/result_codes.h"
 #include "settings/settings.h"
 
 namespace sprig {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/result_codes.h"
+#include "platform/result_codes.h"
 
 namespace sprig {
 

@@ -1,7 +1,7 @@
 #include "app/string_export.h"
 
-#include "core/result_codes.h"
 #include "platform/file_failure.h"
+#include "platform/result_codes.h"
 
 namespace sprig {
 

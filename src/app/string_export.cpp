@@ -4,8 +4,8 @@
 #include "app/step_driver.h"
 #include "app/user_interface.h"
 #include "core/derive/string_file_name.h"
-#include "core/result_codes.h"
 #include "platform/file_failure.h"
+#include "platform/result_codes.h"
 #include "settings/settings.h"
 
 namespace sprig {

@@ -1,9 +1,9 @@
 #include "app/string_export.h"
 
 #include "core/derive/string_file.h"
-#include "core/result_codes.h"
 #include "core/turtle/interpret_string.h"
 #include "platform/byte_file.h"
+#include "platform/result_codes.h"
 #include "platform/svg_canvas.h"
 
 namespace sprig {

@@ -1,9 +1,9 @@
 #include "cli/batch_picture.h"
 
 #include "cli/batch_picture2d.h"
-#include "core/result_codes.h"
 #include "core/turtle/scene_record.h"
 #include "platform/canvas.h"
+#include "platform/result_codes.h"
 #include "settings/settings.h"
 #ifdef SPRIG_HAVE_QT_CANVAS
 #include <dlfcn.h>

@@ -4,8 +4,8 @@
 #include <exception>
 #include <new>
 
-#include "core/result_codes.h"
 #include "platform/bmp_writer.h"
+#include "platform/result_codes.h"
 #include "views/fit_view.h"
 #include "views/offscreen/offscreen_picture.h"
 

@@ -6,8 +6,8 @@
 #include "app/result_messages.h"
 #include "cli/batch_arguments.h"
 #include "cli/batch_session.h"
-#include "core/result_codes.h"
 #include "platform/file_failure.h"
+#include "platform/result_codes.h"
 
 namespace {
 

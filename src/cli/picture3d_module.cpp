@@ -3,7 +3,7 @@
 #include <dlfcn.h>
 
 #include "cli/batch_module.h"
-#include "core/result_codes.h"
+#include "platform/result_codes.h"
 
 namespace sprig {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/result_codes.h"
+#include "platform/result_codes.h"
 #include "settings/settings.h"
 
 namespace sprig {

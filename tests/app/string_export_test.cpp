@@ -6,7 +6,7 @@
 
 #include "driver_fixture.h"
 
-#include "core/result_codes.h"
+#include "platform/result_codes.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
 #include "support/test_job.h"

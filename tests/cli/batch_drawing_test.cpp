@@ -7,8 +7,8 @@
 
 #include "batch_runner.h"
 #include "bitmap_file.h"
-#include "core/result_codes.h"
 #include "platform/byte_file.h"
+#include "platform/result_codes.h"
 
 namespace sprig::testing {
 namespace {

@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 
 #include "batch_runner.h"
-#include "core/result_codes.h"
 #include "platform/byte_file.h"
+#include "platform/result_codes.h"
 
 namespace sprig::testing {
 namespace {

@@ -21,11 +21,11 @@
 
 #include "core/derive/derive_strings.h"
 #include "core/derive/string_file_name.h"
-#include "core/result_codes.h"
 #include "core/turtle/interpret_string.h"
 #include "literal_painter.h"
 #include "platform/gl/osmesa_context.h"
 #include "platform/random_source.h"
+#include "platform/result_codes.h"
 #include "platform/text_lines.h"
 #include "settings/options_file.h"
 #include "support/temp_dir.h"

@@ -8,11 +8,11 @@
 #include <string>
 #include <utility>
 
-#include "core/result_codes.h"
 #include "core/turtle/scene_record.h"
 #include "core/turtle/turtle.h"
 #include "platform/canvas.h"
 #include "platform/job.h"
+#include "platform/result_codes.h"
 #include "settings/settings.h"
 
 namespace sprig {
