@@ -73,8 +73,7 @@ public:
         const std::string name = StringFileName(basePath(path_), step, kStepExt);
         if (written_ && written_->path == name) return written_->statistics.symbolCount;
         StringStatistics stats;
-        ReadStringStatistics(name, stats);
-        return stats.symbolCount;
+        return ReadStringStatistics(name, stats) == kDone ? stats.symbolCount : -1;
     }
 
 private:

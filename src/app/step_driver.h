@@ -61,18 +61,18 @@ public:
     // reads or changes the run calls it first.
     void finishWorker();
     // The drawing result of the last worker (kDone before any).
-    int drawResult() const;
+    [[nodiscard]] int drawResult() const;
 
     // Shows a failure that is no step's: the error dialog and the log line.
     void showFailure(const std::string& dialog, const std::string& logLine);
 
     // Writes the homomorphism file of the step shown, as showing the step
     // in LSR&D does; on the calling thread.
-    int deriveHomomorphism(Job& job);
+    [[nodiscard]] int deriveHomomorphism(Job& job);
 
     // Exports the drawing of the step shown by reading its string again
     // (see exportString), on the calling thread.
-    int exportShownString(PictureFormat format, const std::string& path, Job& job);
+    [[nodiscard]] int exportShownString(PictureFormat format, const std::string& path, Job& job);
     // The same as a job of the worker, with the progress window and Stop;
     // the information view names the file written, a failure is shown.
     void startExport(PictureFormat format, const std::string& path);
@@ -84,14 +84,15 @@ private:
     // The worker's routines, which write only the job's record.
     void runJob(MyThread& worker, JobRecord& record);
     void runStep(MyThread& worker, JobRecord& record);
-    int exportOf(JobRecord& record, Job& job);
+    [[nodiscard]] int exportOf(JobRecord& record, Job& job);
     // `written` holds what the job's passes counted of the files they wrote.
     void forward(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written);
     void endFailedJob(int code);
     void DisplayStep(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written);
     void drawShownString(MyThread& worker, JobRecord& record, const std::string& shown);
     void logStatistics(MyThread& worker, const JobRecord& record);
-    int deriveStrings(Job& job, JobRecord& record, bool homomorphism, std::optional<WrittenString>& written);
+    [[nodiscard]] int deriveStrings(Job& job, JobRecord& record, bool homomorphism,
+                                    std::optional<WrittenString>& written);
 
     // The user-interface routines.
     JobRecord recordOfRun(StepJob job);

@@ -36,11 +36,11 @@ struct StringExport {
 // kOutOfMemory, kGraphicsError for a file that cannot be written or a
 // format this drawing dimension has no export of), the reason noted as a
 // file failure.
-int exportString(PictureFormat format, const StringExport& request);
+[[nodiscard]] int exportString(PictureFormat format, const StringExport& request);
 
 // The writers behind exportString, one per format.
-int writeSvgExport(const StringExport& request);
+[[nodiscard]] int writeSvgExport(const StringExport& request);
 // OBJ (with its .mtl) and PLY of the 3D scene.
-int writeSceneExport(PictureFormat format, const StringExport& request);
+[[nodiscard]] int writeSceneExport(PictureFormat format, const StringExport& request);
 
 }  // namespace sprig

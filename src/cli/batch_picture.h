@@ -28,12 +28,12 @@ public:
     // Writes the picture of the drawing dimension in force as a .bmp or
     // .png file. Returns kDone, kStopped (nothing written), or the drawing
     // result of the failure.
-    int write(const std::string& path, PictureFormat format, const SceneRecord& scene, const Settings& settings,
-              const Job& job);
+    [[nodiscard]] int write(const std::string& path, PictureFormat format, const SceneRecord& scene,
+                            const Settings& settings, const Job& job);
 
 private:
-    int writeScene(const std::string& path, PictureFormat format, const SceneRecord& scene, const Settings& settings,
-                   const Job& job);
+    [[nodiscard]] int writeScene(const std::string& path, PictureFormat format, const SceneRecord& scene,
+                                 const Settings& settings, const Job& job);
 
     const DrawingArguments& arguments_;
     struct Bitmap;

@@ -34,6 +34,6 @@ struct Picture3dRequest {
 // kStopped (nothing written), kOutOfMemory when the buffers of that size
 // cannot be allocated, or kGraphicsError when no off-screen context can be
 // made or the file cannot be written.
-int writePicture3d(const std::string& path, const Picture3dRequest& request);
+[[nodiscard]] int writePicture3d(const std::string& path, const Picture3dRequest& request);
 
 }  // namespace sprig

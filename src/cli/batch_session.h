@@ -32,17 +32,17 @@ public:
     BatchOutcome run();
 
 private:
-    int deriveSteps();
-    int drawSavedString();
-    int forward();
+    [[nodiscard]] int deriveSteps();
+    [[nodiscard]] int drawSavedString();
+    [[nodiscard]] int forward();
     // The result of the job that just ended, as the command's exit status.
-    int jobOutcome() const;
+    [[nodiscard]] int jobOutcome() const;
     // The picture of the step just drawn, as a .bmp or .png file.
-    int writePicture(const std::string& path, PictureFormat format = PictureFormat::Bmp);
+    [[nodiscard]] int writePicture(const std::string& path, PictureFormat format = PictureFormat::Bmp);
     // The files --export asks for, of the step shown.
-    int writeExports();
-    int writeFrame(int step);
-    int saveString();
+    [[nodiscard]] int writeExports();
+    [[nodiscard]] int writeFrame(int step);
+    [[nodiscard]] int saveString();
 
     const BatchArguments& arguments_;
     RunState state_;

@@ -12,6 +12,6 @@ namespace sprig {
 // Loads the module beside the batch command and writes the picture; the
 // codes of writePicture3d, and kGraphicsError when the module cannot be
 // loaded.
-int writePicture3dThroughModule(const std::string& path, const Picture3dRequest& request);
+[[nodiscard]] int writePicture3dThroughModule(const std::string& path, const Picture3dRequest& request);
 
 }  // namespace sprig

@@ -20,7 +20,8 @@ std::string optionsPathFor(const std::string& definitionPath);
 // logs the job separator and recomputes settings.hasHomomorphism. Returns kDone,
 // or kOptionsSyntaxError with errorRow set to the 1-based row of the first unrecognised line.
 // Placing the picture windows for the dimension is left to the caller.
-int ReadOptions(const std::vector<std::string>& definitionLines, const std::vector<std::string>& optionsLines,
-                Settings& settings, int& errorRow, Job& job);
+[[nodiscard]] int ReadOptions(const std::vector<std::string>& definitionLines,
+                              const std::vector<std::string>& optionsLines, Settings& settings, int& errorRow,
+                              Job& job);
 
 }  // namespace sprig

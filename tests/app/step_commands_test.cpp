@@ -48,7 +48,7 @@ TEST_F(DriverTest, StepCommandsWalkTheDerivationForwardBackAndFromTheStart)
     // LSR: statistics without segments and polygons, and nothing drawn.
     const std::vector<std::string> tail(ui.log.end() - 3, ui.log.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"Statistics", "String length: 1 KB", "Number of symbols: 1"}));
-    EXPECT_EQ(driver.drawResult(), 0);
+    EXPECT_EQ(driver.drawResult(), kDone);
 }
 
 TEST_F(DriverTest, RepeatRunsStepCountJobsAndStopCancelsTheRest)

@@ -12,7 +12,7 @@ TEST(BatchCommand, DerivesAndLogsEveryStep)
     TempDir dir;
     const std::string ls = dir.write("koch.ls", "axiom F\nangle 60\n#F->F+F--F+F\n");
     const BatchResult r = runBatch(dir, "--steps 2 " + ls);
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     const std::string base = dir.file("koch");
     const std::string expected = "L-system file opened: " + ls +
                                  "\n"
@@ -33,7 +33,7 @@ TEST(BatchCommand, DerivesAndLogsEveryStep)
     EXPECT_TRUE(fileExists(base + "_002.stt"));
 
     // --save keeps a copy of the last step as a saved string, which --clean leaves.
-    EXPECT_EQ(runBatch(dir, "--clean --steps 1 --save " + dir.file("kept") + " " + ls).status, 0);
+    EXPECT_EQ(runBatch(dir, "--clean --steps 1 --save " + dir.file("kept") + " " + ls).status, kDone);
     EXPECT_EQ(TempDir::read(dir.file("kept.str")), "n\n60.000000\nF+F--F+F");
     EXPECT_FALSE(fileExists(base + "_000.stt"));
     EXPECT_FALSE(fileExists(base + "_001.stt"));
@@ -44,37 +44,37 @@ TEST(BatchCommand, ReportsFailuresWithTheirCodesAndTexts)
 {
     TempDir dir;
     BatchResult r = runBatch(dir, dir.file("missing.ls"));
-    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.status, kIoError);
     EXPECT_EQ(r.err, "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém\n"
                      "Error: I/O error or syntax error in L-system file\n"
                      "reason: " +
                          dir.file("missing.ls") + ": No such file or directory\n");
 
     r = runBatch(dir, dir.write("bad.ls", "axiom F\n\nignore\n"));
-    EXPECT_EQ(r.status, 111);
+    EXPECT_EQ(r.status, kDefinitionLineError);
     EXPECT_EQ(r.err, "Chyba : Syntaxtická chyba v súbore\ndefinujúcom L-systém na riadku 3\n"
                      "Error: syntax error in L-system file, row 3\n");
 
     const std::string ls = dir.write("opt.ls", "axiom F\n");
     dir.write("opt.op", "// comment\ndraw_ground=on\nDraw_ground=on\n");
     r = runBatch(dir, ls);
-    EXPECT_EQ(r.status, 155);
+    EXPECT_EQ(r.status, kOptionsSyntaxError);
     EXPECT_EQ(r.out, "L-system file opened: " + ls + "\n----------\nError: syntax error in options file, row 3\n");
     EXPECT_EQ(r.err, "Chyba : Syntaxtická chyba v súbore nastavení na riadku 3\n"
                      "Error: syntax error in options file, row 3\n");
     EXPECT_FALSE(fileExists(dir.file("opt_000.stt")));
 
-    EXPECT_EQ(runBatch(dir, "--steps x " + ls).status, 64);
-    EXPECT_EQ(runBatch(dir, "--help").status, 0);
+    EXPECT_EQ(runBatch(dir, "--steps x " + ls).status, kUsageError);
+    EXPECT_EQ(runBatch(dir, "--help").status, kDone);
 }
 
 TEST(BatchCommand, SeedMakesStochasticRunsRepeatable)
 {
     TempDir dir;
     const std::string ls = dir.write("s.ls", "axiom FFFFFFFFFFFFFFFFFFFF\n#F->(0.5)G\n#F->(0.5)H\n");
-    ASSERT_EQ(runBatch(dir, "--seed 5 --steps 1 " + ls).status, 0);
+    ASSERT_EQ(runBatch(dir, "--seed 5 --steps 1 " + ls).status, kDone);
     const std::string first = TempDir::read(dir.file("s_001.stt"));
-    ASSERT_EQ(runBatch(dir, "--seed 5 --steps 1 " + ls).status, 0);
+    ASSERT_EQ(runBatch(dir, "--seed 5 --steps 1 " + ls).status, kDone);
     EXPECT_EQ(TempDir::read(dir.file("s_001.stt")), first);
     EXPECT_NE(first.find('G'), std::string::npos);
     EXPECT_NE(first.find('H'), std::string::npos);
@@ -85,7 +85,7 @@ TEST(BatchCommand, HomomorphismFileOfTheLastStep)
     TempDir dir;
     const std::string ls = dir.write("h.ls", "axiom A\n#A->AB\nhomomorphism\n#B->F(2)\n");
     const BatchResult r = runBatch(dir, "--steps 1 " + ls);
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     EXPECT_EQ(TempDir::read(dir.file("h_001.sth")), "n\n90.000000\nAF(2.000000)");
     EXPECT_FALSE(fileExists(dir.file("h_000.sth")));
 }
@@ -106,7 +106,7 @@ void expectOnlyCompleteSteps(const TempDir& dir)
         EXPECT_EQ(name.find(".st1"), std::string::npos) << name;
         if (!name.ends_with(".stt")) continue;
         StringStatistics stats;
-        ASSERT_EQ(ReadStringStatistics(dir.file(name), stats), 0) << name;
+        ASSERT_EQ(ReadStringStatistics(dir.file(name), stats), kDone) << name;
         EXPECT_EQ(stats.symbolCount, plantSymbols(std::stoi(name.substr(name.size() - 7, 3)))) << name;
     }
 }
@@ -121,7 +121,7 @@ TEST(BatchCommand, InterruptAndTerminateStopTheRunningStepAndKeepTheEarlierOnes)
         const std::string ls = dir.write("big.ls", "axiom F\nangle 25.7\n#F->F[+F]F[-F]F\n");
         const std::string timeout = "timeout --preserve-status -s " + signal + " 0.5";
         BatchResult r = runBatch(dir, "--steps 13 " + ls, timeout);
-        EXPECT_EQ(r.status, 20);
+        EXPECT_EQ(r.status, kStopped);
         EXPECT_EQ(r.err, "Stopped.\n");
         EXPECT_EQ(TempDir::read(dir.file("big_001.stt")), "n\n25.700001\nF[+F]F[-F]F");
         EXPECT_FALSE(fileExists(dir.file("big_013.stt")));
@@ -129,7 +129,7 @@ TEST(BatchCommand, InterruptAndTerminateStopTheRunningStepAndKeepTheEarlierOnes)
 
         // With --clean a stopped run leaves only what was there before it.
         r = runBatch(dir, "--clean --steps 13 " + dir.write("again.ls", "axiom F\n#F->F[+F]F[-F]F\n"), timeout);
-        EXPECT_EQ(r.status, 20);
+        EXPECT_EQ(r.status, kStopped);
         for (const std::string& name : dir.names()) EXPECT_FALSE(name.starts_with("again_")) << name;
     }
 }

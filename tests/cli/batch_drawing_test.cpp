@@ -19,7 +19,7 @@ TEST(BatchDrawing, DerivesAndDrawsEveryStep)
     const std::string ls = dir.write("koch.ls", "axiom F\nangle 60\n#F->F+F--F+F\n");
     dir.write("koch.op", "draw_dimensions=2\n");
     const BatchResult r = runBatch(dir, "--mode 'LSR&D' --steps 1 --size 320x200 " + ls);
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     const std::string base = dir.file("koch");
     EXPECT_EQ(r.out, "L-system file opened: " + ls +
                          "\n"
@@ -55,7 +55,7 @@ TEST(BatchDrawing, HomomorphismFilesAreDrawnAndDeleted)
     TempDir dir;
     const std::string ls = dir.write("h.ls", "axiom A\n#A->AB\nhomomorphism\n#B->F(2)\n");
     const BatchResult r = runBatch(dir, "--mode 'LSR&D' --steps 2 " + ls);
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     // Step 2 is ABB: two segments drawn from h_002.sth, which is then gone.
     EXPECT_NE(r.out.find("Input file: " + dir.file("h_002.sth") + "\nStatistics\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Number of segments: 2\nNumber of polygons: 0\n"), std::string::npos);
@@ -72,7 +72,7 @@ TEST(BatchDrawing, SavedStringIsDrawnAndKept)
     const std::string str = dir.write("tree.str", "n\n90.000000\nF[+F]F\n");
     const std::string op = dir.write("tree.op", "draw_dimensions=2\n");
     const BatchResult r = runBatch(dir, "--draw " + str + " --options " + op + " --size 100x80");
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     EXPECT_EQ(r.out, "String file opened: " + str + "\n----------\nString interpreting\nInput file: " + str +
                          "\nStatistics\nString length: 1 KB\nNumber of symbols: 6\n"
                          "Number of segments: 3\nNumber of polygons: 0\n");
@@ -88,7 +88,7 @@ TEST(BatchDrawing, DrawingFailuresKeepTheUsersFile)
     const std::string op = dir.write("2d.op", "draw_dimensions=2\n");
     const std::string str = dir.write("bad.str", "p\nF]F");
     BatchResult r = runBatch(dir, "--draw " + str + " --options " + op);
-    EXPECT_EQ(r.status, 102);
+    EXPECT_EQ(r.status, kDrawingFailureBase + kIoError);
     EXPECT_EQ(r.err, "Chyba kreslenia : I/O chyba\nError: I/O error\nreason: " + str +
                          ": unreadable string or parameter value\n");
     EXPECT_TRUE(fileExists(str));
@@ -104,14 +104,14 @@ TEST(BatchDrawing, DrawingFailuresKeepTheUsersFile)
     const std::string good = dir.write("good.str", "p\nF");
     std::filesystem::create_directory(dir.file("good.bmp"));
     r = runBatch(dir, "--draw " + good + " --options " + op);
-    EXPECT_EQ(r.status, 103);
+    EXPECT_EQ(r.status, kDrawingFailureBase + kGraphicsError);
     EXPECT_EQ(r.err, "Chyba kreslenia : chyba grafiky\nError: graphics error\nreason: " + dir.file("good.bmp") +
                          ": Is a directory\n");
     EXPECT_TRUE(fileExists(good));
 
     const std::string badOptions = dir.write("bad.op", "draw_dimensions=4\n");
     r = runBatch(dir, "--draw " + good + " --options " + badOptions);
-    EXPECT_EQ(r.status, 155);
+    EXPECT_EQ(r.status, kOptionsSyntaxError);
 }
 
 TEST(BatchDrawing, EveryExampleDraws)
@@ -130,7 +130,7 @@ TEST(BatchDrawing, EveryExampleDraws)
         if (std::filesystem::exists(options))
             std::filesystem::copy_file(options, dir.file(options.filename().string()));
         const BatchResult r = runBatch(dir, "--mode 'LSR&D' --steps 3 --seed 1 --clean --size 160x120 " + ls);
-        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.status, kDone) << r.err;
         EXPECT_NE(r.out.find("Number of segments: "), std::string::npos);
         EXPECT_EQ(r.out.find("Number of segments: 0\n", r.out.rfind("Statistics")), std::string::npos);
     }
@@ -141,12 +141,12 @@ TEST(BatchDrawing, DrawingArgumentsAreChecked)
 {
     TempDir dir;
     const std::string ls = dir.write("a.ls", "axiom F\n");
-    EXPECT_EQ(runBatch(dir, "--mode LSDr " + ls).status, 64);
-    EXPECT_EQ(runBatch(dir, "--size 0x10 " + ls).status, 64);
-    EXPECT_EQ(runBatch(dir, "--size 10 " + ls).status, 64);
-    EXPECT_EQ(runBatch(dir, "--size 10x20x " + ls).status, 64);
-    EXPECT_EQ(runBatch(dir, ls + " --draw").status, 64);
-    EXPECT_EQ(runBatch(dir, "--mode LSR " + ls).status, 0);
+    EXPECT_EQ(runBatch(dir, "--mode LSDr " + ls).status, kUsageError);
+    EXPECT_EQ(runBatch(dir, "--size 0x10 " + ls).status, kUsageError);
+    EXPECT_EQ(runBatch(dir, "--size 10 " + ls).status, kUsageError);
+    EXPECT_EQ(runBatch(dir, "--size 10x20x " + ls).status, kUsageError);
+    EXPECT_EQ(runBatch(dir, ls + " --draw").status, kUsageError);
+    EXPECT_EQ(runBatch(dir, "--mode LSR " + ls).status, kDone);
     EXPECT_FALSE(fileExists(dir.file("a_000.bmp")));
 }
 

@@ -15,6 +15,7 @@
 #include "batch_runner.h"
 #include "bitmap_file.h"
 #include "platform/byte_file.h"
+#include "platform/result_codes.h"
 
 namespace sprig::testing {
 namespace {
@@ -100,7 +101,7 @@ TEST(BatchExport, SvgRendersAsTheBitmapOfTheSameDrawing)
         const std::string base = dir.file(c.example);
         const BatchResult r = runBatch(dir, "--mode 'LSR&D' --seed 1 --size 320x240 --steps " +
                                                 std::to_string(c.steps) + " --export " + base + ".svg " + base + ".ls");
-        ASSERT_EQ(r.status, 0) << r.err;
+        ASSERT_EQ(r.status, kDone) << r.err;
         char step[8];
         std::snprintf(step, sizeof step, "_%03d", c.steps);
         const Bitmap bitmap(TempDir::read(base + step + ".bmp"));
@@ -136,7 +137,7 @@ TEST(BatchExport, PngFilesAndFramesHoldTheBitmapsPixels)
     const std::string str = dir.write("s.str", "n\n30.000000\nF+F;;F-F[+F]F\n");  // green, then red
     // 3D by default: the PNG is the BMP of the same picture.
     BatchResult r = runBatch(dir, "--draw " + str + " --size 80x60 --export " + dir.file("s.png"));
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     const Bitmap scene(TempDir::read(dir.file("s.bmp")));
     EXPECT_GT(scene.litPixels(), 100);
     EXPECT_TRUE(samePixels(readPng(dir.file("s.png")), scene));
@@ -145,12 +146,12 @@ TEST(BatchExport, PngFilesAndFramesHoldTheBitmapsPixels)
     dir.write("k.op", "draw_dimensions=2\n");
     const std::string run = "--mode 'LSR&D' --steps 2 --size 64x48 " + ls + " --frames ";
     r = runBatch(dir, run + "png --export " + dir.file("k.png"));
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     const Bitmap last(TempDir::read(dir.file("k_002.bmp")));
     EXPECT_TRUE(samePixels(readPng(dir.file("k.png")), last));
     EXPECT_TRUE(samePixels(readPng(dir.file("k_002.png")), last));
     r = runBatch(dir, run + "bmp");
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     // Each frame is its own step's picture: step 0 is one line, step 1 four.
     for (const char* step : {"_000", "_001", "_002"}) {
         SCOPED_TRACE(step);
@@ -183,7 +184,7 @@ TEST(BatchExport, AnExportThatCannotBeWrittenLeavesNothingAndSaysWhy)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.exported);
         const BatchResult r = runBatch(dir, "--draw " + str + in2d + " --export " + c.exported, c.limit);
-        EXPECT_EQ(r.status, 103);
+        EXPECT_EQ(r.status, kDrawingFailureBase + kGraphicsError);
         EXPECT_NE(r.err.find("reason: " + c.exported + ": " + c.reason + "\n"), std::string::npos) << r.err;
         EXPECT_EQ(dir.names(),
                   (std::vector<std::string>{"old.svg", "q.bmp", "q.op", "q.str", "stderr.txt", "stdout.txt"}));
@@ -191,7 +192,7 @@ TEST(BatchExport, AnExportThatCannotBeWrittenLeavesNothingAndSaysWhy)
     }
     // A scene has no SVG.
     const BatchResult r = runBatch(dir, "--draw " + str + " --export " + dir.file("s.svg"));
-    EXPECT_EQ(r.status, 103);
+    EXPECT_EQ(r.status, kDrawingFailureBase + kGraphicsError);
     EXPECT_NE(r.err.find("a 3D scene is exported as .obj, .ply, .png or .bmp\n"), std::string::npos) << r.err;
 }
 
@@ -213,7 +214,7 @@ TEST(BatchExport, ExportsOfNoPictureOrOfAnUnknownKindAreUsageErrors)
     for (const auto& [arguments, text] : cases) {
         SCOPED_TRACE(arguments);
         const BatchResult r = runBatch(dir, arguments);
-        EXPECT_EQ(r.status, 64);
+        EXPECT_EQ(r.status, kUsageError);
         EXPECT_NE(r.err.find(text), std::string::npos) << r.err;
     }
     EXPECT_EQ(TempDir::read(options), "draw_dimensions=2\n");

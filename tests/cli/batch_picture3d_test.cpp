@@ -8,6 +8,7 @@
 #include "batch_runner.h"
 #include "bitmap_file.h"
 #include "platform/byte_file.h"
+#include "platform/result_codes.h"
 
 namespace sprig::testing {
 namespace {
@@ -23,7 +24,7 @@ TEST(BatchPicture3d, WritesTheFittedSceneOfTheLastStep)
     const std::string ls = dir.write("stem.ls", "axiom F\n");
     dir.write("stem.op", "draw_dimensions=3\n");
     const BatchResult r = runBatch(dir, "--mode 'LSR&D' --size 64x48 " + ls);
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     const std::string name = dir.file("stem_000.bmp");
     ASSERT_TRUE(fileExists(name));
     const Bitmap picture(TempDir::read(name));
@@ -43,7 +44,7 @@ TEST(BatchPicture3d, CameraOptionsReplaceTheStartUpView)
     const std::string ls = dir.write("stem.ls", "axiom F\n");
     dir.write("stem.op", "draw_dimensions=3\n");
     const BatchResult r = runBatch(dir, "--mode 'LSR&D' --size 64x48 --azimuth 0 --elevation 0 --distance 10 " + ls);
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     const Bitmap picture(TempDir::read(dir.file("stem_000.bmp")));
     EXPECT_TRUE(isGreen(picture.at(32, 24)));
     EXPECT_EQ(picture.at(32, 12), (Rgb{0, 0, 0}));
@@ -55,7 +56,7 @@ TEST(BatchPicture3d, OnlyTheLastStepAtTheDefaultSizeAndBadValuesRefused)
     TempDir dir;
     const std::string ls = dir.write("stem.ls", "axiom F\n#F->FF\n");
     dir.write("stem.op", "draw_dimensions=3\n");
-    ASSERT_EQ(runBatch(dir, "--mode 'LSR&D' --steps 1 " + ls).status, 0);
+    ASSERT_EQ(runBatch(dir, "--mode 'LSR&D' --steps 1 " + ls).status, kDone);
     EXPECT_FALSE(fileExists(dir.file("stem_000.bmp")));  // only the last step
     const Bitmap picture(TempDir::read(dir.file("stem_001.bmp")));
     EXPECT_EQ(picture.width(), 435);
@@ -63,7 +64,7 @@ TEST(BatchPicture3d, OnlyTheLastStepAtTheDefaultSizeAndBadValuesRefused)
 
     for (const char* bad : {"--size 0x10", "--size 20", "--size 10x", "--azimuth north", "--distance"}) {
         const BatchResult r = runBatch(dir, "--mode 'LSR&D' " + ls + " " + bad);
-        EXPECT_EQ(r.status, 64) << bad;
+        EXPECT_EQ(r.status, kUsageError) << bad;
         EXPECT_NE(r.err.find(std::string(bad).substr(0, 6)), std::string::npos) << r.err;
     }
 }
@@ -82,7 +83,7 @@ TEST(BatchPicture3d, InterruptStopsThePictureAndWritesNothing)
     const std::string op = dir.write("row.op", "draw_dimensions=3\nsegment_begin_sphere=on\nsegment_end_sphere=on\n");
     const BatchResult r =
         runBatch(dir, "--draw " + str + " --options " + op, "timeout --preserve-status -k 2 -s INT 0.5");
-    EXPECT_EQ(r.status, 20) << r.err;
+    EXPECT_EQ(r.status, kStopped) << r.err;
     EXPECT_EQ(r.err, "Stopped.\n");
     EXPECT_NE(r.out.find("Number of segments: 50000"), std::string::npos) << r.out;  // the string was read whole
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"row.op", "row.str", "stderr.txt", "stdout.txt"}));

@@ -21,12 +21,12 @@ TEST(BatchRefusals, ArgumentsThatMeanNothingOrNoPictureAreUsageErrors)
     };
     for (const char* camera : refused) {
         SCOPED_TRACE(camera);
-        EXPECT_EQ(runBatch(dir, draw + camera).status, 64);
+        EXPECT_EQ(runBatch(dir, draw + camera).status, kUsageError);
     }
     for (const std::string& ignored : {draw + ls, draw + "--steps 2", draw + "--mode LSR", draw + "--clean",
                                        draw + "--seed 3", "--options " + dir.write("p.op", "") + " " + ls}) {
         SCOPED_TRACE(ignored);
-        EXPECT_EQ(runBatch(dir, ignored).status, 64);
+        EXPECT_EQ(runBatch(dir, ignored).status, kUsageError);
     }
     EXPECT_FALSE(fileExists(dir.file("p.bmp")));
     EXPECT_FALSE(fileExists(dir.file("p_000.stt")));
@@ -58,7 +58,7 @@ TEST(BatchRefusals, AStepThatCannotBeCountedIsAFailure)
 {
     TempDir dir;
     const BatchResult r = runBatch(dir, dir.write("u.ls", "axiom F(\n"));
-    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.status, kIoError);
     EXPECT_NE(r.err.find("reason: " + dir.file("u_000.stt") + ": a parameter list is not closed\n"), std::string::npos);
 }
 

@@ -4,6 +4,7 @@
 
 #include "batch_runner.h"
 #include "platform/byte_file.h"
+#include "platform/result_codes.h"
 
 namespace sprig::testing {
 namespace {
@@ -20,13 +21,13 @@ TEST(BatchUserFiles, PicturesAreNeverWrittenOverWhatTheCommandReads)
     TempDir dir;
     const std::string str = dir.write("s.bmp", "n\n90.000000\nF\n");
     BatchResult r = runBatch(dir, "--draw " + str);
-    EXPECT_EQ(r.status, 64);
+    EXPECT_EQ(r.status, kUsageError);
     EXPECT_NE(r.err.find("would be written over " + str), std::string::npos) << r.err;
     EXPECT_EQ(TempDir::read(str), "n\n90.000000\nF\n");
 
     const std::string options = dir.write("o.bmp", "draw_dimensions=2\n");
     r = runBatch(dir, "--draw " + dir.write("o.str", "n\n90.000000\nF\n") + " --options " + options);
-    EXPECT_EQ(r.status, 64);
+    EXPECT_EQ(r.status, kUsageError);
     EXPECT_EQ(TempDir::read(options), "draw_dimensions=2\n");
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"o.bmp", "o.str", "s.bmp", "stderr.txt", "stdout.txt"}));
 }
@@ -35,7 +36,7 @@ TEST(BatchUserFiles, CleanDeletesExactlyWhatTheRunCreated)
 {
     TempDir dir;
     const std::string users = dir.write("p_001.sth", "mine\n");
-    EXPECT_EQ(runBatch(dir, "--clean --steps 1 " + dir.write("p.ls", "axiom F\n#F->FF\n")).status, 0);
+    EXPECT_EQ(runBatch(dir, "--clean --steps 1 " + dir.write("p.ls", "axiom F\n#F->FF\n")).status, kDone);
     EXPECT_EQ(TempDir::read(users), "mine\n");
 
     EXPECT_EQ(runBatch(dir, "--clean --steps 1 " + dir.write("h.ls", "axiom A\n#A->AB\nhomomorphism\n#B->F\n")).status,
@@ -48,7 +49,7 @@ TEST(BatchUserFiles, AFullDiskLeavesEarlierFilesWholeAndSaysWhy)
     TempDir dir;
     const std::string ls = dir.write("big.ls", "axiom F\n#F->F[+F]F[-F]F\n");
     BatchResult r = runOnFullDisk(dir, "--steps 7 " + ls);
-    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.status, kIoError);
     // Step 5 has 7811 symbols, step 6 39061: one of steps 6 and 7 meets the limit.
     EXPECT_NE(r.err.find("reason: " + dir.file("big_00")), std::string::npos) << r.err;
     EXPECT_TRUE(r.err.ends_with(".stt: File too large\n")) << r.err;
@@ -64,7 +65,7 @@ TEST(BatchUserFiles, AFullDiskLeavesEarlierFilesWholeAndSaysWhy)
     for (const std::string& options : {in2d, std::string(" --size 800x600")}) {
         SCOPED_TRACE(options);
         r = runOnFullDisk(dir, "--draw " + str + options);
-        EXPECT_EQ(r.status, 103);
+        EXPECT_EQ(r.status, kDrawingFailureBase + kGraphicsError);
         EXPECT_NE(r.err.find("reason: " + picture + ": File too large\n"), std::string::npos) << r.err;
         EXPECT_EQ(TempDir::read(picture), "old picture");
         for (const std::string& name : dir.names()) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
@@ -76,7 +77,7 @@ TEST(BatchUserFiles, ALinkAtAStepNameIsReplacedNotFollowed)
     TempDir dir;
     const std::string users = dir.write("notes.txt", "mine\n");
     std::filesystem::create_symlink(users, dir.file("l_001.stt"));
-    EXPECT_EQ(runBatch(dir, "--steps 1 " + dir.write("l.ls", "axiom F\n#F->FF\n")).status, 0);
+    EXPECT_EQ(runBatch(dir, "--steps 1 " + dir.write("l.ls", "axiom F\n#F->FF\n")).status, kDone);
     EXPECT_EQ(TempDir::read(users), "mine\n");
     EXPECT_FALSE(std::filesystem::is_symlink(dir.file("l_001.stt")));
     EXPECT_EQ(TempDir::read(dir.file("l_001.stt")), "n\n90.000000\nFF");
@@ -97,7 +98,7 @@ TEST(BatchUserFiles, PathsOfAnyLengthWithSpacesAndAccentsWork)
     std::filesystem::create_directories(dir.file(folder.string()));
     const std::string ls = dir.write((folder / "strom č.ls").string(), "axiom F\n#F->FF\n");
     const BatchResult r = runBatch(dir, "--steps 1 '" + ls + "'");
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     EXPECT_EQ(TempDir::read(dir.file((folder / "strom č_001.stt").string())), "n\n90.000000\nFF");
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "L-system file opened: " + ls);
 }

@@ -32,7 +32,7 @@ TEST(ExampleOptions, EveryOptionsFileChoosesItsDimension)
         settings.chosen.drawDimensions = 5 - c.dimensions;
         testing::TestJob job;
         int row = 0;
-        EXPECT_EQ(ReadOptions(definitionLines, optionsLines, settings, row, job), 0);
+        EXPECT_EQ(ReadOptions(definitionLines, optionsLines, settings, row, job), kDone);
         EXPECT_EQ(settings.effective.drawDimensions, c.dimensions);
         EXPECT_EQ(settings.hasHomomorphism, c.hasHomomorphism);
     }

@@ -27,11 +27,11 @@ Outcome readOptions(Settings& settings, const std::vector<std::string>& options,
 TEST(OptionsFile, ALineOverridesTheDialogOnlyWhileItStands)
 {
     Settings settings;
-    EXPECT_EQ(readOptions(settings, {"draw_ground = on"}).code, 0);
+    EXPECT_EQ(readOptions(settings, {"draw_ground = on"}).code, kDone);
     EXPECT_TRUE(settings.effective.drawGround);
     EXPECT_FALSE(settings.chosen.drawGround);
 
-    EXPECT_EQ(readOptions(settings, {}).code, 0);
+    EXPECT_EQ(readOptions(settings, {}).code, kDone);
     EXPECT_FALSE(settings.effective.drawGround);
 
     settings.chosen.drawDimensions = 2;
@@ -60,7 +60,7 @@ TEST(OptionsFile, EverySwitchKeySetsItsOwnField)
     };
     for (const auto& c : cases) {
         Settings settings;
-        ASSERT_EQ(readOptions(settings, {c.line}).code, 0) << c.line;
+        ASSERT_EQ(readOptions(settings, {c.line}).code, kDone) << c.line;
         EXPECT_EQ(settings.effective, c.expected) << c.line;
     }
 }
@@ -102,7 +102,7 @@ TEST(OptionsFile, NumericKeysReadALeadingNumber)
 TEST(OptionsFile, CommentsEmptyLinesAndLineFeedsAreAcceptedAnywhere)
 {
     Settings settings;
-    EXPECT_EQ(readOptions(settings, {"", "// x", "draw_dimensions=2\n", "   ", "//", "// draw_ground=on"}).code, 0);
+    EXPECT_EQ(readOptions(settings, {"", "// x", "draw_dimensions=2\n", "   ", "//", "// draw_ground=on"}).code, kDone);
     EXPECT_EQ(settings.effective.drawDimensions, 2);
     EXPECT_FALSE(settings.effective.drawGround);
 }
@@ -110,7 +110,7 @@ TEST(OptionsFile, CommentsEmptyLinesAndLineFeedsAreAcceptedAnywhere)
 TEST(OptionsFile, LongLinesAreCutTo254CharactersBeforeSpacesGo)
 {
     Settings settings;
-    EXPECT_EQ(readOptions(settings, {"draw_ground=on" + std::string(300, ' ')}).code, 0);
+    EXPECT_EQ(readOptions(settings, {"draw_ground=on" + std::string(300, ' ')}).code, kDone);
     EXPECT_TRUE(settings.effective.drawGround);
 
     const Outcome cut = readOptions(settings, {std::string(250, ' ') + "draw_ground=on"});
@@ -153,8 +153,8 @@ TEST(OptionsFile, EveryJobLogsTheSeparator)
     Settings settings;
     testing::TestJob job;
     int row = 0;
-    ReadOptions({}, {}, settings, row, job);
-    ReadOptions({}, {"bad"}, settings, row, job);
+    EXPECT_EQ(ReadOptions({}, {}, settings, row, job), kDone);
+    EXPECT_EQ(ReadOptions({}, {"bad"}, settings, row, job), kOptionsSyntaxError);
     EXPECT_EQ(job.log, (std::vector<std::string>{"----------", "----------"}));
 }
 

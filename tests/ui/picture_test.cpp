@@ -63,7 +63,7 @@ protected:
         const std::string size = std::to_string(saved.width()) + "x" + std::to_string(saved.height());
         const BatchResult batch =
             runBatch(dir, "--mode 'LSR&D' --steps 2 --size " + size + " " + camera + " " + dir.file(example + ".ls"));
-        EXPECT_EQ(batch.status, 0) << batch.err;
+        EXPECT_EQ(batch.status, kDone) << batch.err;
         return {std::move(saved), Bitmap(TempDir::read(pictureName()))};
     }
     std::string pictureName() const { return dir.file(example + "_002.bmp"); }

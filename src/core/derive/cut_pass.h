@@ -13,7 +13,7 @@ struct LSystem;
 // leaving out every "%" and what follows it up to (not including) the "]"
 // that closes its branch. Returns kDone, kStopped when the job asks to stop,
 // or kIoError when a file cannot be opened, read or written.
-int CutBranches(const std::string& from, const std::string& to, const LSystem& system, const Job& job);
+[[nodiscard]] int CutBranches(const std::string& from, const std::string& to, const LSystem& system, const Job& job);
 
 // Whether cutting would change the string of `in`, read from its position
 // to the end of the string: true when the string holds a "%", and when it

@@ -49,7 +49,8 @@ struct WrittenString {
 // file of its own, and the cut file is always deleted. `written` receives
 // the last file a rewriting or homomorphism pass finished, when its pass
 // could count it; otherwise it is left empty.
-int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
-                  std::vector<std::string>& createdFiles, std::optional<WrittenString>& written);
+[[nodiscard]] int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,
+                                ParseReport& report, std::vector<std::string>& createdFiles,
+                                std::optional<WrittenString>& written);
 
 }  // namespace sprig

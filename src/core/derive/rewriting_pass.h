@@ -29,8 +29,9 @@ public:
     RewritingPass(const LSystem& system, RandomSource& random, Job& job, bool searchAll = false);
 
     // Rewrites the string of `in` (positioned after its header) into `out`.
-    // symbolCount (0 when unknown) scales the progress. Returns 0, 1, 2 or 20.
-    int run(InFile& in, OutFile& out, std::int64_t symbolCount);
+    // symbolCount (0 when unknown) scales the progress. Returns kDone,
+    // kOutOfMemory, kIoError or kStopped.
+    [[nodiscard]] int run(InFile& in, OutFile& out, std::int64_t symbolCount);
     // The symbols written by run(), as ReadStringStatistics counts them;
     // nothing when the string's shape leaves the count to the reading.
     std::optional<std::int64_t> symbolsWritten() const { return tally_.count(); }
@@ -42,7 +43,7 @@ private:
 
     bool rewritePlainSymbols(InFile& in, OutFile& out, std::int64_t& symbols, std::int64_t symbolCount);
     std::size_t copiedList(const char* p, const char* bufferEnd) const;
-    int rewriteSymbol(InFile& in, OutFile& out, const Symbol& s);
+    [[nodiscard]] int rewriteSymbol(InFile& in, OutFile& out, const Symbol& s);
     Outcome tryProduction(InFile& in, OutFile& out, const PreparedProduction& p, const Symbol& s, float& draw,
                           float& sum);
     void bindLeft(const PreparedProduction& p, const Symbol& s);

@@ -36,7 +36,7 @@ void writeHeader(OutFile& out, const LSystem& system);
 bool readHeader(InFile& in);
 
 // Writes step 0: the header and, when the axiom is not empty, the axiom and a newline.
-int WriteAxiomFile(const LSystem& system, const std::string& path);
+[[nodiscard]] int WriteAxiomFile(const LSystem& system, const std::string& path);
 
 // Reads one symbol and evaluates its parameter texts. random serves RND in them.
 SymbolRead ReadSymbol(InFile& in, Symbol& out, RandomSource& random);
@@ -68,7 +68,7 @@ void noteUnreadableString(const std::string& path);
 // Counts the symbols of a string file. Returns kDone, kStopped when the job
 // (if any) asks to stop, or kIoError when the file cannot be read or a
 // parameter list is not closed (the count so far is kept).
-int ReadStringStatistics(const std::string& path, StringStatistics& stats, const Job* job = nullptr);
+[[nodiscard]] int ReadStringStatistics(const std::string& path, StringStatistics& stats, const Job* job = nullptr);
 
 // Copies a string file byte for byte; false on any failure.
 bool copyStringFile(const std::string& from, const std::string& to);

@@ -18,6 +18,6 @@ std::size_t readParamNames(std::string_view text, std::size_t open, std::string&
 // and adds the number of names to paramTotal. Returns kDone, or kIoError for a list
 // without its ')', a '(' that follows no symbol, or more than kMaxParams
 // names on one symbol.
-int splitContext(std::string_view context, std::vector<ContextSymbol>& symbols, int& paramTotal);
+[[nodiscard]] int splitContext(std::string_view context, std::vector<ContextSymbol>& symbols, int& paramTotal);
 
 }  // namespace sprig

@@ -16,11 +16,11 @@ namespace sprig {
 // the entry's trailing values when its own list is shorter: with U(1.67,7),
 // U gives U(1.67,7) and U(5) gives U(5,7). Returns kDone with out set, or kIoError for
 // a list without its ')' or a result longer than kMaxExpandedText.
-int ApplyDefaults(std::string_view text, const std::vector<DefaultEntry>& defaults, std::string& out);
+[[nodiscard]] int ApplyDefaults(std::string_view text, const std::vector<DefaultEntry>& defaults, std::string& out);
 
 // Replaces every occurrence of a constant name, wherever its letters stand,
 // by the value; a value is not searched again. Returns kDone with out set, or kIoError
 // for a result longer than kMaxExpandedText.
-int SubstituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out);
+[[nodiscard]] int SubstituteConstants(std::string_view text, const std::vector<Constant>& constants, std::string& out);
 
 }  // namespace sprig

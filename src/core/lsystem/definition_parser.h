@@ -17,7 +17,7 @@ struct Settings;
 // kIoError, kSyntaxError or kDefinitionLineError;
 // report.ErrorRow, report.ErrorDetail and report.IsParametric are written as
 // the parse goes. random serves RND in constant probabilities.
-int ParseLSystem(const std::vector<std::string>& lines, ParseMode mode, const Settings& settings, RandomSource& random,
-                 LSystem& out, ParseReport& report);
+[[nodiscard]] int ParseLSystem(const std::vector<std::string>& lines, ParseMode mode, const Settings& settings,
+                               RandomSource& random, LSystem& out, ParseReport& report);
 
 }  // namespace sprig

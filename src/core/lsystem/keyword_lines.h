@@ -9,11 +9,11 @@ namespace sprig {
 
 // Each reader gets the space-free line without its keyword and returns kDone,
 // or kDefinitionLineError with report.ErrorDetail set (a malformed default line sets none).
-int readAxiomLine(std::string_view rest, LSystem& model, ParseReport& report);
-int readIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report);
-int readDefineLine(std::string_view rest, LSystem& model, ParseReport& report);
-int readDefaultLine(std::string_view rest, LSystem& model, ParseReport& report);
-int readAngleLine(std::string_view rest, LSystem& model, ParseReport& report);
+[[nodiscard]] int readAxiomLine(std::string_view rest, LSystem& model, ParseReport& report);
+[[nodiscard]] int readIgnoreLine(std::string_view rest, LSystem& model, ParseReport& report);
+[[nodiscard]] int readDefineLine(std::string_view rest, LSystem& model, ParseReport& report);
+[[nodiscard]] int readDefaultLine(std::string_view rest, LSystem& model, ParseReport& report);
+[[nodiscard]] int readAngleLine(std::string_view rest, LSystem& model, ParseReport& report);
 
 // The line that starts the homomorphism section, exactly.
 inline constexpr std::string_view kHomomorphismLine = "homomorphism";

@@ -9,6 +9,6 @@ namespace sprig {
 // default parameters and substitutes constants, binds the formal parameters,
 // reorders the rules and records the context extents. Returns kDone, kIoError (from the
 // default filling and substitution) or 4 (a repeated parameter name).
-int completeModel(LSystem& model);
+[[nodiscard]] int completeModel(LSystem& model);
 
 }  // namespace sprig

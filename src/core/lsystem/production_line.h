@@ -28,7 +28,7 @@ struct RulePieces {
 // a constant probability exceeds 1, no predecessor stands before the
 // condition or arrow, or a context is malformed. random serves RND in a
 // constant probability. pieces records where each piece was found.
-int parseProductionLine(std::string_view line, RandomSource& random, Production& rule, bool& parametric,
-                        RulePieces& pieces);
+[[nodiscard]] int parseProductionLine(std::string_view line, RandomSource& random, Production& rule, bool& parametric,
+                                      RulePieces& pieces);
 
 }  // namespace sprig

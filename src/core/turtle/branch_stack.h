@@ -6,28 +6,29 @@
 #include <vector>
 
 #include "core/turtle/turtle.h"
+#include "platform/result_codes.h"
 
 namespace sprig {
 
 class BranchStack {
 public:
-    // 0, or 1 when memory runs out.
-    int push(const Turtle& turtle)
+    // kDone, or kOutOfMemory when memory runs out.
+    [[nodiscard]] int push(const Turtle& turtle)
     {
         try {
             frames_.push_back(turtle);
         } catch (const std::bad_alloc&) {
-            return 1;
+            return kOutOfMemory;
         }
-        return 0;
+        return kDone;
     }
-    // 0, or 2 for a ']' without a '['.
-    int pop(Turtle& turtle)
+    // kDone, or kIoError for a ']' without a '['.
+    [[nodiscard]] int pop(Turtle& turtle)
     {
-        if (frames_.empty()) return 2;
+        if (frames_.empty()) return kIoError;
         turtle = frames_.back();
         frames_.pop_back();
-        return 0;
+        return kDone;
     }
     void clear() { frames_.clear(); }
 

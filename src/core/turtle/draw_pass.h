@@ -20,8 +20,8 @@ struct DrawTotals {
 // Output is PlaneDrawing (2D) or SceneBuilder (3D). symbolCount paces the
 // colour effect. Returns kDone, kOutOfMemory, kIoError or kStopped; totals count what was read so far.
 template <class Output>
-int drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount, Output& output,
-               const Job& job, PassProgress& progress, DrawTotals& totals);
+[[nodiscard]] int drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount,
+                             Output& output, const Job& job, PassProgress& progress, DrawTotals& totals);
 
 extern template int drawString<PlaneDrawing>(const std::string&, const TurtleOptions&, std::int64_t, PlaneDrawing&,
                                              const Job&, PassProgress&, DrawTotals&);

@@ -9,10 +9,10 @@ int PolygonStack::open()
     try {
         if (levels_.size() == open_) levels_.emplace_back();
     } catch (const std::bad_alloc&) {
-        return 1;
+        return kOutOfMemory;
     }
     ++open_;
-    return 0;
+    return kDone;
 }
 
 int PolygonStack::append(const Vec3& vertex)
@@ -20,9 +20,9 @@ int PolygonStack::append(const Vec3& vertex)
     try {
         levels_[open_ - 1].push_back(vertex);
     } catch (const std::bad_alloc&) {
-        return 1;
+        return kOutOfMemory;
     }
-    return 0;
+    return kDone;
 }
 
 }  // namespace sprig

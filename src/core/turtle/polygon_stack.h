@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/turtle/scene_record.h"
+#include "platform/result_codes.h"
 
 namespace sprig {
 
@@ -15,13 +16,13 @@ using OpenPolygon = std::vector<Vec3>;
 
 class PolygonStack {
 public:
-    // 0, or 1 when memory runs out.
-    int open();
-    // Appends to the innermost open polygon, if any: 0, or 1 when memory
-    // runs out.
-    int addVertex(const Vec3& vertex)
+    // kDone, or kOutOfMemory when memory runs out.
+    [[nodiscard]] int open();
+    // Appends to the innermost open polygon, if any: kDone, or kOutOfMemory
+    // when memory runs out.
+    [[nodiscard]] int addVertex(const Vec3& vertex)
     {
-        if (open_ == 0) return 0;
+        if (open_ == 0) return kDone;
         return append(vertex);
     }
     bool isOpen() const { return open_ > 0; }
@@ -32,7 +33,7 @@ public:
     void close() { levels_[--open_].clear(); }
 
 private:
-    int append(const Vec3& vertex);
+    [[nodiscard]] int append(const Vec3& vertex);
 
     // One vertex list per nesting level, kept with its capacity when the
     // polygon closes so that the next one at that level reuses it.

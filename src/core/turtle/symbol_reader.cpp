@@ -38,21 +38,21 @@ int SymbolReader::readHeader(float defaultAngle, float& angle)
     for (; c != kEof && !isSpace(c); c = file_.get()) ++length;
     if (length == 1 && first == 'n') {
         const int result = readAngle(angle);
-        if (result != 0) return result;
+        if (result != kDone) return result;
     }
     c = skipSpace();
-    if (c != kEof && !file_.unget()) return 2;
-    return 0;
+    if (c != kEof && !file_.unget()) return kIoError;
+    return kDone;
 }
 
 int SymbolReader::readAngle(float& angle)
 {
     int c = skipSpace();
-    if (c == kEof) return 0;
+    if (c == kEof) return kDone;
     int length = 0;
     for (; isNumberByte(c) && length < kMaxParamText; c = file_.get())
         text_[static_cast<std::size_t>(length++)] = static_cast<char>(c);
-    if (c != kEof && !file_.unget()) return 2;
+    if (c != kEof && !file_.unget()) return kIoError;
     return readLeadingNumber(std::string_view(text_.data(), static_cast<std::size_t>(length)), angle, true) ? 0 : 2;
 }
 
@@ -63,17 +63,17 @@ int SymbolReader::readParams(SymbolParams& params)
         int length = 0;
         int c = file_.get();
         for (;; c = file_.get()) {
-            if (c == kEof || c == '\n') return 2;
+            if (c == kEof || c == '\n') return kIoError;
             if (c == ',') break;
             if (c == '(') ++depth;
             if (c == ')' && --depth == 0) break;
-            if (length == kMaxParamText) return 2;
+            if (length == kMaxParamText) return kIoError;
             text_[static_cast<std::size_t>(length++)] = static_cast<char>(c);
         }
-        if (params.n == kMaxSymbolParams) return 2;
+        if (params.n == kMaxSymbolParams) return kIoError;
         float& slot = params.p[static_cast<std::size_t>(params.n++)];
-        if (!parseParameterText(text_.data(), length, slot)) return 2;
-        if (c == ')') return 0;
+        if (!parseParameterText(text_.data(), length, slot)) return kIoError;
+        if (c == ')') return kDone;
     }
 }
 

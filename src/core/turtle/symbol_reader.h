@@ -7,6 +7,7 @@
 
 #include "core/turtle/symbol_params.h"
 #include "platform/byte_file.h"
+#include "platform/result_codes.h"
 
 namespace sprig {
 
@@ -20,13 +21,13 @@ public:
     // Reads the header token and, for a non-parametric file ("n"), its
     // angle, and the whitespace after them. angle becomes the file's angle,
     // else defaultAngle. Returns kDone, or kIoError when the angle cannot be read.
-    int readHeader(float defaultAngle, float& angle);
+    [[nodiscard]] int readHeader(float defaultAngle, float& angle);
 
     // Reads the next symbol (a byte, or kEof at the end) and its parameters.
     // last is set when nothing follows it. Returns kDone, or kIoError for a parameter
     // list that is unterminated, has more than 20 entries, an entry longer
     // than 511 bytes or an entry that is not a number.
-    int next(int& symbol, SymbolParams& params, bool& last)
+    [[nodiscard]] int next(int& symbol, SymbolParams& params, bool& last)
     {
         params.clear();
         symbol = file_.get();
@@ -36,13 +37,13 @@ public:
             return readParams(params);
         }
         last = lookahead == kEof;
-        if (!last && !file_.unget()) return 2;
-        return 0;
+        if (!last && !file_.unget()) return kIoError;
+        return kDone;
     }
 
 private:
-    int readParams(SymbolParams& params);
-    int readAngle(float& angle);
+    [[nodiscard]] int readParams(SymbolParams& params);
+    [[nodiscard]] int readAngle(float& angle);
     int skipSpace();
 
     InFile& file_;

@@ -40,7 +40,7 @@ private:
 class SymbolStream {
 public:
     // kDone, or kIoError when the file cannot be opened or its header cannot be read.
-    int open(const std::string& fileName, float defaultAngle);
+    [[nodiscard]] int open(const std::string& fileName, float defaultAngle);
     // The default turning angle in degrees: the file's, or the default.
     float angle() const { return angle_; }
 
@@ -48,7 +48,7 @@ public:
     // file; stops at the first result other than kDone, a stop request (kStopped) or
     // an unreadable symbol (2). The file is closed at the end.
     template <class Apply>
-    int run(const Job& job, PassProgress& progress, Apply&& apply)
+    [[nodiscard]] int run(const Job& job, PassProgress& progress, Apply&& apply)
     {
         const int result = loop(job, progress, apply);
         const bool readFailed = file_.failed();
@@ -58,7 +58,7 @@ public:
 
 private:
     template <class Apply>
-    int loop(const Job& job, PassProgress& progress, Apply& apply)
+    [[nodiscard]] int loop(const Job& job, PassProgress& progress, Apply& apply)
     {
         SymbolParams params;
         int symbol = kEof;

@@ -45,14 +45,14 @@ TEST_F(BranchContexts, ContextsAcrossNestedOpenAndLateClosingBranches)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.rules) + " on " + c.axiom);
         define(std::string("axiom ") + c.axiom + "\n" + c.rules + "\n");
-        ASSERT_EQ(derive(1), 0);
+        ASSERT_EQ(derive(1), kDone);
         EXPECT_EQ(step(1), c.expected);
     }
 
     // Step 0 as the homomorphism reads it ends with a newline.
     define("axiom A[C[DBA[C]B\nhomomorphism\n#A>B->Y\n");
-    ASSERT_EQ(call(0, false), 0);
-    ASSERT_EQ(call(1, true), 0);
+    ASSERT_EQ(call(0, false), kDone);
+    ASSERT_EQ(call(1, true), kDone);
     EXPECT_EQ(step(0, kHomomorphismExt), n + "A[C[DBY[C]B");
 }
 

@@ -31,8 +31,8 @@ protected:
             if (n > 0 || ext == kHomomorphismExt) {
                 if (!written || written->path != name) return result;
                 stats = written->statistics;
-            } else {
-                ReadStringStatistics(name, stats);
+            } else if (ReadStringStatistics(name, stats) != kDone) {
+                return result;
             }
             result.push_back(stats.symbolCount);
         }

@@ -13,7 +13,7 @@ using Rewriting = DeriveFixture;
 TEST_F(Rewriting, BracketedPlantStepsAndLog)
 {
     define("axiom F\nangle 25.7\n#F->F[+F]F[-F]F\n");
-    ASSERT_EQ(derive(2), 0);
+    ASSERT_EQ(derive(2), kDone);
     const std::string header = "n\n25.700001\n";
     EXPECT_EQ(step(0), header + "F\n");
     EXPECT_EQ(step(1), header + "F[+F]F[-F]F");
@@ -39,7 +39,7 @@ TEST_F(Rewriting, BracketedPlantStepsAndLog)
 TEST_F(Rewriting, EveryByteButNewlineIsASymbolAndPassesUnchanged)
 {
     define("axiom \x8A\xE1\t\xFF\x01\n#\xE1->\xE1\x9E\n");
-    ASSERT_EQ(derive(1), 0);
+    ASSERT_EQ(derive(1), kDone);
     EXPECT_EQ(step(0), "n\n90.000000\n\x8A\xE1\t\xFF\x01\n");
     EXPECT_EQ(step(1), "n\n90.000000\n\x8A\xE1\x9E\t\xFF\x01");
 }
@@ -61,7 +61,7 @@ TEST_F(Rewriting, WrittenStringsAreCountedAsTheReadingCountsThem)
     for (const auto& [definition, count] : cases) {
         SCOPED_TRACE(definition);
         define(definition);
-        ASSERT_EQ(derive(1), 0);
+        ASSERT_EQ(derive(1), kDone);
         ASSERT_EQ(written.has_value(), count.has_value());
         if (!count) continue;
         EXPECT_EQ(written->path, StringFileName(basePath(path), 1, kStepExt));
@@ -72,7 +72,7 @@ TEST_F(Rewriting, WrittenStringsAreCountedAsTheReadingCountsThem)
 TEST_F(Rewriting, FirstCallWritesOnlyStepZero)
 {
     define("axiom AB\n#A->B\n");
-    ASSERT_EQ(call(0, false), 0);
+    ASSERT_EQ(call(0, false), kDone);
     EXPECT_EQ(step(0), "n\n90.000000\nAB\n");
     EXPECT_FALSE(fileExists(StringFileName(basePath(path), 1, kStepExt)));
     EXPECT_EQ(created.size(), 1u);
@@ -81,7 +81,7 @@ TEST_F(Rewriting, FirstCallWritesOnlyStepZero)
 TEST_F(Rewriting, ErasingCopyingAndReprintedParameters)
 {
     define("axiom A(1)BC(2*3)\n#B->*\n");
-    ASSERT_EQ(derive(1), 0);
+    ASSERT_EQ(derive(1), kDone);
     EXPECT_EQ(step(0), "n\n90.000000\nA(1)BC(2*3)\n");
     EXPECT_EQ(step(1), "n\n90.000000\nA(1.000000)C(6.000000)");
 }
@@ -90,7 +90,7 @@ TEST_F(Rewriting, StochasticChoiceFollowsTheDrawAndUnnormalisedSums)
 {
     define("axiom AAAAXX\n#A->(0.5)B\n#A->(0.3)C\n#X->(0.5)Y\n#X->Z\n");
     random.script = {49, 50, 79, 99, 60, 10};
-    ASSERT_EQ(derive(1), 0);
+    ASSERT_EQ(derive(1), kDone);
     EXPECT_EQ(step(1), "n\n90.000000\nBCCAZY");
     EXPECT_EQ(random.next_, 6u);  // one draw per symbol, no more
 }
@@ -98,21 +98,21 @@ TEST_F(Rewriting, StochasticChoiceFollowsTheDrawAndUnnormalisedSums)
 TEST_F(Rewriting, LeftContextSeesHistoryAcrossBranches)
 {
     define("axiom B[A]B[C]AA\n#B<A->X\n");
-    ASSERT_EQ(derive(1), 0);
+    ASSERT_EQ(derive(1), kDone);
     EXPECT_EQ(step(1), "n\n90.000000\nB[X]B[C]XA");
 }
 
 TEST_F(Rewriting, RightContextReadsIntoAndSkipsBranches)
 {
     define("axiom ABA[B]A[C]B[A]BAC\n#A>B->Y\n");
-    ASSERT_EQ(derive(1), 0);
+    ASSERT_EQ(derive(1), kDone);
     EXPECT_EQ(step(1), "n\n90.000000\nYBY[B]Y[C]B[A]BAC");
 }
 
 TEST_F(Rewriting, IgnoredSymbolsAndTheirParametersAreSkippedByContexts)
 {
     define("axiom A+B+(30)C\nignore +\n#A<B>C->X\n");
-    ASSERT_EQ(derive(1), 0);
+    ASSERT_EQ(derive(1), kDone);
     EXPECT_EQ(step(1), "n\n90.000000\nA+X+(30.000000)C");
 }
 
@@ -123,7 +123,7 @@ TEST_F(Rewriting, ParametricSuccessorsConditionsAndContextBindings)
            "#A(t):t>1->B\n"
            "#P(a)<Q(b)->C(a+b)\n"
            "#R(b)>S(c)->D(b*c)\n");
-    ASSERT_EQ(derive(1), 0);
+    ASSERT_EQ(derive(1), kDone);
     EXPECT_EQ(step(0), "p\nF(1.5,2)A(1)A(2)P(1)Q(2)R(2)S(5)\n");
     EXPECT_EQ(step(1), "p\nF(3.000000,2.000000)A(1.000000)BP(1.000000)C(3.000000)D(10.000000)S(5.000000)");
 }
@@ -131,7 +131,7 @@ TEST_F(Rewriting, ParametricSuccessorsConditionsAndContextBindings)
 TEST_F(Rewriting, CutBranchesDropEverythingAfterThePercentSign)
 {
     define("axiom A[B%C[D]E]F%GH\n");
-    ASSERT_EQ(derive(1), 0);
+    ASSERT_EQ(derive(1), kDone);
     EXPECT_EQ(step(1), "n\n90.000000\nA[B]F");
 }
 
@@ -140,21 +140,21 @@ TEST_F(Rewriting, CutBranchesDropEverythingAfterThePercentSign)
 TEST_F(Rewriting, FailuresAndStopsLeaveEarlierStepsAndNoPartialFile)
 {
     define("axiom A(1)B\n#A(x)->A(x/0)\n");
-    ASSERT_EQ(call(0, false), 0);
+    ASSERT_EQ(call(0, false), kDone);
     const std::string base = basePath(path);
     const std::string older = dir.write("plant_001.stt", "users\n");
     created.clear();
-    EXPECT_EQ(call(1, false), 2);  // division by zero in a successor argument
+    EXPECT_EQ(call(1, false), kIoError);  // division by zero in a successor argument
     EXPECT_EQ(step(0), "p\nA(1)B\n");
     EXPECT_EQ(TempDir::read(older), "users\n");
     EXPECT_TRUE(created.empty());
 
     job.requestStop();
-    EXPECT_EQ(call(1, false), 20);
+    EXPECT_EQ(call(1, false), kStopped);
     EXPECT_EQ(TempDir::read(older), "users\n");
     EXPECT_TRUE(created.empty());
 
-    EXPECT_EQ(call(7, false), 2);  // no step file 6 to read
+    EXPECT_EQ(call(7, false), kIoError);  // no step file 6 to read
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"plant.ls", "plant_000.stt", "plant_001.stt"}));
 }
 
@@ -163,20 +163,20 @@ TEST_F(Rewriting, ValuesBeyondTheFloatRangeStopTheStep)
     // 10^7 is written; its 7th power, 10^49, lies beyond the largest float
     // (about 3.4 * 10^38) and has no text a later step could read.
     define("axiom A(10)\n#A(x)->A(x^7)\n");
-    EXPECT_EQ(derive(2), 2);
+    EXPECT_EQ(derive(2), kIoError);
     EXPECT_EQ(step(1), "p\nA(10000000.000000)");
     // Infinity minus infinity is no number; an infinite value read from the
     // string is not copied either.
     for (const char* definition : {"axiom A(1000000)\n#A(x)->A(x^7-x^7)\n", "axiom A(2^128)\n#B(x)->C\n"}) {
         define(definition);
-        EXPECT_EQ(derive(1), 2) << definition;
+        EXPECT_EQ(derive(1), kIoError) << definition;
     }
 }
 
 TEST_F(Rewriting, ParseErrorsTouchNoFile)
 {
     define("axiom\n#F->G\n");
-    EXPECT_EQ(call(0, false), 111);
+    EXPECT_EQ(call(0, false), kDefinitionLineError);
     EXPECT_EQ(report.ErrorRow, 1);
     EXPECT_TRUE(created.empty());
     EXPECT_FALSE(fileExists(StringFileName(basePath(path), 0, kStepExt)));
@@ -185,9 +185,9 @@ TEST_F(Rewriting, ParseErrorsTouchNoFile)
 TEST_F(Rewriting, HomomorphismWritesTheFileToDrawWithItsOwnHeader)
 {
     define("axiom F+G\n#F->FF\nhomomorphism\n#F->F(1)\n#G->G(1)\n");
-    ASSERT_EQ(call(0, false), 0);
+    ASSERT_EQ(call(0, false), kDone);
     job.log.clear();
-    ASSERT_EQ(call(1, true), 0);
+    ASSERT_EQ(call(1, true), kDone);
     const std::string base = basePath(path);
     // Successor parameter lists alone do not make the homomorphism rules parametric.
     EXPECT_EQ(step(0, kHomomorphismExt), "n\n90.000000\nF(1.000000)+G(1.000000)");
@@ -197,7 +197,7 @@ TEST_F(Rewriting, HomomorphismWritesTheFileToDrawWithItsOwnHeader)
     EXPECT_EQ(created.size(), 1u);  // the homomorphism file is not a step file
 
     job.requestStop();
-    EXPECT_EQ(call(1, true), 20);
+    EXPECT_EQ(call(1, true), kStopped);
     EXPECT_FALSE(fileExists(StringFileName(base, 0, kHomomorphismExt)));
 }
 

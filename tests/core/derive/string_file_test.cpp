@@ -204,17 +204,17 @@ TEST(StringFiles, WritingCountingAndCopying)
     }
     EXPECT_EQ(TempDir::read(path), "p\nF(1.000000,2.500000)[+(45.000000)A(4.000000)]");
     StringStatistics stats;
-    ASSERT_EQ(ReadStringStatistics(path, stats), 0);
+    ASSERT_EQ(ReadStringStatistics(path, stats), kDone);
     EXPECT_EQ(stats.symbolCount, 5);
     EXPECT_TRUE(stats.isParametric);
 
-    ASSERT_EQ(ReadStringStatistics(dir.write("n.stt", "n\n60.000000\nE+F\nGH"), stats), 0);
+    ASSERT_EQ(ReadStringStatistics(dir.write("n.stt", "n\n60.000000\nE+F\nGH"), stats), kDone);
     EXPECT_EQ(stats.symbolCount, 5);  // the later line counts too
     EXPECT_FALSE(stats.isParametric);
-    ASSERT_EQ(ReadStringStatistics(dir.write("h.stt", "n\n90.000000\n"), stats), 0);
+    ASSERT_EQ(ReadStringStatistics(dir.write("h.stt", "n\n90.000000\n"), stats), kDone);
     EXPECT_EQ(stats.symbolCount, 0);
-    EXPECT_EQ(ReadStringStatistics(dir.write("u.stt", "p\nFF(1"), stats), 2);
-    EXPECT_EQ(ReadStringStatistics(dir.file("missing"), stats), 2);
+    EXPECT_EQ(ReadStringStatistics(dir.write("u.stt", "p\nFF(1"), stats), kIoError);
+    EXPECT_EQ(ReadStringStatistics(dir.file("missing"), stats), kIoError);
 
     ASSERT_TRUE(copyStringFile(path, dir.file("copy.str")));
     EXPECT_EQ(TempDir::read(dir.file("copy.str")), TempDir::read(path));
@@ -257,13 +257,13 @@ TEST(StringFiles, AxiomFileHeaders)
     LSystem system;
     system.angle = 60.0f;
     system.axiom = "E+F+E-F";
-    ASSERT_EQ(WriteAxiomFile(system, dir.file("a.stt")), 0);
+    ASSERT_EQ(WriteAxiomFile(system, dir.file("a.stt")), kDone);
     EXPECT_EQ(TempDir::read(dir.file("a.stt")), "n\n60.000000\nE+F+E-F\n");
     system.parametric = true;
     system.axiom.clear();
-    ASSERT_EQ(WriteAxiomFile(system, dir.file("b.stt")), 0);
+    ASSERT_EQ(WriteAxiomFile(system, dir.file("b.stt")), kDone);
     EXPECT_EQ(TempDir::read(dir.file("b.stt")), "p\n");
-    EXPECT_EQ(WriteAxiomFile(system, dir.file("no/such/dir.stt")), 2);
+    EXPECT_EQ(WriteAxiomFile(system, dir.file("no/such/dir.stt")), kIoError);
 }
 
 TEST(StringFiles, CutPassWritesTheNewHeader)

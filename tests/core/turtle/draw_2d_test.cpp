@@ -22,7 +22,7 @@ protected:
     {
         SCOPED_TRACE(string);
         const InterpretResult r = t.run(string);
-        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.code, kDone);
         if (segments >= 0) {
             EXPECT_EQ(r.segmentTotal, segments);
         }
@@ -175,7 +175,7 @@ TEST_F(Draw2D, MeasuredAndCentredPicturesAreFittedIntoTheArea)
     // Box x 0 .. 1, y 0: spanX 2, spanY 1 on a 201 x 120 area:
     // sx = 80.4, sy = 96, scale 80.4. fx = 0.25 -> originX = 50.25 + 10.05;
     // fy = 0.5 -> originY = 60 + 6. The line ends at 60.3 + 80.4.
-    EXPECT_EQ(t.run("-F").code, 0);
+    EXPECT_EQ(t.run("-F").code, kDone);
     EXPECT_EQ(t.canvas.calls, (Calls{"colour 0000FF00", "width 1", "move 60 66", "line 140 66"}));
     // Fixed length 1, centred: scale 1; box y -50 .. 0: fy = 50/51 +
     // (1 - 50/51) / 2 = 101/102, originY = 120 * 101/102 - 6 = 112.82; the

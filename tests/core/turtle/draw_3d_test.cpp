@@ -48,7 +48,7 @@ protected:
 TEST_F(Draw3D, OneSegmentFromTheStart)
 {
     const InterpretResult r = t.run("F");
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, kDone);
     EXPECT_EQ(r.segmentTotal, 1);
     ASSERT_EQ(t.scene.elementCount(), 1);
     const SceneElement& e = element(0);
@@ -82,7 +82,7 @@ TEST_F(Draw3D, RotationSymbols)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.string);
-        ASSERT_EQ(t.run(c.string).code, 0);
+        ASSERT_EQ(t.run(c.string).code, kDone);
         ASSERT_EQ(t.scene.elementCount(), 1);
         expectNear(element(0).end, c.end);
     }
@@ -201,7 +201,7 @@ TEST_F(Draw3D, InfiniteMovesAreNotRecorded)
     // The move to infinity (1e30 units of 1e30) is not a drawable element;
     // the finite far one is.
     const InterpretResult r = t.run("[\"(1e30)F(1e30)]F(1e30)");
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, kDone);
     EXPECT_EQ(r.segmentTotal, 2);
     ASSERT_EQ(t.scene.elementCount(), 1);
     EXPECT_EQ(element(0).end, (Vec3{0, 0, 1e30f}));
@@ -211,7 +211,7 @@ TEST_F(Draw3D, TheRecordFillsUpAtFiftyThousand)
 {
     t.symbolCount = 50001;
     const InterpretResult full = t.run(std::string(50001, 'F') + "{.}");
-    EXPECT_EQ(full.code, 0);
+    EXPECT_EQ(full.code, kDone);
     EXPECT_EQ(full.segmentTotal, 50001);
     ASSERT_EQ(t.scene.elementCount(), SceneRecord::kCapacity);
     EXPECT_EQ(element(49999).end, (Vec3{0, 0, 50000}));

@@ -39,7 +39,7 @@ TEST_F(InterpretPass, MalformedStringsAreIOErrors)
     for (const char* string : malformed) {
         SCOPED_TRACE(string);
         const InterpretResult r = t.run(string);
-        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.code, kIoError);
         // Symbols before the bad one are applied: the first F is recorded.
         EXPECT_EQ(t.scene.elementCount(), std::string(string).starts_with("F]") ? 1 : 0);
         EXPECT_FALSE(t.scene.sceneComplete);
@@ -48,18 +48,18 @@ TEST_F(InterpretPass, MalformedStringsAreIOErrors)
 
 TEST_F(InterpretPass, ParameterListLimits)
 {
-    EXPECT_EQ(t.run(params(20, "1")).code, 0);
-    EXPECT_EQ(t.run(params(21, "1")).code, 2);
-    EXPECT_EQ(t.run("F(" + std::string(511, '1').replace(0, 2, "0.") + ")").code, 0);
-    EXPECT_EQ(t.run("F(" + std::string(512, '1').replace(0, 2, "0.") + ")").code, 2);
-    EXPECT_EQ(t.run("F(" + std::string(100000, ' ') + "1)").code, 2);
+    EXPECT_EQ(t.run(params(20, "1")).code, kDone);
+    EXPECT_EQ(t.run(params(21, "1")).code, kIoError);
+    EXPECT_EQ(t.run("F(" + std::string(511, '1').replace(0, 2, "0.") + ")").code, kDone);
+    EXPECT_EQ(t.run("F(" + std::string(512, '1').replace(0, 2, "0.") + ")").code, kIoError);
+    EXPECT_EQ(t.run("F(" + std::string(100000, ' ') + "1)").code, kIoError);
 }
 
 TEST_F(InterpretPass, NumbersAreReadLeniently)
 {
     // Leading spaces, a sign, an exponent and trailing text are accepted;
     // an empty entry is 1.0 and an empty list is one parameter of 1.0.
-    ASSERT_EQ(t.run("F(  2.5xyz)F(+.5)F(2e-1)F()F(,0.5)").code, 0);
+    ASSERT_EQ(t.run("F(  2.5xyz)F(+.5)F(2e-1)F()F(,0.5)").code, kDone);
     ASSERT_EQ(t.scene.elementCount(), 5);
     const float ends[] = {2.5f, 3.0f, 3.2f, 4.2f, 5.2f};
     for (int i = 0; i < 5; ++i) EXPECT_FLOAT_EQ(t.scene.element(i).end.z, ends[i]) << i;
@@ -73,44 +73,44 @@ TEST_F(InterpretPass, EveryByteIsASymbol)
         if (c != '(') string += static_cast<char>(c);
     }
     const InterpretResult r = t.run(string);
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, kDone);
     EXPECT_EQ(r.segmentTotal, 2);  // F and G
 }
 
 TEST_F(InterpretPass, HeadersAndEmptyStrings)
 {
     const InterpretResult empty = t.runFile("n\n90.000000\n");
-    EXPECT_EQ(empty.code, 0);
+    EXPECT_EQ(empty.code, kDone);
     EXPECT_EQ(empty.segmentTotal, 0);
     EXPECT_EQ(empty.polygonTotal, 0);
     EXPECT_TRUE(t.scene.sceneComplete);
-    for (const char* file : {"", "p", "n"}) EXPECT_EQ(t.runFile(file).code, 0) << file;
-    EXPECT_EQ(t.runFile("n\nangle\nF").code, 2);
+    for (const char* file : {"", "p", "n"}) EXPECT_EQ(t.runFile(file).code, kDone) << file;
+    EXPECT_EQ(t.runFile("n\nangle\nF").code, kIoError);
     // A long first token is just not "n": parametric.
-    EXPECT_EQ(t.runFile(std::string(1000, 'n') + "\nF").code, 0);
+    EXPECT_EQ(t.runFile(std::string(1000, 'n') + "\nF").code, kDone);
     EXPECT_EQ(t.scene.elementCount(), 1);
 }
 
 TEST_F(InterpretPass, UnbalancedOpeningsAreNotErrors)
 {
     const InterpretResult r = t.run("[F{.F.F");
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, kDone);
     EXPECT_EQ(r.polygonTotal, 0);
     EXPECT_EQ(t.scene.elementCount(), 3);
-    EXPECT_EQ(t.run("}").code, 0);
+    EXPECT_EQ(t.run("}").code, kDone);
 }
 
 TEST_F(InterpretPass, DeepBranchesNeedNoFixedStack)
 {
     const std::string string = std::string(100000, '[') + "F" + std::string(100000, ']') + "F";
     const InterpretResult r = t.run(string);
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, kDone);
     EXPECT_EQ(t.scene.element(1).end, (Vec3{0, 0, 1}));
 }
 
 TEST_F(InterpretPass, MissingFileAndMissingTarget)
 {
-    EXPECT_EQ(interpretString(t.requestFor(t.dir.file("missing.str"))).code, 2);
+    EXPECT_EQ(interpretString(t.requestFor(t.dir.file("missing.str"))).code, kIoError);
     InterpretRequest request = t.requestFor(t.dir.write("a.str", "p\nF"));
     request.scene = nullptr;
     EXPECT_EQ(interpretString(request).code, kGraphicsError);
@@ -190,7 +190,7 @@ TEST_F(InterpretPass, StopEndsThePassAndDeletesOnlyATemporaryFile)
     InterpretRequest request = progressRequest(t, job, "a_002.sth", 1000);
     request.isTemporary = true;
     const InterpretResult r = interpretString(request);
-    EXPECT_EQ(r.code, 20);
+    EXPECT_EQ(r.code, kStopped);
     EXPECT_EQ(t.scene.elementCount(), 100);  // the report came at the 100th
     EXPECT_FALSE(t.scene.sceneComplete);
     EXPECT_FALSE(fileExists(request.fileName));
@@ -198,7 +198,7 @@ TEST_F(InterpretPass, StopEndsThePassAndDeletesOnlyATemporaryFile)
     ProgressJob saved;
     saved.stopAt = 10;
     const InterpretRequest user = progressRequest(t, saved, "b.str", 1000);
-    EXPECT_EQ(interpretString(user).code, 20);
+    EXPECT_EQ(interpretString(user).code, kStopped);
     EXPECT_TRUE(fileExists(user.fileName));
 }
 

@@ -137,7 +137,7 @@ protected:
 
 TEST_F(TurtlePicture, ALineOfKnownLengthGoingUp)
 {
-    ASSERT_EQ(draw("F(50)", 1.0f), 0);
+    ASSERT_EQ(draw("F(50)", 1.0f), kDone);
     for (int y = 130; y <= 180; ++y) ASSERT_EQ(canvas.pixel(100, y), kGreen) << y;
     EXPECT_EQ(canvas.pixel(100, 129), kWhite);
     EXPECT_EQ(canvas.pixel(100, 181), kWhite);
@@ -147,7 +147,7 @@ TEST_F(TurtlePicture, ALineOfKnownLengthGoingUp)
 
 TEST_F(TurtlePicture, ASquareOutline)
 {
-    ASSERT_EQ(draw("F-F-F-F", 50.0f), 0);
+    ASSERT_EQ(draw("F-F-F-F", 50.0f), kDone);
     for (int i = 0; i <= 50; ++i) {
         ASSERT_EQ(canvas.pixel(100, 130 + i), kGreen) << i;  // left side
         ASSERT_EQ(canvas.pixel(150, 130 + i), kGreen) << i;  // right side
@@ -165,7 +165,7 @@ TEST_F(TurtlePicture, ERedAndWideThenFGreenAndThin)
     settings.effective.interpretEF = true;
     settings.effective.differentiateEFWidth = true;
     settings.effective.differentiateEFColor = true;
-    ASSERT_EQ(draw("E-F", 40.0f), 0);
+    ASSERT_EQ(draw("E-F", 40.0f), kDone);
     // The E line goes up from (100, 180) to (100, 140), four pixels wide.
     EXPECT_EQ(canvas.pixel(100, 160), kRed);
     EXPECT_EQ(countInRow(canvas, 160, 90, 110, kRed), 4);
