@@ -24,11 +24,13 @@ TEST(InspectOptionLine, PartsAndProblemsFollowTheReader)
         {"draw_ground=onx", "KKKKKKKKKKKK!!!", "on or off expected after draw_ground="},
         {"draw_dimensions=4", "KKKKKKKKKKKKKKKK!", "2 or 3 expected after draw_dimensions="},
         {"distance=12.5cm", "KKKKKKKKKVVVV__", ""},
+        {"distance=1e2x", "KKKKKKKKKVVV_", ""},
         {"distance=abc", "KKKKKKKKK!!!", "a number expected after distance="},
         {"distance=", "!!!!!!!!!", "a number expected after distance="},
         {" // c", ".////", ""},
         {"", "", ""},
         {cut, "KKKKKKKKKKKKVV" + std::string(240, '.') + "_", ""},
+        {cut.substr(0, 254), "KKKKKKKKKKKKVV" + std::string(240, '.'), ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

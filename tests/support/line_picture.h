@@ -10,14 +10,19 @@
 
 namespace sprig::testing {
 
-// letters[k] is the letter of the kind whose value is k.
+// letters[k] is the letter of the kind whose value is k. A part out of
+// order, empty or overlapping another adds a '?' at the end.
 template <class Kind>
 std::string linePicture(const std::vector<LinePart<Kind>>& parts, std::size_t length, std::string_view letters)
 {
     std::string picture(length, '.');
-    for (const LinePart<Kind>& part : parts)
+    std::size_t end = 0;
+    for (const LinePart<Kind>& part : parts) {
+        if (part.length == 0 || part.start < end) picture += '?';
         for (std::size_t i = part.start; i < part.start + part.length; ++i)
             picture.at(i) = letters.at(static_cast<std::size_t>(part.kind));
+        end = part.start + part.length;
+    }
     return picture;
 }
 

@@ -33,7 +33,9 @@ TEST(InspectDefinitionLine, EveryPartIsWhereTheParserFindsIt)
         {"ignore", "!!!!!!", "Za ignore musí nasledovať aspoň 1 symbol"},
         {"angle x", "KKKKK.!", "Chybný zápis číselnej hodnoty"},
         {"default U(1", "KKKKKKK.!!!", ""},
+        {"axiom F(1e2)G", "KKKKK.sennnes", ""},
         {longAxiom, "KKKKK." + std::string(248, 's') + "!!", ""},
+        {longAxiom.substr(0, 254), "KKKKK." + std::string(248, 's'), ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
