@@ -2,25 +2,38 @@
 """Mutation check: how many small faults put into the code do the tests catch?
 
 Picks COUNT places at random (the same places for the same tree and seed)
-where one operator or constant can be turned into another, puts each fault
-in, rebuilds the headless test programs and runs them. A fault is caught
-when a test program fails or does not finish; a fault that does not build
-is left out of the score. The source file is put back after every fault.
+where one operator or constant can be turned into another, in any source
+file or header of every library and program, puts each fault in, rebuilds
+every test program and runs them all (the window tests under xvfb-run). A
+fault is caught when a test program fails or does not finish; a fault that
+does not build is left out of the score. The source file is put back after
+every fault. Each test program runs in a process group of its own, killed
+whole when it runs out of time, and in a temporary folder of its own that
+is removed afterwards, so a killed run leaves no process and no file.
 
 usage: scripts/mutation_check.py BUILD_DIR [COUNT] [SEED]
-The build folder must be configured already (the headless test programs
-are built in it).
+The build folder must be configured already (the test programs are built
+in it).
 """
+import os
 import pathlib
 import random
 import re
 import resource
+import shutil
+import signal
 import subprocess
 import sys
+import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-FOLDERS = ["core/lsystem", "core/derive", "core/turtle", "settings", "platform", "app"]
-TESTS = ["platform_tests", "settings_tests", "lsystem_tests", "derive_tests", "turtle_tests", "app_tests", "cli_tests"]
+FOLDERS = ["core/lsystem", "core/derive", "core/turtle", "settings", "platform", "platform/qt", "platform/gl", "app",
+           "views", "views/offscreen", "ui", "cli"]
+TESTS = ["platform_tests", "settings_tests", "lsystem_tests", "derive_tests", "turtle_tests", "app_tests", "cli_tests",
+         "platform_qt_tests", "views_tests", "views_offscreen_tests", "ui_tests"]
+# The window tests need a display.
+ON_DISPLAY = {"ui_tests"}
+TIMEOUT_SECONDS = 300
 SWAPS = [(" == ", " != "), (" != ", " == "), (" < ", " <= "), (" <= ", " < "), (" > ", " >= "), (" >= ", " > "),
          (" && ", " || "), (" || ", " && "), (" + 1", " - 1"), (" - 1", " + 1"), ("true", "false"), ("false", "true")]
 
@@ -36,7 +49,7 @@ def code_lines(path):
 def sites():
     found = []
     for folder in FOLDERS:
-        for path in sorted((ROOT / "src" / folder).glob("*.cpp")):
+        for path in sorted([*(ROOT / "src" / folder).glob("*.cpp"), *(ROOT / "src" / folder).glob("*.h")]):
             for number, line in code_lines(path):
                 for old, new in SWAPS:
                     for match in re.finditer(re.escape(old), line):
@@ -55,6 +68,30 @@ def test_programs(build):
     return [test for test in TESTS if f" {test}:" in known or f"{test}:" in known.split()]
 
 
+def fails(build, test):
+    """Whether one test program fails or runs out of time. It runs in a
+    session (and so a process group) of its own with a temporary folder of
+    its own; both go when it ends, however it ends."""
+    command = [f"{build}/tests/{test}", "--gtest_brief=1"]
+    if test in ON_DISPLAY:
+        command = ["xvfb-run", "-a", *command]
+    folder = tempfile.mkdtemp(prefix="sprig-mutant-")
+    environment = dict(os.environ, TMPDIR=folder, QT_QPA_PLATFORM="xcb" if test in ON_DISPLAY else "offscreen")
+    run = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=environment,
+                           start_new_session=True, preexec_fn=limit_memory)
+    try:
+        return run.wait(timeout=TIMEOUT_SECONDS) != 0
+    except subprocess.TimeoutExpired:
+        return True
+    finally:
+        try:
+            os.killpg(run.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        run.wait()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
 def caught(build, tests, path, number, column, old, new):
     """None when the fault does not build, else whether a test program fails."""
     original = path.read_text(encoding="utf-8")
@@ -66,15 +103,7 @@ def caught(build, tests, path, number, column, old, new):
         built = subprocess.run(["cmake", "--build", build, "--target", *tests], capture_output=True)
         if built.returncode != 0:
             return None
-        for test in tests:
-            try:
-                run = subprocess.run([f"{build}/tests/{test}", "--gtest_brief=1"], capture_output=True, timeout=300,
-                                     preexec_fn=limit_memory)
-            except subprocess.TimeoutExpired:
-                return True
-            if run.returncode != 0:
-                return True
-        return False
+        return any(fails(build, test) for test in tests)
     finally:
         path.write_text(original, encoding="utf-8")
 
