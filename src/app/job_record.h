@@ -47,6 +47,21 @@ struct JobRecord {
     std::vector<std::string> createdFiles;
 };
 
+// Calls visit(runValue, recordValue) for each run value that a job starts
+// from and hands back, beside the record's copy of it.
+template <typename Visit>
+void forEachResult(RunState& run, JobRecord& record, Visit visit)
+{
+    visit(run.StepsDone, record.StepsDone);
+    visit(run.LastResult, record.LastResult);
+    visit(run.report, record.report);
+    visit(run.homomorphismShown, record.homomorphismShown);
+    visit(run.symbolCount, record.symbolCount);
+    visit(run.lengthKB, record.lengthKB);
+    visit(run.segmentTotal, record.segmentTotal);
+    visit(run.polygonTotal, record.polygonTotal);
+}
+
 // The step file of the step shown: <base>_NNN.stt, or in LSDr the string file.
 std::string stepFileOf(RunMode mode, const std::string& definitionPath, const std::string& stringPath, int stepsDone);
 

@@ -56,19 +56,12 @@ JobRecord StepDriver::recordOfRun(StepJob job)
     record.runMode = state_.runMode;
     record.definitionPath = state_.definitionPath;
     record.stringPath = state_.stringPath;
-    record.StepsDone = state_.StepsDone;
     record.StepsToRun = state_.StepsToRun;
     record.step = job == StepJob::Forward ? state_.StepsDone : state_.StepsDone - 1;
-    record.symbolCount = state_.symbolCount;
     record.definition = ui_.lines(TextView::Definition);
     record.options = ui_.lines(TextView::Options);
     record.settings = settings_;
-    record.LastResult = state_.LastResult;
-    record.report = state_.report;
-    record.homomorphismShown = state_.homomorphismShown;
-    record.lengthKB = state_.lengthKB;
-    record.segmentTotal = state_.segmentTotal;
-    record.polygonTotal = state_.polygonTotal;
+    forEachResult(state_, record, [](const auto& run, auto& copy) { copy = run; });
     return record;
 }
 
@@ -92,14 +85,7 @@ void StepDriver::finishWorker()
 void StepDriver::takeResults()
 {
     JobRecord& record = *record_;
-    state_.StepsDone = record.StepsDone;
-    state_.LastResult = record.LastResult;
-    state_.report = record.report;
-    state_.homomorphismShown = record.homomorphismShown;
-    state_.symbolCount = record.symbolCount;
-    state_.lengthKB = record.lengthKB;
-    state_.segmentTotal = record.segmentTotal;
-    state_.polygonTotal = record.polygonTotal;
+    forEachResult(state_, record, [](auto& run, const auto& copy) { run = copy; });
     state_.createdFiles.insert(state_.createdFiles.end(), record.createdFiles.begin(), record.createdFiles.end());
     record.createdFiles.clear();
 }
