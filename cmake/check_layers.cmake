@@ -11,7 +11,7 @@ cmake_minimum_required(VERSION 3.25)
 
 # Lower layers first; a folder may include only from folders before it.
 set(layers
-  platform platform/qt platform/gl settings core/lsystem core/derive core/turtle
+  platform platform/qt platform/gl settings core/lsystem core/derive core/turtle core/mesh
   app views views/offscreen ui cli ui/main)
 
 file(STRINGS "${GRAPH}" entries)

@@ -4,8 +4,8 @@
 
 #include <atomic>
 
+#include "core/mesh/cylinder_table.h"
 #include "views/camera_state.h"
-#include "views/cylinder_table.h"
 
 namespace sprig {
 

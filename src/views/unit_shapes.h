@@ -10,13 +10,9 @@
 
 #include <vector>
 
-namespace sprig {
+#include "core/mesh/tessellation.h"
 
-// The tessellation of every GLU shape the rules draw.
-inline constexpr GLint kSlices = 20;
-inline constexpr GLint kSphereStacks = 20;
-inline constexpr GLint kCylinderStacks = 2;
-inline constexpr GLint kDiskLoops = 2;
+namespace sprig {
 
 enum class UnitShape {
     Sphere,

@@ -28,6 +28,10 @@ struct CylinderAngles {
 // Turning +z by tilt about y, then by turn about z, points it along d.
 CylinderAngles cylinderAngles(double dx, double dy, double dz);
 
+// The cylinder of one segment. With segmentActiveWidth, a set end width
+// gives the top radius; otherwise the cylinder is straight.
+CylinderRecord cylinderRecord(const SceneElement& segment, bool segmentActiveWidth);
+
 class CylinderTable {
 public:
     static constexpr int kCapacity = SceneRecord::kCapacity;

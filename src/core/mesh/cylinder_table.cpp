@@ -1,4 +1,4 @@
-#include "views/cylinder_table.h"
+#include "core/mesh/cylinder_table.h"
 
 #include <cmath>
 #include <numbers>
@@ -25,24 +25,6 @@ double tiltAngle(double h, double dz)
     if (dz > 0.0) return std::atan(h / dz) * kDegrees;
     if (dz < 0.0) return 180.0 - std::atan(-h / dz) * kDegrees;
     return 90.0;
-}
-
-CylinderRecord makeRecord(const SceneElement& e, bool segmentActiveWidth)
-{
-    const double dx = static_cast<double>(e.end.x) - static_cast<double>(e.start.x);
-    const double dy = static_cast<double>(e.end.y) - static_cast<double>(e.start.y);
-    const double dz = static_cast<double>(e.end.z) - static_cast<double>(e.start.z);
-    const CylinderAngles angles = cylinderAngles(dx, dy, dz);
-    const float baseRadius = e.startWidth * 0.5f;
-    const bool endWidthSet = segmentActiveWidth && e.endWidth >= 0.0f;
-    return {e.start.x,
-            e.start.y,
-            e.start.z,
-            static_cast<float>(angles.turn),
-            static_cast<float>(angles.tilt),
-            baseRadius,
-            static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz)),
-            endWidthSet ? e.endWidth * 0.5f : baseRadius};
 }
 
 // Spheres and cylinders are drawn as polygons through points of the true
@@ -82,6 +64,24 @@ CylinderAngles cylinderAngles(double dx, double dy, double dz)
     return {turnAngle(dx, dy), tiltAngle(std::sqrt(dx * dx + dy * dy), dz)};
 }
 
+CylinderRecord cylinderRecord(const SceneElement& e, bool segmentActiveWidth)
+{
+    const double dx = static_cast<double>(e.end.x) - static_cast<double>(e.start.x);
+    const double dy = static_cast<double>(e.end.y) - static_cast<double>(e.start.y);
+    const double dz = static_cast<double>(e.end.z) - static_cast<double>(e.start.z);
+    const CylinderAngles angles = cylinderAngles(dx, dy, dz);
+    const float baseRadius = e.startWidth * 0.5f;
+    const bool endWidthSet = segmentActiveWidth && e.endWidth >= 0.0f;
+    return {e.start.x,
+            e.start.y,
+            e.start.z,
+            static_cast<float>(angles.turn),
+            static_cast<float>(angles.tilt),
+            baseRadius,
+            static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz)),
+            endWidthSet ? e.endWidth * 0.5f : baseRadius};
+}
+
 CylinderTable::CylinderTable()
     : records_(std::make_unique<CylinderRecord[]>(kCapacity)), ends_(std::make_unique<Vec3[]>(kCapacity)),
       colours_(std::make_unique<std::uint32_t[]>(kCapacity)), startInside_(std::make_unique<bool[]>(kCapacity))
@@ -96,7 +96,7 @@ void CylinderTable::build(const SceneRecord& scene, bool segmentActiveWidth)
         const SceneElement& e = scene.element(i);
         if (e.polygonNumber != 0) continue;
         const auto at = static_cast<std::size_t>(count_);
-        records_[at] = makeRecord(e, segmentActiveWidth);
+        records_[at] = cylinderRecord(e, segmentActiveWidth);
         ends_[at] = e.end;
         colours_[at] = e.colour;
         startInside_[at] = count_ > 0 && startInside(records_[at - 1], previousEnd, records_[at], e.start,

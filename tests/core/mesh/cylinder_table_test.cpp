@@ -1,4 +1,4 @@
-#include "views/cylinder_table.h"
+#include "core/mesh/cylinder_table.h"
 
 #include <gtest/gtest.h>
 
