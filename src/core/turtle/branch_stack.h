@@ -31,6 +31,7 @@ public:
         return kDone;
     }
     void clear() { frames_.clear(); }
+    bool empty() const { return frames_.empty(); }
 
 private:
     std::vector<BranchFrame> frames_;

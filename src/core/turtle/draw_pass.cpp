@@ -50,7 +50,7 @@ public:
         case ';':
         case ',':
         case ':': return colour(symbol, params);
-        case '[': return branches_.push(turtle_);
+        case '[': return pushBranch();
         case ']': return popBranch();
         case '{': return polygons_.open();
         case '.': return polygons_.addVertex(turtle_.position);
@@ -75,7 +75,7 @@ private:
         ++totals_.segmentTotal;
         if (params.n >= 2) {
             if (params.p[1] >= 0.0f) turtle_.width = params.p[1];
-            if (isE && options_.differentiateEFWidth) turtle_.lastSegment = -1;
+            if (isE && options_.differentiateEFWidth) output_.forgetLastSegment(turtle_);
             else output_.closeEndWidth(turtle_);
             output_.penWidth(turtle_.width);
         }
@@ -123,8 +123,16 @@ private:
         return 0;
     }
 
+    int pushBranch()
+    {
+        const int result = branches_.push(turtle_);
+        if (result == 0) output_.saved(turtle_);
+        return result;
+    }
+
     int popBranch()
     {
+        if (!branches_.empty()) output_.restoring(turtle_);
         const int result = branches_.pop(turtle_);
         if (result == 0) output_.restored(turtle_);
         return result;
@@ -166,5 +174,7 @@ template int drawString<PlaneDrawing>(const std::string&, const TurtleOptions&, 
                                       PassProgress&, DrawTotals&);
 template int drawString<SceneBuilder>(const std::string&, const TurtleOptions&, std::int64_t, SceneBuilder&, const Job&,
                                       PassProgress&, DrawTotals&);
+template int drawString<SceneStream>(const std::string&, const TurtleOptions&, std::int64_t, SceneStream&, const Job&,
+                                     PassProgress&, DrawTotals&);
 
 }  // namespace sprig

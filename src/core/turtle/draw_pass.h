@@ -7,6 +7,7 @@
 
 #include "core/turtle/plane_drawing.h"
 #include "core/turtle/scene_builder.h"
+#include "core/turtle/scene_stream.h"
 #include "core/turtle/symbol_stream.h"
 #include "core/turtle/turtle_options.h"
 
@@ -17,7 +18,7 @@ struct DrawTotals {
     std::int64_t polygonTotal = 0;
 };
 
-// Output is PlaneDrawing (2D) or SceneBuilder (3D). symbolCount paces the
+// Output is PlaneDrawing (2D), SceneBuilder or SceneStream (3D). symbolCount paces the
 // colour effect. Returns kDone, kOutOfMemory, kIoError or kStopped; totals count what was read so far.
 template <class Output>
 [[nodiscard]] int drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount,
@@ -27,5 +28,7 @@ extern template int drawString<PlaneDrawing>(const std::string&, const TurtleOpt
                                              const Job&, PassProgress&, DrawTotals&);
 extern template int drawString<SceneBuilder>(const std::string&, const TurtleOptions&, std::int64_t, SceneBuilder&,
                                              const Job&, PassProgress&, DrawTotals&);
+extern template int drawString<SceneStream>(const std::string&, const TurtleOptions&, std::int64_t, SceneStream&,
+                                            const Job&, PassProgress&, DrawTotals&);
 
 }  // namespace sprig

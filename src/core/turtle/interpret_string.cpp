@@ -15,7 +15,8 @@ bool measuresFirst(const Settings& settings)
 
 bool hasTarget(const InterpretRequest& request)
 {
-    return request.settings.effective.drawDimensions == 2 ? request.canvas != nullptr : request.scene != nullptr;
+    if (request.settings.effective.drawDimensions == 2) return request.canvas != nullptr;
+    return request.scene != nullptr || request.sceneSink != nullptr;
 }
 
 int drawPlane(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress, DrawTotals& totals)
@@ -34,14 +35,29 @@ int drawPlane(const InterpretRequest& request, const TurtleOptions& options, Pas
     return drawString(request.fileName, options, request.symbolCount, drawing, request.job, progress, totals);
 }
 
+int streamSpace(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress,
+                DrawTotals& totals)
+{
+    SceneStream stream(*request.sceneSink, options.differentiateEFWidth, options.differentiateEFColor);
+    const int result =
+        drawString(request.fileName, options, request.symbolCount, stream, request.job, progress, totals);
+    if (result == kDone) stream.finish();
+    return result;
+}
+
 int drawSpace(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress, DrawTotals& totals)
 {
+    if (request.sceneSink) return streamSpace(request, options, progress, totals);
     SceneRecord& scene = *request.scene;
     scene.reset();
     SceneBuilder builder(scene, options.differentiateEFWidth, options.differentiateEFColor);
     const int result =
         drawString(request.fileName, options, request.symbolCount, builder, request.job, progress, totals);
-    if (result == kDone) scene.finish();
+    if (result != kDone) return result;
+    scene.finish();
+    if (scene.droppedCount() > 0)
+        request.job.appendLog("Scene cut at " + std::to_string(SceneRecord::kCapacity) +
+                              " elements: " + std::to_string(scene.droppedCount()) + " more not drawn");
     return result;
 }
 

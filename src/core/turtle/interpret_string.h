@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/turtle/scene_record.h"
+#include "core/turtle/scene_stream.h"
 #include "core/turtle/turtle.h"
 #include "platform/canvas.h"
 #include "platform/job.h"
@@ -44,6 +45,9 @@ struct InterpretRequest {
     int areaHeight = 0;
     // 3D: the scene record; in 2D it is emptied when one is given.
     SceneRecord* scene = nullptr;
+    // 3D, in place of the record: every segment and polygon handed on as
+    // the pass goes, with no cap.
+    SceneSink* sceneSink = nullptr;
 };
 
 struct InterpretResult {
@@ -55,8 +59,9 @@ struct InterpretResult {
 
 // Runs the measuring pass (2D, unless the picture is both placed at the
 // bottom and of fixed segment length) and the drawing pass. A 3D pass that
-// completes marks the scene complete unless it filled up; fitting the camera
-// and repainting are left to the caller.
+// completes marks the scene complete unless it filled up, and logs how many
+// elements the record had no room for; fitting the camera and repainting are
+// left to the caller.
 InterpretResult interpretString(const InterpretRequest& request);
 
 // Whether a file is one the interpretation may delete: a homomorphism file.

@@ -48,6 +48,9 @@ public:
     void restored(const Turtle& turtle);
     // Only 3D keeps end widths open.
     static void closeEndWidth(Turtle& turtle) { turtle.lastSegment = -1; }
+    static void forgetLastSegment(Turtle& turtle) { turtle.lastSegment = -1; }
+    static void saved(const Turtle&) {}
+    static void restoring(const Turtle&) {}
     // The outline v0 -> ... -> v(k-1) -> v0, then the pen back to the turtle.
     void polygon(std::span<const Vec3> vertices, Turtle& turtle);
 

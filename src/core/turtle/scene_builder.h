@@ -26,6 +26,10 @@ public:
     static void penWidth(float) {}
     static void move(const Turtle&) {}
     static void restored(const Turtle&) {}
+    // Indices into the record need no keeping across branches.
+    static void saved(const Turtle&) {}
+    static void restoring(const Turtle&) {}
+    static void forgetLastSegment(Turtle& turtle) { turtle.lastSegment = -1; }
 
     // Records the element from `from` to the turtle's position; it becomes
     // the turtle's last segment unless the record is full.

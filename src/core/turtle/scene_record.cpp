@@ -31,12 +31,17 @@ void SceneRecord::reset()
 {
     elements_.clear();
     normals_.clear();
+    dropped_ = 0;
     sceneComplete = false;
 }
 
 bool SceneRecord::append(const Vec3& start, const Vec3& end, float width, std::uint32_t colour, int polygon)
 {
-    if (elementCount() >= kCapacity || !isRecordable(start, end, width)) return false;
+    if (!isRecordable(start, end, width)) return false;
+    if (elementCount() >= kCapacity) {
+        ++dropped_;
+        return false;
+    }
     elements_.push_back(SceneElement{start, end, width, -1.0f, colour, polygon});
     return true;
 }

@@ -52,6 +52,8 @@ public:
     // Normal of polygon k, 1 <= k <= kCapacity.
     const Vec3& polygonNormal(int k) const { return normals_[static_cast<std::size_t>(k - 1)]; }
     int currentPolygonNumber() const { return static_cast<int>(normals_.size()) + 1; }
+    // Segments and edges that found the record full since the last reset.
+    std::int64_t droppedCount() const { return dropped_; }
 
     bool sceneComplete = false;
 
@@ -60,6 +62,7 @@ private:
 
     std::vector<SceneElement> elements_;
     std::vector<Vec3> normals_;  // of polygon k at k - 1
+    std::int64_t dropped_ = 0;
 };
 
 }  // namespace sprig

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "interpretation_fixture.h"
@@ -217,13 +219,77 @@ TEST_F(Draw3D, TheRecordFillsUpAtFiftyThousand)
     EXPECT_EQ(element(49999).end, (Vec3{0, 0, 50000}));
     EXPECT_FALSE(t.scene.sceneComplete);
     EXPECT_EQ(t.scene.currentPolygonNumber(), 1);
+    // One segment and the polygon's one edge found no room.
+    EXPECT_EQ(t.job.log.back(), "Scene cut at 50000 elements: 2 more not drawn");
 
+    t.job.log.clear();
     t.run(std::string(50000, 'F'));
     EXPECT_EQ(t.scene.elementCount(), SceneRecord::kCapacity);
     EXPECT_FALSE(t.scene.sceneComplete);
+    EXPECT_EQ(t.job.log.size(), 2u);  // nothing was cut
 
     t.run(std::string(49999, 'F'));
     EXPECT_TRUE(t.scene.sceneComplete);
+}
+
+struct Streamed : SceneSink {
+    void segment(const SceneElement& e) override { segments.push_back(e); }
+    void polygon(std::span<const Vec3> vertices, std::uint32_t colour, const Vec3& normal) override
+    {
+        polygons.push_back({vertices.size(), colour, normal});
+    }
+    struct Polygon {
+        std::size_t vertices;
+        std::uint32_t colour;
+        Vec3 normal;
+    };
+    std::vector<SceneElement> segments;
+    std::vector<Polygon> polygons;
+};
+
+// Streamed with no record, each segment goes out once nothing can change
+// its end width any more: the segments and polygons of the record, in
+// another order. In F[#F]!F the branch's segment goes at ']', the first at
+// '!' (which cannot widen it past 2), the last at the end.
+TEST_F(Draw3D, TheStreamHandsOnWhatTheRecordHolds)
+{
+    t.settings.effective.interpretEF = true;
+    t.settings.effective.differentiateEFWidth = true;
+    const char* strings[] = {"F!F",       "F[!F]#F",    "F[#F]!F", "F(1,3)F(1,-1)#",           "F[[F]F[#F]!]!F#F(1,4)",
+                             "E(1,3)#F#", "{.+F+F+F}F", "F[F",     "[\"(1e30)F(1e30)]F(1e30)", "{.}{}F{.F&F}"};
+    const auto key = [](const SceneElement& e) {
+        return std::tuple(e.start.x, e.start.y, e.start.z, e.end.x, e.end.y, e.end.z, e.startWidth, e.endWidth);
+    };
+    for (const char* string : strings) {
+        SCOPED_TRACE(string);
+        t.run(string);
+        std::vector<SceneElement> recorded;
+        int polygons = 0;
+        for (int i = 0; i < t.scene.elementCount(); ++i) {
+            if (element(i).polygonNumber == 0) recorded.push_back(element(i));
+            else polygons = element(i).polygonNumber;
+        }
+        Streamed sink;
+        InterpretRequest request = t.requestFor(t.dir.write("s.str", std::string("n\n90.000000\n") + string));
+        request.scene = nullptr;
+        request.sceneSink = &sink;
+        EXPECT_EQ(interpretString(request).code, 0);
+        std::vector<SceneElement> streamed = sink.segments;
+        std::ranges::sort(recorded, {}, key);
+        std::ranges::sort(streamed, {}, key);
+        ASSERT_EQ(streamed.size(), recorded.size());
+        for (std::size_t i = 0; i < recorded.size(); ++i) EXPECT_EQ(key(streamed[i]), key(recorded[i])) << i;
+        ASSERT_EQ(sink.polygons.size(), static_cast<std::size_t>(polygons));
+        for (int k = 1; k <= polygons; ++k) EXPECT_EQ(sink.polygons[k - 1].normal, t.scene.polygonNormal(k));
+    }
+    Streamed sink;
+    InterpretRequest request = t.requestFor(t.dir.write("s.str", "n\n90.000000\nF[#F]!F"));
+    request.sceneSink = &sink;
+    interpretString(request);
+    ASSERT_EQ(sink.segments.size(), 3u);
+    EXPECT_EQ(sink.segments[0].startWidth, 2.0f);
+    EXPECT_EQ(sink.segments[1].endWidth, 2.0f);
+    EXPECT_EQ(sink.segments[2].startWidth, 0.0f);
 }
 
 TEST_F(Draw3D, TwoDimensionalDrawingEmptiesTheRecord)
