@@ -6,6 +6,7 @@
 // Stop, while the worker is still ending, can change nothing under it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ struct JobRecord {
     // What it hands back.
     int LastResult = kDone;
     ParseReport report;
+    // What the worker's own file failure record holds when it hands over.
+    std::optional<FileFailure> failure;
     bool homomorphismShown = false;
     std::int64_t lengthKB = 0;
     std::int64_t segmentTotal = 0;
@@ -55,6 +58,7 @@ void forEachResult(RunState& run, JobRecord& record, Visit visit)
     visit(run.StepsDone, record.StepsDone);
     visit(run.LastResult, record.LastResult);
     visit(run.report, record.report);
+    visit(run.failure, record.failure);
     visit(run.homomorphismShown, record.homomorphismShown);
     visit(run.symbolCount, record.symbolCount);
     visit(run.lengthKB, record.lengthKB);

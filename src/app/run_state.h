@@ -5,10 +5,12 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/lsystem/lsystem.h"
+#include "platform/file_failure.h"
 
 namespace sprig {
 
@@ -45,6 +47,8 @@ struct RunState {
     bool errorShowing = false;
     // IsParametric, ErrorRow and ErrorDetail of the definition or string.
     ParseReport report;
+    // The file the last job failed on, and why, when a file explains it.
+    std::optional<FileFailure> failure;
 };
 
 }  // namespace sprig

@@ -72,7 +72,7 @@ void StepDriver::endExport(int code, const std::string& path)
         return;
     }
     const bool drawing = code == kIoError || code == kOutOfMemory;
-    const ResultMessage message = code == kGraphicsError ? saveErrorMessage(path, lastFileFailure())
+    const ResultMessage message = code == kGraphicsError ? saveErrorMessage(path, state_.failure)
                                   : drawing              ? drawErrorMessage(code)
                                                          : jobErrorMessage(code, state_.report.ErrorRow);
     showFailure(message.dialog, message.logLine);

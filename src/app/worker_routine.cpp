@@ -29,9 +29,11 @@ int statisticsOf(const std::string& path, const std::optional<WrittenString>& wr
 }  // namespace
 
 // Each routine handed to the user-interface thread first lets the run values
-// take over what the job has found so far, so that the windows show them.
+// take over what the job has found so far, its file failure among them, so
+// that the windows show them.
 void StepDriver::onUi(const std::function<void()>& routine)
 {
+    record_->failure = lastFileFailure();
     ui_.runOnUiThread([this, &routine] {
         takeResults();
         routine();

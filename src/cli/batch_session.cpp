@@ -43,15 +43,19 @@ BatchOutcome BatchSession::run()
     if (code == kDone && ui_.interrupted()) code = kStopped;
     if (arguments_.clean) files_.DeleteCreatedFiles();
     const bool rowCode = code == kOptionsSyntaxError || code == kDefinitionLineError;
-    return {code, rowCode ? state_.report.ErrorRow : 0};
+    // A failed job ends the run, so its failure is the one to name; else
+    // the failure, if any, happened on this thread.
+    return {code, rowCode ? state_.report.ErrorRow : 0, jobFailure_ ? jobFailure_ : lastFileFailure()};
 }
 
-int BatchSession::jobOutcome() const
+int BatchSession::jobOutcome()
 {
     const int drawn = driver_.drawResult();
-    if (state_.LastResult == kStopped || drawn == kStopped) return kStopped;
-    if (drawn != kDone) return kDrawingFailureBase + drawn;
-    return state_.LastResult;
+    int code = state_.LastResult;
+    if (state_.LastResult == kStopped || drawn == kStopped) code = kStopped;
+    else if (drawn != kDone) code = kDrawingFailureBase + drawn;
+    if (code != kDone) jobFailure_ = state_.failure;
+    return code;
 }
 
 int BatchSession::forward()

@@ -15,6 +15,7 @@
 #include "cli/batch_picture.h"
 #include "cli/console_interface.h"
 #include "core/turtle/scene_record.h"
+#include "platform/file_failure.h"
 #include "platform/random_source.h"
 #include "settings/settings.h"
 
@@ -23,6 +24,8 @@ namespace sprig {
 struct BatchOutcome {
     int code = 0;
     int errorRow = 0;
+    // The file that failed and why, when one explains the failure.
+    std::optional<FileFailure> failure;
 };
 
 class BatchSession {
@@ -35,8 +38,9 @@ private:
     [[nodiscard]] int deriveSteps();
     [[nodiscard]] int drawSavedString();
     [[nodiscard]] int forward();
-    // The result of the job that just ended, as the command's exit status.
-    [[nodiscard]] int jobOutcome() const;
+    // The result of the job that just ended, as the command's exit status;
+    // a failed job's file failure is kept for the outcome.
+    [[nodiscard]] int jobOutcome();
     // The picture of the step just drawn, as a .bmp or .png file.
     [[nodiscard]] int writePicture(const std::string& path, PictureFormat format = PictureFormat::Bmp);
     // The files --export asks for, of the step shown.
@@ -55,6 +59,7 @@ private:
     SystemClock clock_;
     StepDriver driver_;
     FileCommands files_;
+    std::optional<FileFailure> jobFailure_;
 };
 
 }  // namespace sprig

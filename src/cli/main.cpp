@@ -13,11 +13,10 @@ namespace {
 
 // The dialog text and log line, then which file failed and why, when a file
 // operation or the file's content explains the failure.
-void printError(const sprig::ResultMessage& message)
+void printError(const sprig::ResultMessage& message, const std::optional<sprig::FileFailure>& failure)
 {
     std::fprintf(stderr, "%s\n%s\n", message.dialog.c_str(), message.logLine.c_str());
-    if (const auto failure = sprig::lastFileFailure())
-        std::fprintf(stderr, "reason: %s: %s\n", failure->path.c_str(), failure->reason.c_str());
+    if (failure) std::fprintf(stderr, "reason: %s: %s\n", failure->path.c_str(), failure->reason.c_str());
 }
 
 // The exit status is the result code, or the drawing failure base plus the
@@ -31,7 +30,8 @@ void printFailure(const sprig::BatchOutcome& outcome)
     }
     const int drawResult = outcome.code - kDrawingFailureBase;
     const bool drawing = drawResult == kOutOfMemory || drawResult == kIoError || drawResult == kGraphicsError;
-    printError(drawing ? drawErrorMessage(drawResult) : jobErrorMessage(outcome.code, outcome.errorRow));
+    printError(drawing ? drawErrorMessage(drawResult) : jobErrorMessage(outcome.code, outcome.errorRow),
+               outcome.failure);
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
 #include "platform/file_failure.h"
 
 #include <cstring>
-#include <mutex>
 
 namespace sprig {
 
 namespace {
 
-std::mutex guard;
-std::optional<FileFailure> lastFailure;
+thread_local std::optional<FileFailure> lastFailure;
 
 }  // namespace
 
@@ -16,20 +14,11 @@ void noteFileFailure(const std::string& path, int error) { noteFileFailure(path,
 
 void noteFileFailure(const std::string& path, std::string reason)
 {
-    const std::lock_guard lock(guard);
     lastFailure = FileFailure{path, std::move(reason)};
 }
 
-std::optional<FileFailure> lastFileFailure()
-{
-    const std::lock_guard lock(guard);
-    return lastFailure;
-}
+std::optional<FileFailure> lastFileFailure() { return lastFailure; }
 
-void forgetFileFailure()
-{
-    const std::lock_guard lock(guard);
-    lastFailure.reset();
-}
+void forgetFileFailure() { lastFailure.reset(); }
 
 }  // namespace sprig

@@ -1,8 +1,9 @@
 #pragma once
-// The last file operation that failed in this process: which file and the
+// The last file operation that failed on this thread: which file and the
 // system's reason. Result codes say only that input or output failed; this
-// lets the one who reports the failure, on whatever thread, name the file
-// and the cause.
+// lets the one who reports the failure name the file and the cause. Each
+// thread has its own, so a worker's failure reaches the user-interface
+// thread only as the worker hands it back with its results.
 
 #include <optional>
 #include <string>
