@@ -49,6 +49,8 @@ TEST_F(CommandsAfterStopTest, EveryCommandRightAfterStopRunsAfterTheStoppedJob)
         EXPECT_EQ(state.StepsDone, row.stepsDone);
         EXPECT_EQ(ui.stepLabel, row.label);
         EXPECT_EQ(ui.texts[TextView::String], row.string);
+        // Every job gives the windows back when it ends.
+        EXPECT_TRUE(ui.enabled(Window::Main) && ui.enabled(Window::ControlPanel) && ui.enabled(Window::Camera));
         // The stopped job was counting the string: it shows no count.
         EXPECT_EQ(ui.status[StatusPanel::Symbols], std::string("Počet symbolov : ") + row.symbols);
     }

@@ -54,6 +54,10 @@ TEST_F(DriverTest, SavingStringsCopiesTheStepFileUnderTheRightName)
     EXPECT_EQ(ui.errors.back(), "Chyba : súbor sa nepodarilo uložiť\n" + path("folder.str"));
     EXPECT_EQ(ui.log.back(), "Error: file not saved: " + path("folder.str") + ": Is a directory");
     driver.errorDismissed();
+    ui.answers.push_back(path("missing/result.str"));
+    EXPECT_FALSE(files.UlozitRetAkoClick());
+    EXPECT_EQ(ui.errors.back(), "Chyba : súbor sa nepodarilo uložiť\n" + path("missing/result.str"));
+    driver.errorDismissed();
 
     // In LSDr save does nothing, and save as copies the open string, also onto itself.
     state.runMode = RunMode::LSDr;
