@@ -7,6 +7,7 @@ sprig_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth
+  assimp-utils python3
 )
 
 sprig_install_dependencies() {

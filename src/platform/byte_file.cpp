@@ -163,6 +163,19 @@ void OutFile::flush()
     pos_ = 0;
 }
 
+void OutFile::overwrite(std::uint64_t offset, std::string_view bytes)
+{
+    flush();
+    if (fd_ < 0 || failed_) return;
+    while (!bytes.empty()) {
+        const ssize_t n = ::pwrite(fd_, bytes.data(), bytes.size(), static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return fail(n < 0 ? errno : ENOSPC);
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        offset += static_cast<std::uint64_t>(n);
+    }
+}
+
 void OutFile::fail(int error)
 {
     if (!failed_) noteFileFailure(path_, error);

@@ -120,6 +120,9 @@ public:
         return buf_.get() + pos_;
     }
     void commit(const char* end) { pos_ = static_cast<std::size_t>(end - buf_.get()); }
+    // Writes bytes over ones already written from offset on, as when a
+    // header gets the counts known only at the end.
+    void overwrite(std::uint64_t offset, std::string_view bytes);
     // Writes a value as printf's "%f" would (six decimals).
     void writeFixed(float value);
     bool failed() const { return failed_; }

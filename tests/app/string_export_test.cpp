@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "driver_fixture.h"
-
 #include "platform/result_codes.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
@@ -14,36 +14,55 @@
 namespace sprig::testing {
 namespace {
 
-// Presses Stop once the drawing pass, which follows the measuring pass's
-// first half of the bar, is under way.
+// Presses Stop once the given interpretation pass is past 60% of its bar:
+// in 2D the drawing pass, which follows the measuring pass's first half;
+// a PLY file's second pass writes its faces.
 class StoppingJob final : public TestJob {
 public:
+    explicit StoppingJob(int pass) : pass_(pass) {}
     void showProgress(ProgressBar bar, int percent) override
     {
         TestJob::showProgress(bar, percent);
-        if (percent > 60) requestStop();
+        if (percent > 60 && std::ranges::count(log, "String interpreting") >= pass_) requestStop();
     }
+
+private:
+    long pass_;
 };
 
-TEST(StringExport, AStoppedSvgLeavesNoFileAndNoHomomorphismFile)
+TEST(StringExport, AStoppedExportLeavesNoFileAndNoHomomorphismFile)
 {
     std::string row = "n\n10.000000\n";
     for (int i = 0; i < 20000; ++i) row += "F+";
-    for (const bool temporary : {false, true}) {
-        SCOPED_TRACE(temporary);
-        TempDir dir;
-        const std::string old = dir.write("row.svg", "old");
-        const std::string shown = dir.write(temporary ? "row_001.sth" : "row.str", row + "\n");
-        Settings settings;
-        settings.effective.drawDimensions = 2;
-        StoppingJob job;
-        const StringExport request{old, shown, temporary, 40000, settings, job, 320, 240, 0x0000FF00, 0};
-        EXPECT_EQ(exportString(PictureFormat::Svg, request), kStopped);
-        EXPECT_GT(job.interpretation, 60);
-        EXPECT_EQ(TempDir::read(old), "old");
-        const std::vector<std::string> left =
-            temporary ? std::vector<std::string>{"row.svg"} : std::vector<std::string>{"row.str", "row.svg"};
-        EXPECT_EQ(dir.names(), left);
+    const struct {
+        PictureFormat format;
+        const char* name;
+        int dimensions, pass;
+    } cases[] = {{PictureFormat::Svg, "row.svg", 2, 1},
+                 {PictureFormat::Obj, "row.obj", 3, 1},
+                 {PictureFormat::Ply, "row.ply", 3, 1},
+                 {PictureFormat::Ply, "row.ply", 3, 2}};
+    for (const auto& c : cases) {
+        for (const bool temporary : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.pass) + " " + std::to_string(temporary));
+            TempDir dir;
+            const std::string old = dir.write(c.name, "old");
+            const std::string mtl = dir.write("row.mtl", "old");
+            const std::string shown = dir.write(temporary ? "row_001.sth" : "row.str", row + "\n");
+            Settings settings;
+            settings.effective.drawDimensions = c.dimensions;
+            StoppingJob job(c.pass);
+            const StringExport request{old, shown, temporary, 40000, settings, job, 320, 240, 0x0000FF00, 0};
+            EXPECT_EQ(exportString(c.format, request), kStopped);
+            EXPECT_GT(job.interpretation, 60);
+            EXPECT_EQ(std::ranges::count(job.log, "String interpreting"), c.pass);
+            EXPECT_EQ(TempDir::read(old), "old");
+            EXPECT_EQ(TempDir::read(mtl), "old");
+            std::vector<std::string> left{"row.mtl", c.name};
+            if (!temporary) left.emplace_back("row.str");
+            std::ranges::sort(left);
+            EXPECT_EQ(dir.names(), left);
+        }
     }
 }
 

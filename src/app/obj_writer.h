@@ -1,0 +1,41 @@
+#pragma once
+// A Wavefront OBJ file of meshed pieces as they come, with its material
+// library beside it: one material per colour used. Every piece gives its
+// vertices with their normals and then its faces, which name them by
+// relative (negative) indices, so nothing of the pieces before is kept.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/mesh/segment_mesh.h"
+#include "platform/byte_file.h"
+
+namespace sprig {
+
+class ObjWriter final : public MeshSink {
+public:
+    // The library is the OBJ's name with ".mtl" for its extension.
+    explicit ObjWriter(const std::string& path);
+
+    // False, the reason noted as a file failure, when the file cannot be made.
+    bool isOpen() const { return obj_.isOpen(); }
+    void piece(std::span<const MeshVertex> vertices, std::span<const MeshTriangle> triangles,
+               std::uint32_t colour) override;
+    // Writes the library and puts both files in place; false when a write
+    // failed, the OBJ then left as it was and no new library left behind. A
+    // writer destroyed before leaves neither.
+    bool finish();
+
+private:
+    void writeTriple(char kind, const Vec3& v);
+    void writeFloat(float value);
+
+    OutFile obj_;
+    std::string mtlPath_;
+    std::vector<std::uint64_t> used_;  // one bit per colour 0x00BBGGRR
+    std::optional<std::uint32_t> colour_;
+};
+
+}  // namespace sprig
