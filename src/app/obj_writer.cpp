@@ -6,7 +6,6 @@ namespace sprig {
 
 namespace {
 
-constexpr std::size_t kNumberRoom = 32;
 constexpr std::uint32_t kColours = 1u << 24;
 
 std::string mtlPathOf(const std::string& path)
@@ -84,17 +83,9 @@ void ObjWriter::writeTriple(char kind, const Vec3& v)
     obj_.write(kind == 'v' ? "v" : "vn");
     for (const float value : {v.x, v.y, v.z}) {
         obj_.put(' ');
-        writeFloat(value);
+        obj_.writeFixed(value);
     }
     obj_.put('\n');
-}
-
-// The shortest text that reads back as the same float.
-void ObjWriter::writeFloat(float value)
-{
-    std::size_t room = 0;
-    char* at = obj_.reserve(kNumberRoom, room);
-    obj_.commit(std::to_chars(at, at + kNumberRoom, value).ptr);
 }
 
 bool ObjWriter::finish()
@@ -111,10 +102,8 @@ bool ObjWriter::finish()
         if ((used_[colour / 64] >> (colour % 64) & 1u) == 0) continue;
         mtl.write("newmtl " + materialName(colour) + "\nKd");
         for (const int shift : {0, 8, 16}) {
-            char text[kNumberRoom];
-            const float level = static_cast<float>((colour >> shift) & 0xFFu) / 255.0f;
             mtl.put(' ');
-            mtl.write({text, static_cast<std::size_t>(std::to_chars(text, text + kNumberRoom, level).ptr - text)});
+            mtl.writeFixed(static_cast<float>((colour >> shift) & 0xFFu) / 255.0f);
         }
         mtl.put('\n');
     }

@@ -30,7 +30,6 @@ public:
 
 private:
     void writeTriple(char kind, const Vec3& v);
-    void writeFloat(float value);
 
     OutFile obj_;
     std::string mtlPath_;
