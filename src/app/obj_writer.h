@@ -9,18 +9,19 @@
 #include <string>
 #include <vector>
 
-#include "core/mesh/segment_mesh.h"
+#include "app/mesh_file.h"
 #include "platform/byte_file.h"
 
 namespace sprig {
 
-class ObjWriter final : public MeshSink {
+class ObjWriter final : public MeshFile {
 public:
     // The library is the OBJ's name with ".mtl" for its extension.
     explicit ObjWriter(const std::string& path);
 
     // False, the reason noted as a file failure, when the file cannot be made.
     bool isOpen() const { return obj_.isOpen(); }
+    bool failed() const override { return obj_.failed(); }
     void piece(std::span<const MeshVertex> vertices, std::span<const MeshTriangle> triangles,
                std::uint32_t colour) override;
     // Writes the library and puts both files in place; false when a write

@@ -7,17 +7,18 @@
 #include <cstdint>
 #include <string>
 
-#include "core/mesh/segment_mesh.h"
+#include "app/mesh_file.h"
 #include "platform/byte_file.h"
 
 namespace sprig {
 
-class PlyWriter final : public MeshSink {
+class PlyWriter final : public MeshFile {
 public:
     explicit PlyWriter(const std::string& path);
 
     // False, the reason noted as a file failure, when the file cannot be made.
     bool isOpen() const { return out_.isOpen(); }
+    bool failed() const override { return out_.failed(); }
     // Pieces before this give their vertices, pieces after it their faces.
     void startFaces() { faces_ = true; }
     void piece(std::span<const MeshVertex> vertices, std::span<const MeshTriangle> triangles,

@@ -11,17 +11,20 @@ namespace sprig {
 
 namespace {
 
-// One streamed 3D pass of the string, meshed into the writer. The string is
-// deleted at its end only when it is temporary and this is the last pass.
-int meshPass(const StringExport& request, MeshSink& writer, bool lastPass)
+// One streamed 3D pass of the string, meshed into the writer; a write that
+// fails ends it. The string is deleted at its end only when it is temporary
+// and this is the last pass.
+int meshPass(const StringExport& request, MeshFile& writer, bool lastPass)
 {
     SceneMesher mesher(request.settings.effective, writer);
-    InterpretRequest drawing(request.settings, request.job, request.stringFile);
+    MeshFileJob job(request.job, writer);
+    InterpretRequest drawing(request.settings, job, request.stringFile);
     drawing.isTemporary = request.isTemporary && lastPass;
     drawing.symbolCount = request.symbolCount;
     drawing.penColour = request.penColour;
     drawing.sceneSink = &mesher;
-    const int code = interpretString(drawing).code;
+    int code = interpretString(drawing).code;
+    if (writer.failed()) code = kGraphicsError;
     if (code == kIoError) noteUnreadableString(request.stringFile);
     if (code != kDone && request.isTemporary) removeFile(request.stringFile);
     return code;
