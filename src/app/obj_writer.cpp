@@ -2,19 +2,13 @@
 
 #include <charconv>
 
+#include "platform/picture_format.h"
+
 namespace sprig {
 
 namespace {
 
 constexpr std::uint32_t kColours = 1u << 24;
-
-std::string mtlPathOf(const std::string& path)
-{
-    const std::size_t dot = path.find_last_of('.');
-    const std::size_t slash = path.find_last_of('/');
-    const bool cut = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (cut ? path.substr(0, dot) : path) + ".mtl";
-}
 
 std::string fileNameOf(const std::string& path)
 {
@@ -37,7 +31,7 @@ std::string materialName(std::uint32_t colour)
 
 }  // namespace
 
-ObjWriter::ObjWriter(const std::string& path) : obj_(path), mtlPath_(mtlPathOf(path))
+ObjWriter::ObjWriter(const std::string& path) : obj_(path), mtlPath_(materialLibraryPath(path))
 {
     if (!obj_.isOpen()) return;
     used_.assign(kColours / 64, 0);

@@ -16,7 +16,7 @@ namespace sprig {
 
 class ObjWriter final : public MeshFile {
 public:
-    // The library is the OBJ's name with ".mtl" for its extension.
+    // The library is materialLibraryPath(path).
     explicit ObjWriter(const std::string& path);
 
     // False, the reason noted as a file failure, when the file cannot be made.

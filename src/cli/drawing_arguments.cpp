@@ -100,6 +100,8 @@ std::string savedStringPicturePath(const DrawingArguments& arguments)
 std::optional<std::string> checkSavedStringPicture(const DrawingArguments& arguments)
 {
     std::vector<std::string> pictures = arguments.exports;
+    for (const std::string& exported : arguments.exports)
+        if (pictureFormatOf(exported) == PictureFormat::Obj) pictures.push_back(materialLibraryPath(exported));
     if (!arguments.stringPath.empty()) pictures.push_back(savedStringPicturePath(arguments));
     for (const std::string& picture : pictures) {
         for (const std::string& read : {arguments.stringPath, arguments.optionsPath}) {

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace sprig {
@@ -27,6 +28,15 @@ inline std::optional<PictureFormat> pictureFormatOf(std::string_view path)
     if (ext == "obj") return PictureFormat::Obj;
     if (ext == "ply") return PictureFormat::Ply;
     return std::nullopt;
+}
+
+// The material library an OBJ file names, written beside it: the OBJ's
+// name with ".mtl" for its extension.
+inline std::string materialLibraryPath(std::string_view objPath)
+{
+    const std::size_t dot = objPath.find_last_of("./");
+    const bool cut = dot != std::string_view::npos && objPath[dot] == '.';
+    return std::string(cut ? objPath.substr(0, dot) : objPath) + ".mtl";
 }
 
 }  // namespace sprig
