@@ -1,7 +1,9 @@
 // OBJ and PLY of a 3D string of 10^6 segments in a row, each a cylinder
 // with disk caps: segments per second and the exporting process's peak
 // memory, beside the 3D view's own interpretation pass (into the scene
-// record, which keeps 50,000 of them) timed in the same run.
+// record, which keeps 50,000 of them) timed in the same run. The files,
+// about 14.5 GB of OBJ and 6.4 GB of PLY, are written one at a time in the
+// temporary folder and deleted at once.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
