@@ -135,6 +135,10 @@ TEST_F(ProgramTest, SaveAsWritesTheFormatTheNameAsksFor)
     ASSERT_FALSE(png.isNull());
     EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
               QImage(QString::fromStdString(dir.file("leaf.bmp"))).convertToFormat(QImage::Format_RGB32));
+    chosenFile = dir.file("leaf.ply");
+    trigger(program.windows().picture3d->saveAsItem);
+    EXPECT_EQ(lastLogLine().toStdString(), "Exported: " + chosenFile);
+    EXPECT_EQ(TempDir::read(chosenFile).rfind("ply\nformat binary_little_endian 1.0\n", 0), 0u);
 
     dir.write("flat.op", "draw_dimensions=2\n");
     open(dir.write("flat.ls", "axiom F+F\n"));
