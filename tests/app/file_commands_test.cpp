@@ -62,7 +62,7 @@ TEST_F(DriverTest, SavingStringsCopiesTheStepFileUnderTheRightName)
     // In LSDr save does nothing, and save as copies the open string, also onto itself.
     state.runMode = RunMode::LSDr;
     ui.answers.push_back(path("result.str"));
-    files.FileOpen();
+    EXPECT_TRUE(files.FileOpen());
     ui.waitForJob(state.threadRunning);
     EXPECT_FALSE(files.UlozitRetClick());
     ui.answers.push_back(path("result.str"));

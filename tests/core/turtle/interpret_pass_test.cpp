@@ -75,6 +75,8 @@ TEST_F(InterpretPass, EveryByteIsASymbol)
     const InterpretResult r = t.run(string);
     EXPECT_EQ(r.code, kDone);
     EXPECT_EQ(r.segmentTotal, 2);  // F and G
+    // A string longer than one read of the file is read to its end.
+    EXPECT_EQ(t.run(std::string(3 << 20, 'F')).segmentTotal, 3 << 20);
 }
 
 TEST_F(InterpretPass, HeadersAndEmptyStrings)
