@@ -16,16 +16,18 @@ bool windowMatches(const ContextBuffer& window, const PreparedProduction& p)
     return true;
 }
 
-// Skips the rest of the branch the scan stands in.
-void skipBranch(InFile& in)
+// Skips the rest of the branch the scan stands in; false when the string
+// ends first, so that nothing after its end line is read as context.
+bool skipBranch(InFile& in)
 {
     int depth = 1;
     while (depth > 0) {
         const int b = in.get();
-        if (b == kEof || b == '\n') return;
+        if (b == kEof || b == '\n') return false;
         if (b == '[') ++depth;
         else if (b == ']') --depth;
     }
+    return true;
 }
 
 // An ignored symbol's parameter list is passed over unread.
@@ -69,7 +71,7 @@ ScanResult scanRightContext(RightContextScan& scan, const PreparedProduction& p,
                 // Skipping to the end of the string would end the scan unmatched.
                 if (scan.ends.neverCloses(scan.in.tell(), scan.level + depth + (b == '[' ? 1 : 0)))
                     return ScanResult::NotMatched;
-                skipBranch(scan.in);
+                if (!skipBranch(scan.in)) return ScanResult::NotMatched;
                 scan.window.pop();
                 --depth;
             }

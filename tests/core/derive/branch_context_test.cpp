@@ -54,6 +54,13 @@ TEST_F(BranchContexts, ContextsAcrossNestedOpenAndLateClosingBranches)
     ASSERT_EQ(call(0, false), kDone);
     ASSERT_EQ(call(1, true), kDone);
     EXPECT_EQ(step(0, kHomomorphismExt), n + "A[C[DBY[C]B");
+
+    // A string file may hold more lines after its string: a branch that is
+    // still open where the string ends finds no right context in them.
+    define("axiom A\n#A>B->Y\n");
+    dir.write("plant_000.stt", n + "A[C\nB]B\n");
+    ASSERT_EQ(call(1, false), kDone);
+    EXPECT_EQ(step(1), n + "A[C");
 }
 
 }  // namespace
