@@ -68,5 +68,8 @@ void forEachResult(RunState& run, JobRecord& record, Visit visit)
 
 // The step file of the step shown: <base>_NNN.stt, or in LSDr the string file.
 std::string stepFileOf(RunMode mode, const std::string& definitionPath, const std::string& stringPath, int stepsDone);
+std::string stepFileOf(const JobRecord& record);
+// The file the job draws: the step file, or its homomorphism file.
+std::string shownFileOf(const JobRecord& record, bool homomorphism);
 
 }  // namespace sprig

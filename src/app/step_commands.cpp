@@ -42,10 +42,15 @@ void StepDriver::startJob(JobRecord record)
 void StepDriver::startExport(PictureFormat format, const std::string& path)
 {
     finishWorker();
+    startJob(exportRecord(format, path));
+}
+
+JobRecord StepDriver::exportRecord(PictureFormat format, const std::string& path)
+{
     JobRecord record = recordOfRun(StepJob::Export);
     record.exportFormat = format;
     record.exportPath = path;
-    startJob(std::move(record));
+    return record;
 }
 
 // The job's own copy of everything it reads of the run.
@@ -65,9 +70,9 @@ JobRecord StepDriver::recordOfRun(StepJob job)
     return record;
 }
 
+// Called once no worker runs: every caller has waited for the last one.
 void StepDriver::StartWorker()
 {
-    finishWorker();
     worker_.reset();
     state_.threadRunning = true;
     worker_ = std::make_unique<MyThread>(ui_, progress_,
@@ -200,6 +205,17 @@ std::string stepFileOf(RunMode mode, const std::string& definitionPath, const st
 {
     if (mode == RunMode::LSDr) return stringPath;
     return StringFileName(basePath(definitionPath), stepsDone - 1, kStepExt);
+}
+
+std::string stepFileOf(const JobRecord& record)
+{
+    return stepFileOf(record.runMode, record.definitionPath, record.stringPath, record.StepsDone);
+}
+
+std::string shownFileOf(const JobRecord& record, bool homomorphism)
+{
+    if (!homomorphism) return stepFileOf(record);
+    return StringFileName(basePath(record.definitionPath), record.StepsDone - 1, kHomomorphismExt);
 }
 
 std::string StepDriver::stepFile() const

@@ -96,6 +96,7 @@ private:
 
     // The user-interface routines.
     JobRecord recordOfRun(StepJob job);
+    JobRecord exportRecord(PictureFormat format, const std::string& path);
     void startJob(JobRecord record);
     void takeResults();
     void endJob();

@@ -3,7 +3,6 @@
 #include "app/result_messages.h"
 #include "app/step_driver.h"
 #include "app/user_interface.h"
-#include "core/derive/string_file_name.h"
 #include "platform/file_failure.h"
 #include "platform/result_codes.h"
 #include "settings/settings.h"
@@ -32,9 +31,7 @@ int exportString(PictureFormat format, const StringExport& request)
 int StepDriver::exportShownString(PictureFormat format, const std::string& path, Job& job)
 {
     finishWorker();
-    JobRecord record = recordOfRun(StepJob::Export);
-    record.exportFormat = format;
-    record.exportPath = path;
+    JobRecord record = exportRecord(format, path);
     const int code = exportOf(record, job);
     state_.report = record.report;
     return code;
@@ -50,9 +47,7 @@ int StepDriver::exportOf(JobRecord& record, Job& job)
         std::optional<WrittenString> written;
         if (const int code = deriveStrings(job, record, true, written)) return code;
     }
-    const std::string shown =
-        homomorphism ? StringFileName(basePath(record.definitionPath), record.StepsDone - 1, kHomomorphismExt)
-                     : stepFileOf(record.runMode, record.definitionPath, record.stringPath, record.StepsDone);
+    const std::string shown = shownFileOf(record, homomorphism);
     const StringExport request{record.exportPath,  shown,
                                homomorphism,       record.symbolCount,
                                settings_,          job,

@@ -6,7 +6,6 @@
 #include "app/user_interface.h"
 #include "core/derive/derive_strings.h"
 #include "core/derive/string_file.h"
-#include "core/derive/string_file_name.h"
 #include "core/turtle/interpret_string.h"
 #include "platform/byte_file.h"
 #include "platform/file_failure.h"
@@ -128,17 +127,13 @@ void StepDriver::DisplayStep(MyThread& worker, JobRecord& record, std::optional<
         }
         record.homomorphismShown = true;
     }
-    const std::string shown =
-        record.homomorphismShown
-            ? StringFileName(basePath(record.definitionPath), record.StepsDone - 1, kHomomorphismExt)
-            : stepFileOf(record.runMode, record.definitionPath, record.stringPath, record.StepsDone);
+    const std::string shown = shownFileOf(record, record.homomorphismShown);
     StringStatistics stats;
     record.LastResult = statisticsOf(shown, written, stats, worker);
     const bool counted = record.LastResult != kStopped;
     record.symbolCount = counted ? stats.symbolCount : 0;
     record.report.IsParametric = stats.isParametric;
-    record.lengthKB =
-        fileSize(stepFileOf(record.runMode, record.definitionPath, record.stringPath, record.StepsDone)) / 1024 + 1;
+    record.lengthKB = fileSize(stepFileOf(record)) / 1024 + 1;
     onUi([this] { ShowStepResult(); });
     if (!counted) {
         // Stopped while counting: the step is shown without a count or a picture.
