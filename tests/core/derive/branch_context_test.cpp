@@ -1,10 +1,12 @@
 // Contexts across branches: what a symbol sees after many symbols inside a
 // branch, after nested branches close, and ahead in branches that close late
-// or never.
+// or never; and the survey that tells which branches never close.
 
 #include <gtest/gtest.h>
 
+#include "core/derive/branch_ends.h"
 #include "derive_fixture.h"
+#include "platform/byte_file.h"
 
 namespace sprig::testing {
 namespace {
@@ -61,6 +63,27 @@ TEST_F(BranchContexts, ContextsAcrossNestedOpenAndLateClosingBranches)
     dir.write("plant_000.stt", n + "A[C\nB]B\n");
     ASSERT_EQ(call(1, false), kDone);
     EXPECT_EQ(step(1), n + "A[C");
+}
+
+// The survey alone, on the branch whose "[" ends at byte 2: a list without
+// brackets leaves it sure that the branch never closes; a bracket in a list
+// is no symbol, so the "]" after it closes the branch, which the survey must
+// not deny.
+TEST(BranchEndsSurvey, BracketsInParameterLists)
+{
+    const struct {
+        const char* string;
+        bool neverCloses;
+    } cases[] = {{"A[C(1)D", true}, {"A[C([)]D", false}};
+    TempDir dir;
+    TestJob job;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.string);
+        InFile in(dir.write("s.stt", c.string));
+        BranchEnds ends;
+        ASSERT_TRUE(ends.survey(in, job));
+        EXPECT_EQ(ends.neverCloses(2, 1), c.neverCloses);
+    }
 }
 
 }  // namespace
