@@ -1,4 +1,10 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <thread>
 
 #include "batch_runner.h"
 #include "core/derive/string_file.h"
@@ -132,6 +138,57 @@ TEST(BatchCommand, InterruptAndTerminateStopTheRunningStepAndKeepTheEarlierOnes)
         EXPECT_EQ(r.status, kStopped);
         for (const std::string& name : dir.names()) EXPECT_FALSE(name.starts_with("again_")) << name;
     }
+}
+
+// Whether the process waits to write into a full pipe.
+bool heldInPipeWrite(pid_t pid)
+{
+    std::ifstream wchan("/proc/" + std::to_string(pid) + "/wchan");
+    std::string where;
+    return std::getline(wchan, where) && where.find("pipe_write") != std::string::npos;
+}
+
+// Runs the command with its standard output on a pipe that is full already,
+// which holds it in its first log line: it has started, and has not begun
+// its first step. Interrupts it there and returns its exit status.
+int interruptAtFirstLogLine(const std::string& arguments)
+{
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) != 0) return -1;
+    fcntl(ends[1], F_SETFL, O_NONBLOCK);
+    char buffer[4096] = {};
+    for (std::size_t size : {sizeof buffer, std::size_t{1}})
+        while (write(ends[1], buffer, size) > 0) continue;
+    fcntl(ends[1], F_SETFL, 0);
+    const std::string command = "exec " + std::string(SPRIG_BATCH) + " " + arguments;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(ends[1], STDOUT_FILENO);
+        execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+        _exit(127);
+    }
+    close(ends[1]);
+    int raw = 0;
+    while (waitpid(pid, &raw, WNOHANG) == 0) {
+        if (heldInPipeWrite(pid)) {
+            kill(pid, SIGINT);
+            while (read(ends[0], buffer, sizeof buffer) > 0) continue;
+            waitpid(pid, &raw, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    close(ends[0]);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// A stop between jobs, here before the first step, ends the run as stopped
+// and derives nothing.
+TEST(BatchCommand, InterruptBeforeTheFirstStepDerivesNothing)
+{
+    TempDir dir;
+    EXPECT_EQ(interruptAtFirstLogLine(dir.write("p.ls", "axiom F\n#F->FF\n") + " 2>/dev/null"), kStopped);
+    EXPECT_FALSE(fileExists(dir.file("p_000.stt")));
 }
 
 }  // namespace
