@@ -84,6 +84,7 @@ TEST(RuleLine, FaultsGiveTheirCodes)
         {"#->B", kIoError},
         {"#:->B", kIoError},
         {"#A<->B", kIoError},
+        {"#A(->B", kIoError},
         {"#A(x->B", kIoError},
         {"#A(x->B)", kIoError},
         {"#A(x:y)->B", kIoError},
