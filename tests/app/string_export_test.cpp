@@ -66,6 +66,36 @@ TEST(StringExport, AStoppedExportLeavesNoFileAndNoHomomorphismFile)
     }
 }
 
+// A finished export leaves its file (an OBJ file with its material library)
+// and deletes the string read only when it was made for the export.
+TEST(StringExport, AFinishedExportDeletesOnlyAHomomorphismFile)
+{
+    const struct {
+        PictureFormat format;
+        const char* name;
+        int dimensions;
+        std::vector<std::string> written;
+    } cases[] = {{PictureFormat::Svg, "row.svg", 2, {"row.svg"}},
+                 {PictureFormat::Obj, "row.obj", 3, {"row.mtl", "row.obj"}},
+                 {PictureFormat::Ply, "row.ply", 3, {"row.ply"}}};
+    for (const auto& c : cases) {
+        for (const bool temporary : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + " " + std::to_string(temporary));
+            TempDir dir;
+            const std::string shown = dir.write(temporary ? "row_001.sth" : "row.str", "n\n10.000000\nF+F\n");
+            Settings settings;
+            settings.effective.drawDimensions = c.dimensions;
+            TestJob job;
+            const StringExport request{dir.file(c.name), shown, temporary, 3, settings, job, 320, 240, 0x0000FF00, 0};
+            EXPECT_EQ(exportString(c.format, request), kDone);
+            std::vector<std::string> left = c.written;
+            if (!temporary) left.emplace_back("row.str");
+            std::ranges::sort(left);
+            EXPECT_EQ(dir.names(), left);
+        }
+    }
+}
+
 // The desktop program exports as a job of the worker: the file is named in
 // the information view and the windows come back; a file that cannot be
 // written is shown with its name and the reason, and nothing is left.
