@@ -1,5 +1,6 @@
 // The turtle's rules on their own: width and colour parameters that are
-// not numbers, the single wrap of 2D turns, and levelling.
+// not numbers, the ends of the colour indices, the single wrap of 2D turns,
+// and levelling.
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,13 @@ TEST(TurtleRules, WidthAndColourParameters)
     colourFromIndexParameter(t, NAN);
     EXPECT_EQ(t.colour, colourTable[kStartColourIndex]);
     EXPECT_EQ(t.colourIndex, kStartColourIndex);
+    // Colour indices run from 0 to 15, both taken.
+    const std::pair<float, bool> indices[] = {{0.0f, true}, {15.0f, true}, {-0.5f, false}, {15.5f, false}};
+    for (const auto& [index, taken] : indices) {
+        Turtle u;
+        EXPECT_EQ(changeColour(u, ';', withParams({index})), taken) << index;
+        EXPECT_EQ(u.colour, colourTable[taken ? static_cast<std::size_t>(index) : kStartColourIndex]) << index;
+    }
 }
 
 TEST(TurtleRules, TwoDimensionalTurnsWrapOnce)
