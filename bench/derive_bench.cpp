@@ -47,7 +47,7 @@ public:
         DeriveServices services{job_, random_, [](int step) { return static_cast<std::uint32_t>(step); }};
         ParseReport report;
         std::vector<std::string> created;
-        return DeriveStrings(request, settings_, services, report, created, written_);
+        return DeriveStrings(request, settings_, services, report, created, written_).code;
     }
 
     // Derives until the string has at least `symbols` symbols; returns the step.

@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     if (argc != 3) return 64;
     const std::string path = argv[1];
     std::vector<std::string> lines;
-    if (!readTextLines(path, lines)) return 66;
+    if (readTextLines(path, lines).failed()) return 66;
     const int steps = std::atoi(argv[2]);
     SilentJob job;
     LcgRandom random;

@@ -26,7 +26,7 @@ bool deriveAndRecord(const std::string& folder, const std::string& name, int ste
     std::vector<std::string> lines, optionLines, created;
     SilentJob job;
     int errorRow = 0;
-    if (!readTextLines(source + ".ls", lines) || !readTextLines(source + ".op", optionLines) ||
+    if (readTextLines(source + ".ls", lines).failed() || readTextLines(source + ".op", optionLines).failed() ||
         ReadOptions(lines, optionLines, example.settings, errorRow, job) != kDone)
         return false;
     const DeriveRequest request{&lines, folder + "/" + name + ".ls", 0, step};

@@ -85,7 +85,7 @@ ChildRun exportInChild(PictureFormat format, const std::string& path)
         Settings settings;
         SilentJob job;
         const StringExport request{path, row().path(), false, 2 * kSegments, settings, job, 0, 0, 0x0000FF00, 0};
-        ::_exit(exportString(format, request));
+        ::_exit(exportString(format, request).code);
     }
     int status = 0;
     rusage usage{};

@@ -6,7 +6,6 @@
 #include "core/derive/string_file.h"
 #include "core/turtle/scene_record.h"
 #include "platform/byte_file.h"
-#include "platform/file_failure.h"
 #include "platform/text_lines.h"
 #include "settings/options_file.h"
 #include "settings/settings.h"
@@ -22,12 +21,14 @@ std::string joinLines(const std::vector<std::string>& lines)
     return text;
 }
 
-bool writeText(const std::string& path, const std::vector<std::string>& lines)
+Result writeText(const std::string& path, const std::vector<std::string>& lines)
 {
     OutFile out;
-    if (!out.open(path)) return false;
-    out.write(joinLines(lines));
-    return out.close();
+    if (out.open(path)) {
+        out.write(joinLines(lines));
+        if (out.close()) return kDone;
+    }
+    return {kIoError, out.failure()};
 }
 
 // The name as given when it ends in the extension (compared exactly), else
@@ -88,7 +89,10 @@ bool FileCommands::openDefinition()
     const std::string optionsPath = optionsPathFor(*path);
     std::vector<std::string> definition;
     std::vector<std::string> options;
-    if (!readTextLines(*path, definition) || (fileExists(optionsPath) && !readTextLines(optionsPath, options))) {
+    Result read = readTextLines(*path, definition);
+    if (!read.failed() && fileExists(optionsPath)) read = readTextLines(optionsPath, options);
+    if (read.failed()) {
+        state_.failure = read.failure;
         const ResultMessage message = jobErrorMessage(kIoError, 0);
         driver_.showFailure(message.dialog, message.logLine);
         return false;
@@ -142,13 +146,14 @@ bool FileCommands::openString()
 // existing one is overwritten even with an empty one.
 bool FileCommands::saveTexts(const std::string& definitionPath, const std::string& optionsPath)
 {
-    if (!writeText(definitionPath, ui_.lines(TextView::Definition))) {
-        reportSaveFailure(definitionPath);
+    if (const Result written = writeText(definitionPath, ui_.lines(TextView::Definition)); written.failed()) {
+        reportSaveFailure(definitionPath, written);
         return false;
     }
     const std::vector<std::string> options = ui_.lines(TextView::Options);
-    if ((fileExists(optionsPath) || !options.empty()) && !writeText(optionsPath, options)) {
-        reportSaveFailure(optionsPath);
+    if (!fileExists(optionsPath) && options.empty()) return true;
+    if (const Result written = writeText(optionsPath, options); written.failed()) {
+        reportSaveFailure(optionsPath, written);
         return false;
     }
     return true;
@@ -184,9 +189,9 @@ bool FileCommands::FileSaveAs()
 
 bool FileCommands::copyString(const std::string& from, const std::string& to)
 {
-    if (copyStringFile(from, to)) return true;
-    reportSaveFailure(to);
-    return false;
+    const Result copied = copyStringFile(from, to);
+    if (copied.failed()) reportSaveFailure(to, copied);
+    return !copied.failed();
 }
 
 // The step file of the step shown, beside it as .str; nothing in LSDr.
@@ -213,9 +218,10 @@ void FileCommands::DeleteCreatedFiles()
     state_.createdFiles.clear();
 }
 
-void FileCommands::reportSaveFailure(const std::string& path)
+void FileCommands::reportSaveFailure(const std::string& path, const Result& result)
 {
-    const ResultMessage message = saveErrorMessage(path, lastFileFailure());
+    state_.failure = result.failure;
+    const ResultMessage message = saveErrorMessage(path, result.failure);
     driver_.showFailure(message.dialog, message.logLine);
 }
 

@@ -24,10 +24,12 @@ public:
                  StepDriver& driver);
 
     // "&Otvoriť...": a definition, or in LSDr a saved string. Returns false
-    // when the dialog was cancelled or the file could not be read.
+    // when the dialog was cancelled or the file could not be read, the
+    // run's failure then naming the file and why.
     bool FileOpen();
     // "&Uložiť L-systém", "Uložiť L-systém &ako", "Uložiť reťazec",
-    // "Uložiť reťazec ako". Each returns false when nothing was saved.
+    // "Uložiť reťazec ako". Each returns false when nothing was saved, the
+    // run's failure then naming a file that could not be written.
     bool FileSave();
     bool FileSaveAs();
     bool UlozitRetClick();
@@ -43,7 +45,7 @@ private:
     void showTextPages(bool definitionPages);
     bool saveTexts(const std::string& definitionPath, const std::string& optionsPath);
     bool copyString(const std::string& from, const std::string& to);
-    void reportSaveFailure(const std::string& path);
+    void reportSaveFailure(const std::string& path, const Result& result);
 
     RunState& state_;
     const Settings& settings_;

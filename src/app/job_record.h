@@ -13,7 +13,7 @@
 #include "app/run_state.h"
 #include "core/lsystem/lsystem.h"
 #include "platform/picture_format.h"
-#include "platform/result_codes.h"
+#include "platform/result.h"
 #include "settings/settings.h"
 
 namespace sprig {
@@ -40,7 +40,7 @@ struct JobRecord {
     // What it hands back.
     int LastResult = kDone;
     ParseReport report;
-    // What the worker's own file failure record holds when it hands over.
+    // The file failure that explains the job's last failed result.
     std::optional<FileFailure> failure;
     bool homomorphismShown = false;
     std::int64_t lengthKB = 0;
@@ -48,6 +48,13 @@ struct JobRecord {
     std::int64_t polygonTotal = 0;
     // String files the job wrote, not yet in the run's list.
     std::vector<std::string> createdFiles;
+
+    // The code of a pass's result; a failure that explains it becomes the job's.
+    int codeOf(Result result)
+    {
+        if (result.failure) failure = std::move(result.failure);
+        return result.code;
+    }
 };
 
 // Calls visit(runValue, recordValue) for each run value that a job starts

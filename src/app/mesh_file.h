@@ -3,17 +3,20 @@
 // has failed (a full disk) ends the pass at once, as Stop does, rather than
 // after the rest of the string.
 
+#include <optional>
 #include <string_view>
 
 #include "core/mesh/segment_mesh.h"
 #include "platform/job.h"
+#include "platform/result.h"
 
 namespace sprig {
 
 class MeshFile : public MeshSink {
 public:
-    // A write has failed; the reason is noted as a file failure.
-    virtual bool failed() const = 0;
+    // Why the file could not be made or written, once it could not.
+    virtual const std::optional<FileFailure>& failure() const = 0;
+    bool failed() const { return failure().has_value(); }
 };
 
 // Passes progress and log lines on to the job that runs the export, and

@@ -82,11 +82,11 @@ void ObjWriter::writeTriple(char kind, const Vec3& v)
     obj_.put('\n');
 }
 
-bool ObjWriter::finish()
+Result ObjWriter::finish()
 {
-    if (obj_.failed()) return false;
+    if (obj_.failed()) return {kGraphicsError, obj_.failure()};
     OutFile mtl(mtlPath_);
-    if (!mtl.isOpen()) return false;
+    if (!mtl.isOpen()) return {kGraphicsError, mtl.failure()};
     mtl.write("# Sprigwork 3D scene: one material per colour\n");
     for (std::uint32_t colour = 0; colour < kColours; ++colour) {
         if (colour % 64 == 0 && used_[colour / 64] == 0) {
@@ -101,10 +101,10 @@ bool ObjWriter::finish()
         }
         mtl.put('\n');
     }
-    if (!mtl.close()) return false;
-    if (obj_.close()) return true;
+    if (!mtl.close()) return {kGraphicsError, mtl.failure()};
+    if (obj_.close()) return kDone;
     removeFile(mtlPath_);
-    return false;
+    return {kGraphicsError, obj_.failure()};
 }
 
 }  // namespace sprig

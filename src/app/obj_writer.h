@@ -19,15 +19,15 @@ public:
     // The library is materialLibraryPath(path).
     explicit ObjWriter(const std::string& path);
 
-    // False, the reason noted as a file failure, when the file cannot be made.
+    // False when the file cannot be made; failure() then says why.
     bool isOpen() const { return obj_.isOpen(); }
-    bool failed() const override { return obj_.failed(); }
+    const std::optional<FileFailure>& failure() const override { return obj_.failure(); }
     void piece(std::span<const MeshVertex> vertices, std::span<const MeshTriangle> triangles,
                std::uint32_t colour) override;
-    // Writes the library and puts both files in place; false when a write
-    // failed, the OBJ then left as it was and no new library left behind. A
-    // writer destroyed before leaves neither.
-    bool finish();
+    // Writes the library and puts both files in place; kGraphicsError when a
+    // write failed, the OBJ then left as it was and no new library left
+    // behind. A writer destroyed before leaves neither.
+    Result finish();
 
 private:
     void writeTriple(char kind, const Vec3& v);

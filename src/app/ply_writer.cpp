@@ -4,8 +4,6 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/file_failure.h"
-
 namespace sprig {
 
 namespace {
@@ -80,15 +78,13 @@ void PlyWriter::piece(std::span<const MeshVertex> vertices, std::span<const Mesh
     faceCount_ += triangles.size();
 }
 
-bool PlyWriter::finish()
+Result PlyWriter::finish()
 {
-    if (vertexCount_ > std::numeric_limits<std::uint32_t>::max()) {
-        noteFileFailure(path_, "more vertices than a PLY file's 32-bit indices can name");
-        return false;
-    }
+    if (vertexCount_ > std::numeric_limits<std::uint32_t>::max())
+        return {kGraphicsError, FileFailure{path_, "more vertices than a PLY file's 32-bit indices can name"}};
     out_.overwrite(kVertexCountAt, countField(vertexCount_));
     out_.overwrite(kFaceCountAt, countField(faceCount_));
-    return out_.close();
+    return out_.close() ? Result() : Result{kGraphicsError, out_.failure()};
 }
 
 }  // namespace sprig

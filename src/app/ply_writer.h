@@ -16,17 +16,17 @@ class PlyWriter final : public MeshFile {
 public:
     explicit PlyWriter(const std::string& path);
 
-    // False, the reason noted as a file failure, when the file cannot be made.
+    // False when the file cannot be made; failure() then says why.
     bool isOpen() const { return out_.isOpen(); }
-    bool failed() const override { return out_.failed(); }
+    const std::optional<FileFailure>& failure() const override { return out_.failure(); }
     // Pieces before this give their vertices, pieces after it their faces.
     void startFaces() { faces_ = true; }
     void piece(std::span<const MeshVertex> vertices, std::span<const MeshTriangle> triangles,
                std::uint32_t colour) override;
-    // Writes the counts and puts the file in place; false when a write
-    // failed or the vertices are too many for 32-bit indices. A writer
+    // Writes the counts and puts the file in place; kGraphicsError when a
+    // write failed or the vertices are too many for 32-bit indices. A writer
     // destroyed before leaves nothing.
-    bool finish();
+    Result finish();
 
 private:
     OutFile out_;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/file_failure.h"
+#include "platform/result.h"
 
 namespace sprig {
 

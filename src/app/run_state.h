@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/lsystem/lsystem.h"
-#include "platform/file_failure.h"
+#include "platform/result.h"
 
 namespace sprig {
 

@@ -5,7 +5,6 @@
 #include "core/mesh/scene_mesher.h"
 #include "core/turtle/interpret_string.h"
 #include "platform/byte_file.h"
-#include "platform/result_codes.h"
 
 namespace sprig {
 
@@ -14,7 +13,7 @@ namespace {
 // One streamed 3D pass of the string, meshed into the writer; a write that
 // fails ends it. The string is deleted at its end only when it is temporary
 // and this is the last pass.
-int meshPass(const StringExport& request, MeshFile& writer, bool lastPass)
+Result meshPass(const StringExport& request, MeshFile& writer, bool lastPass)
 {
     SceneMesher mesher(request.settings.effective, writer);
     MeshFileJob job(request.job, writer);
@@ -23,41 +22,41 @@ int meshPass(const StringExport& request, MeshFile& writer, bool lastPass)
     drawing.symbolCount = request.symbolCount;
     drawing.penColour = request.penColour;
     drawing.sceneSink = &mesher;
-    int code = interpretString(drawing).code;
-    if (writer.failed()) code = kGraphicsError;
-    if (code == kIoError) noteUnreadableString(request.stringFile);
-    if (code != kDone && request.isTemporary) removeFile(request.stringFile);
-    return code;
+    InterpretResult drawn = interpretString(drawing);
+    Result result = writer.failed() ? Result{kGraphicsError, writer.failure()}
+                                    : unreadableString({drawn.code, std::move(drawn.failure)}, request.stringFile);
+    if (result.failed() && request.isTemporary) removeFile(request.stringFile);
+    return result;
 }
 
-int writeObj(const StringExport& request)
+Result writeObj(const StringExport& request)
 {
     ObjWriter obj(request.path);
-    if (!obj.isOpen()) return kGraphicsError;
-    if (const int code = meshPass(request, obj, true)) return code;
-    return obj.finish() ? kDone : kGraphicsError;
+    if (!obj.isOpen()) return {kGraphicsError, obj.failure()};
+    if (Result result = meshPass(request, obj, true); result.failed()) return result;
+    return obj.finish();
 }
 
-int writePly(const StringExport& request)
+Result writePly(const StringExport& request)
 {
     PlyWriter ply(request.path);
-    if (!ply.isOpen()) return kGraphicsError;
-    if (const int code = meshPass(request, ply, false)) return code;
+    if (!ply.isOpen()) return {kGraphicsError, ply.failure()};
+    if (Result result = meshPass(request, ply, false); result.failed()) return result;
     ply.startFaces();
-    if (const int code = meshPass(request, ply, true)) return code;
-    return ply.finish() ? kDone : kGraphicsError;
+    if (Result result = meshPass(request, ply, true); result.failed()) return result;
+    return ply.finish();
 }
 
 }  // namespace
 
 // The scene meshed as the 3D view draws it, straight from the string, with
 // no cap on its elements.
-int writeSceneExport(PictureFormat format, const StringExport& request)
+Result writeSceneExport(PictureFormat format, const StringExport& request)
 {
     const bool obj = format == PictureFormat::Obj;
-    const int code = obj ? writeObj(request) : writePly(request);
-    if (code == kGraphicsError && request.isTemporary) removeFile(request.stringFile);
-    return code;
+    Result result = obj ? writeObj(request) : writePly(request);
+    if (result == kGraphicsError && request.isTemporary) removeFile(request.stringFile);
+    return result;
 }
 
 }  // namespace sprig

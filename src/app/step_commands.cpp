@@ -67,6 +67,8 @@ JobRecord StepDriver::recordOfRun(StepJob job)
     record.options = ui_.lines(TextView::Options);
     record.settings = settings_;
     forEachResult(state_, record, [](const auto& run, auto& copy) { copy = run; });
+    // A job's failure is its own, never one of an earlier job's.
+    record.failure.reset();
     return record;
 }
 

@@ -68,11 +68,11 @@ public:
 
     // Writes the homomorphism file of the step shown, as showing the step
     // in LSR&D does; on the calling thread.
-    [[nodiscard]] int deriveHomomorphism(Job& job);
+    Result deriveHomomorphism(Job& job);
 
     // Exports the drawing of the step shown by reading its string again
     // (see exportString), on the calling thread.
-    [[nodiscard]] int exportShownString(PictureFormat format, const std::string& path, Job& job);
+    Result exportShownString(PictureFormat format, const std::string& path, Job& job);
     // The same as a job of the worker, with the progress window and Stop;
     // the information view names the file written, a failure is shown.
     void startExport(PictureFormat format, const std::string& path);
@@ -84,15 +84,14 @@ private:
     // The worker's routines, which write only the job's record.
     void runJob(MyThread& worker, JobRecord& record);
     void runStep(MyThread& worker, JobRecord& record);
-    [[nodiscard]] int exportOf(JobRecord& record, Job& job);
+    Result exportOf(JobRecord& record, Job& job);
     // `written` holds what the job's passes counted of the files they wrote.
     void forward(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written);
     void endFailedJob(int code);
     void DisplayStep(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written);
     void drawShownString(MyThread& worker, JobRecord& record, const std::string& shown);
     void logStatistics(MyThread& worker, const JobRecord& record);
-    [[nodiscard]] int deriveStrings(Job& job, JobRecord& record, bool homomorphism,
-                                    std::optional<WrittenString>& written);
+    Result deriveStrings(Job& job, JobRecord& record, bool homomorphism, std::optional<WrittenString>& written);
 
     // The user-interface routines.
     JobRecord recordOfRun(StepJob job);

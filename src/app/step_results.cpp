@@ -26,7 +26,7 @@ constexpr std::int64_t kShownStringLimit = 32768;
 std::string stringText(const std::string& path)
 {
     std::vector<std::string> lines;
-    if (!readTextLines(path, lines)) return "";
+    if (readTextLines(path, lines).failed()) return "";
     const std::size_t header = !lines.empty() && lines[0] == "n" ? 2 : 1;
     std::string text;
     for (std::size_t i = header; i < lines.size(); ++i) text += (i > header ? "\n" : "") + lines[i];

@@ -3,13 +3,11 @@
 #include "app/result_messages.h"
 #include "app/step_driver.h"
 #include "app/user_interface.h"
-#include "platform/file_failure.h"
-#include "platform/result_codes.h"
 #include "settings/settings.h"
 
 namespace sprig {
 
-int exportString(PictureFormat format, const StringExport& request)
+Result exportString(PictureFormat format, const StringExport& request)
 {
     const bool plane = request.settings.effective.drawDimensions == 2;
     switch (format) {
@@ -23,29 +21,27 @@ int exportString(PictureFormat format, const StringExport& request)
     case PictureFormat::Bmp:
     case PictureFormat::Png: break;
     }
-    noteFileFailure(request.path, plane ? "a 2D drawing is exported as .svg, .png or .bmp"
-                                        : "a 3D scene is exported as .obj, .ply, .png or .bmp");
-    return kGraphicsError;
+    return {kGraphicsError, FileFailure{request.path, plane ? "a 2D drawing is exported as .svg, .png or .bmp"
+                                                            : "a 3D scene is exported as .obj, .ply, .png or .bmp"}};
 }
 
-int StepDriver::exportShownString(PictureFormat format, const std::string& path, Job& job)
+Result StepDriver::exportShownString(PictureFormat format, const std::string& path, Job& job)
 {
     finishWorker();
     JobRecord record = exportRecord(format, path);
-    const int code = exportOf(record, job);
+    Result result = exportOf(record, job);
     state_.report = record.report;
-    return code;
+    return result;
 }
 
 // On the worker, or on the calling thread when no worker runs.
-int StepDriver::exportOf(JobRecord& record, Job& job)
+Result StepDriver::exportOf(JobRecord& record, Job& job)
 {
-    forgetFileFailure();
     // Drawing the step deleted its homomorphism file: it is made again.
     const bool homomorphism = record.runMode == RunMode::LSRD && settings_.hasHomomorphism;
     if (homomorphism) {
         std::optional<WrittenString> written;
-        if (const int code = deriveStrings(job, record, true, written)) return code;
+        if (Result result = deriveStrings(job, record, true, written); result.failed()) return result;
     }
     const std::string shown = shownFileOf(record, homomorphism);
     const StringExport request{record.exportPath,  shown,

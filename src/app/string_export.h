@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/picture_format.h"
+#include "platform/result.h"
 
 namespace sprig {
 
@@ -34,13 +35,13 @@ struct StringExport {
 // Writes the export of the format asked for. Returns kDone, kStopped, or
 // the drawing result of the failure (kIoError for an unreadable string,
 // kOutOfMemory, kGraphicsError for a file that cannot be written or a
-// format this drawing dimension has no export of), the reason noted as a
-// file failure.
-[[nodiscard]] int exportString(PictureFormat format, const StringExport& request);
+// format this drawing dimension has no export of), with the file failure
+// that explains it.
+Result exportString(PictureFormat format, const StringExport& request);
 
 // The writers behind exportString, one per format.
-[[nodiscard]] int writeSvgExport(const StringExport& request);
+Result writeSvgExport(const StringExport& request);
 // OBJ (with its .mtl) and PLY of the 3D scene.
-[[nodiscard]] int writeSceneExport(PictureFormat format, const StringExport& request);
+Result writeSceneExport(PictureFormat format, const StringExport& request);
 
 }  // namespace sprig

@@ -3,19 +3,18 @@
 #include "core/derive/string_file.h"
 #include "core/turtle/interpret_string.h"
 #include "platform/byte_file.h"
-#include "platform/result_codes.h"
 #include "platform/svg_canvas.h"
 
 namespace sprig {
 
 // The same passes as the bitmap's, so the SVG is fitted and drawn pixel
 // for pixel where the bitmap is.
-int writeSvgExport(const StringExport& request)
+Result writeSvgExport(const StringExport& request)
 {
     SvgCanvas svg(request.path, request.areaWidth, request.areaHeight);
     if (!svg.isOpen()) {
         if (request.isTemporary) removeFile(request.stringFile);
-        return kGraphicsError;
+        return {kGraphicsError, svg.failure()};
     }
     InterpretRequest drawing(request.settings, request.job, request.stringFile);
     drawing.isTemporary = request.isTemporary;
@@ -25,10 +24,9 @@ int writeSvgExport(const StringExport& request)
     drawing.backgroundColour = request.backgroundColour;
     drawing.areaWidth = request.areaWidth;
     drawing.areaHeight = request.areaHeight;
-    const int code = interpretString(drawing).code;
-    if (code == kIoError) noteUnreadableString(request.stringFile);
-    if (code != kDone) return code;
-    return svg.finish() ? kDone : kGraphicsError;
+    InterpretResult drawn = interpretString(drawing);
+    if (drawn.code != kDone) return unreadableString({drawn.code, std::move(drawn.failure)}, request.stringFile);
+    return svg.finish() ? Result() : Result{kGraphicsError, svg.failure()};
 }
 
 }  // namespace sprig

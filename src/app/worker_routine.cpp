@@ -8,7 +8,6 @@
 #include "core/derive/string_file.h"
 #include "core/turtle/interpret_string.h"
 #include "platform/byte_file.h"
-#include "platform/file_failure.h"
 #include "settings/options_file.h"
 
 namespace sprig {
@@ -17,8 +16,8 @@ namespace {
 
 // The statistics of a string file as its pass counted them while writing it
 // in this job, or else as read from the file.
-int statisticsOf(const std::string& path, const std::optional<WrittenString>& written, StringStatistics& stats,
-                 const Job& job)
+Result statisticsOf(const std::string& path, const std::optional<WrittenString>& written, StringStatistics& stats,
+                    const Job& job)
 {
     if (!written || written->path != path) return ReadStringStatistics(path, stats, &job);
     stats = written->statistics;
@@ -32,7 +31,6 @@ int statisticsOf(const std::string& path, const std::optional<WrittenString>& wr
 // that the windows show them.
 void StepDriver::onUi(const std::function<void()>& routine)
 {
-    record_->failure = lastFileFailure();
     ui_.runOnUiThread([this, &routine] {
         takeResults();
         routine();
@@ -42,7 +40,7 @@ void StepDriver::onUi(const std::function<void()>& routine)
 void StepDriver::runJob(MyThread& worker, JobRecord& record)
 {
     if (record.job == StepJob::Export) {
-        const int code = exportOf(record, worker);
+        const int code = record.codeOf(exportOf(record, worker));
         onUi([this, code, &record] { endExport(code, record.exportPath); });
     } else {
         runStep(worker, record);
@@ -77,7 +75,7 @@ void StepDriver::runStep(MyThread& worker, JobRecord& record)
 
 void StepDriver::forward(MyThread& worker, JobRecord& record, std::optional<WrittenString>& written)
 {
-    record.LastResult = deriveStrings(worker, record, false, written);
+    record.LastResult = record.codeOf(deriveStrings(worker, record, false, written));
     if (record.LastResult == kDone) ++record.StepsDone;
     else endFailedJob(record.LastResult);
 }
@@ -89,7 +87,7 @@ void StepDriver::endFailedJob(int code)
     else onUi([this, code] { showJobError(code); });
 }
 
-int StepDriver::deriveStrings(Job& job, JobRecord& record, bool homomorphism, std::optional<WrittenString>& written)
+Result StepDriver::deriveStrings(Job& job, JobRecord& record, bool homomorphism, std::optional<WrittenString>& written)
 {
     DeriveRequest request;
     request.definitionLines = &record.definition;
@@ -102,14 +100,14 @@ int StepDriver::deriveStrings(Job& job, JobRecord& record, bool homomorphism, st
     return DeriveStrings(request, settings_, services, record.report, record.createdFiles, written);
 }
 
-int StepDriver::deriveHomomorphism(Job& job)
+Result StepDriver::deriveHomomorphism(Job& job)
 {
     finishWorker();
     JobRecord record = recordOfRun(StepJob::Show);
     std::optional<WrittenString> written;
-    const int code = deriveStrings(job, record, true, written);
+    Result result = deriveStrings(job, record, true, written);
     state_.report = record.report;
-    return code;
+    return result;
 }
 
 // Shows the step StepsDone - 1: its homomorphism file when there are rules
@@ -120,7 +118,7 @@ void StepDriver::DisplayStep(MyThread& worker, JobRecord& record, std::optional<
     if (record.runMode == RunMode::LSRD && settings_.hasHomomorphism) {
         // Without its file there is nothing to draw: the pass's own failure
         // is the job's, not the drawing's that would follow from it.
-        record.LastResult = deriveStrings(worker, record, true, written);
+        record.LastResult = record.codeOf(deriveStrings(worker, record, true, written));
         if (record.LastResult != kDone) {
             endFailedJob(record.LastResult);
             return;
@@ -129,7 +127,7 @@ void StepDriver::DisplayStep(MyThread& worker, JobRecord& record, std::optional<
     }
     const std::string shown = shownFileOf(record, record.homomorphismShown);
     StringStatistics stats;
-    record.LastResult = statisticsOf(shown, written, stats, worker);
+    record.LastResult = record.codeOf(statisticsOf(shown, written, stats, worker));
     const bool counted = record.LastResult != kStopped;
     record.symbolCount = counted ? stats.symbolCount : 0;
     record.report.IsParametric = stats.isParametric;
@@ -160,10 +158,8 @@ void StepDriver::drawShownString(MyThread& worker, JobRecord& record, const std:
     request.areaWidth = targets_.areaWidth;
     request.areaHeight = targets_.areaHeight;
     request.scene = targets_.scene;
-    forgetFileFailure();
-    const InterpretResult drawn = interpretString(request);
-    if (drawn.code == kIoError) noteUnreadableString(shown);
-    worker.DrawResult = drawn.code;
+    InterpretResult drawn = interpretString(request);
+    worker.DrawResult = record.codeOf(unreadableString({drawn.code, std::move(drawn.failure)}, shown));
     record.segmentTotal = drawn.segmentTotal;
     record.polygonTotal = drawn.polygonTotal;
     if (drawn.code == kDone && settings_.effective.drawDimensions == 3) onUi([this] { ui_.sceneDrawn(); });

@@ -3,7 +3,6 @@
 #include "cli/batch_picture2d.h"
 #include "core/turtle/scene_record.h"
 #include "platform/canvas.h"
-#include "platform/result_codes.h"
 #include "settings/settings.h"
 #ifdef SPRIG_HAVE_QT_CANVAS
 #include <dlfcn.h>
@@ -41,6 +40,13 @@ const Picture2dModule* loadPicture2d()
 // The program's start-up background.
 constexpr std::uint32_t kBackgroundColour = 0x00000000;
 
+// A module's result, with the reason it handed back for a file it could not write.
+Result handedOver(int code, FileFailure failure)
+{
+    if (code == kDone) return kDone;
+    return {code, failure.path.empty() ? std::nullopt : std::optional(std::move(failure))};
+}
+
 }  // namespace
 
 struct BatchPicture::Bitmap {
@@ -53,23 +59,19 @@ struct BatchPicture::Bitmap {
     Bitmap& operator=(const Bitmap&) = delete;
 
     Canvas& canvas() { return made ? *made : none; }
-    int save(const std::string& path, PictureFormat format) const
+    Result save(const std::string& path, PictureFormat format) const
     {
         if (!made) return kGraphicsError;
         FileFailure failure;
-        return handedOver(module->save(*made, path.c_str(), format, failure), failure);
+        const bool written = module->save(*made, path.c_str(), format, failure);
+        return handedOver(written ? kDone : kGraphicsError, std::move(failure));
     }
-    int savePng(const std::string& path, const RgbImage& picture) const
+    Result savePng(const std::string& path, const RgbImage& picture) const
     {
         if (!module) return kGraphicsError;
         FileFailure failure;
-        return handedOver(module->savePng(picture.rows(), path.c_str(), failure), failure);
-    }
-    static int handedOver(bool written, const FileFailure& failure)
-    {
-        if (written) return kDone;
-        if (!failure.path.empty()) noteFileFailure(failure.path, failure.reason);
-        return kGraphicsError;
+        const bool written = module->savePng(picture.rows(), path.c_str(), failure);
+        return handedOver(written ? kDone : kGraphicsError, std::move(failure));
     }
 
     const Picture2dModule* module;
@@ -86,17 +88,17 @@ BatchPicture::~BatchPicture() = default;
 
 Canvas& BatchPicture::canvas() { return bitmap_->canvas(); }
 
-int BatchPicture::write(const std::string& path, PictureFormat format, const SceneRecord& scene,
-                        const Settings& settings, const Job& job)
+Result BatchPicture::write(const std::string& path, PictureFormat format, const SceneRecord& scene,
+                           const Settings& settings, const Job& job)
 {
     if (settings.effective.drawDimensions == 3) return writeScene(path, format, scene, settings, job);
     return bitmap_->save(path, format);
 }
 
 // Built without OpenGL, no 3D picture can be written: a graphics error.
-int BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_unused]] PictureFormat format,
-                             [[maybe_unused]] const SceneRecord& scene, [[maybe_unused]] const Settings& settings,
-                             [[maybe_unused]] const Job& job)
+Result BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_unused]] PictureFormat format,
+                                [[maybe_unused]] const SceneRecord& scene, [[maybe_unused]] const Settings& settings,
+                                [[maybe_unused]] const Job& job)
 {
 #ifdef SPRIG_HAVE_GL_PICTURE
     const bool sized = arguments_.sizeGiven;
@@ -113,8 +115,8 @@ int BatchPicture::writeScene([[maybe_unused]] const std::string& path, [[maybe_u
     RgbImage picture;
     if (format == PictureFormat::Png) request.picture = &picture;
     const int result = writePicture3dThroughModule(path, request);
-    if (!failure.path.empty()) noteFileFailure(failure.path, failure.reason);
-    return result == kDone && request.picture ? bitmap_->savePng(path, picture) : result;
+    if (result == kDone && request.picture) return bitmap_->savePng(path, picture);
+    return handedOver(result, std::move(failure));
 #else
     return kGraphicsError;
 #endif

@@ -7,6 +7,7 @@
 
 #include "cli/drawing_arguments.h"
 #include "platform/picture_format.h"
+#include "platform/result.h"
 
 namespace sprig {
 
@@ -27,13 +28,13 @@ public:
 
     // Writes the picture of the drawing dimension in force as a .bmp or
     // .png file. Returns kDone, kStopped (nothing written), or the drawing
-    // result of the failure.
-    [[nodiscard]] int write(const std::string& path, PictureFormat format, const SceneRecord& scene,
-                            const Settings& settings, const Job& job);
+    // result of the failure, with the file failure that explains it.
+    Result write(const std::string& path, PictureFormat format, const SceneRecord& scene, const Settings& settings,
+                 const Job& job);
 
 private:
-    [[nodiscard]] int writeScene(const std::string& path, PictureFormat format, const SceneRecord& scene,
-                                 const Settings& settings, const Job& job);
+    Result writeScene(const std::string& path, PictureFormat format, const SceneRecord& scene, const Settings& settings,
+                      const Job& job);
 
     const DrawingArguments& arguments_;
     struct Bitmap;

@@ -16,25 +16,21 @@ sprig::Canvas* create(int width, int height)
     }
 }
 
-// The module keeps its own record of file failures, which the command
-// cannot see: the reason is handed over.
-bool handOver(bool written, sprig::FileFailure& failure)
+// The reason a file could not be written goes back through failure.
+bool handOver(const sprig::Result& written, sprig::FileFailure& failure)
 {
-    if (written) return true;
-    if (const auto noted = sprig::lastFileFailure()) failure = *noted;
-    return false;
+    if (written.failure) failure = *written.failure;
+    return !written.failed();
 }
 
 bool save(const sprig::Canvas& canvas, const char* path, sprig::PictureFormat format, sprig::FileFailure& failure)
 {
-    sprig::forgetFileFailure();
     const auto& bitmap = static_cast<const sprig::QImageCanvas&>(canvas);
     return handOver(format == sprig::PictureFormat::Png ? bitmap.savePng(path) : bitmap.saveBmp(path), failure);
 }
 
 bool savePng(const sprig::RgbRows& picture, const char* path, sprig::FileFailure& failure)
 {
-    sprig::forgetFileFailure();
     return handOver(sprig::writeRowsPng(path, picture), failure);
 }
 

@@ -4,8 +4,8 @@
 // draws in 2D, not at the start of every run.
 
 #include "platform/canvas.h"
-#include "platform/file_failure.h"
 #include "platform/picture_format.h"
+#include "platform/result.h"
 #include "platform/rgb_image.h"
 
 namespace sprig {

@@ -5,7 +5,6 @@
 #include <new>
 
 #include "platform/bmp_writer.h"
-#include "platform/result_codes.h"
 #include "views/fit_view.h"
 #include "views/offscreen/offscreen_picture.h"
 
@@ -20,7 +19,7 @@ void applyCamera(CameraState& camera, const Picture3dCamera& options)
     if (options.distance) camera.distance = *options.distance;
 }
 
-int drawAndWrite(const std::string& path, const Picture3dRequest& request)
+Result drawAndWrite(const std::string& path, const Picture3dRequest& request)
 {
     const auto offscreen = OffscreenPicture::create(request.width, request.height);
     if (!offscreen) return kGraphicsError;
@@ -33,12 +32,14 @@ int drawAndWrite(const std::string& path, const Picture3dRequest& request)
         offscreen->paint(view, request.scene, request.settings.effective, request.background, picture, request.job);
     if (painted == Painted::Stopped) return kStopped;
     if (painted != Painted::Picture) return kGraphicsError;
-    return request.picture || writeBmp(path, picture.rows()) ? kDone : kGraphicsError;
+    if (request.picture) return kDone;
+    Result written = writeBmp(path, picture.rows());
+    return written.failed() ? Result{kGraphicsError, std::move(written.failure)} : written;
 }
 
 }  // namespace
 
-int writePicture3d(const std::string& path, const Picture3dRequest& request)
+Result writePicture3d(const std::string& path, const Picture3dRequest& request)
 {
     try {
         return drawAndWrite(path, request);
@@ -55,12 +56,11 @@ int writePicture3d(const std::string& path, const Picture3dRequest& request)
 // that cannot be drawn for any other reason is one that cannot be written.
 extern "C" int sprigWritePicture3d(const char* path, const sprig::Picture3dRequest* request)
 {
-    int result = sprig::kGraphicsError;
+    sprig::Result result = sprig::kGraphicsError;
     try {
         result = sprig::writePicture3d(path, *request);
     } catch (const std::exception&) {
     }
-    if (const auto failure = sprig::lastFileFailure(); failure && request->failure && result != sprig::kDone)
-        *request->failure = *failure;
-    return result;
+    if (result.failure && request->failure) *request->failure = *result.failure;
+    return result.code;
 }

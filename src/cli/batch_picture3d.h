@@ -7,7 +7,7 @@
 
 #include "cli/picture3d_arguments.h"
 #include "core/turtle/scene_record.h"
-#include "platform/file_failure.h"
+#include "platform/result.h"
 #include "platform/rgb_image.h"
 #include "settings/settings.h"
 
@@ -23,8 +23,8 @@ struct Picture3dRequest {
     Picture3dCamera camera;
     std::uint32_t background = 0;  // 0x00BBGGRR
     const Job* job = nullptr;      // polled for a stop request while drawing
-    // Set to the file failure that made the write fail: the module keeps its
-    // own record of failures, which the command cannot see.
+    // Set to the file failure that made the write fail, which the code the
+    // module's entry returns cannot carry.
     FileFailure* failure = nullptr;
     // When given, the picture is drawn into it and no file is written.
     RgbImage* picture = nullptr;
@@ -34,6 +34,6 @@ struct Picture3dRequest {
 // kStopped (nothing written), kOutOfMemory when the buffers of that size
 // cannot be allocated, or kGraphicsError when no off-screen context can be
 // made or the file cannot be written.
-[[nodiscard]] int writePicture3d(const std::string& path, const Picture3dRequest& request);
+Result writePicture3d(const std::string& path, const Picture3dRequest& request);
 
 }  // namespace sprig

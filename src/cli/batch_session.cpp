@@ -2,7 +2,6 @@
 
 #include "core/derive/string_file_name.h"
 #include "platform/byte_file.h"
-#include "platform/file_failure.h"
 #include "platform/text_lines.h"
 
 namespace sprig {
@@ -21,6 +20,13 @@ bool drawsPictures(const BatchArguments& arguments)
     return arguments.drawing.drawSteps || !arguments.drawing.stringPath.empty();
 }
 
+// A drawing that failed exits with the drawing failure base plus its result.
+Result asDrawing(Result drawn)
+{
+    if (drawn.failed() && drawn != kStopped) drawn.code += kDrawingFailureBase;
+    return drawn;
+}
+
 }  // namespace
 
 BatchSession::BatchSession(const BatchArguments& arguments)
@@ -37,89 +43,87 @@ BatchSession::BatchSession(const BatchArguments& arguments)
 
 BatchOutcome BatchSession::run()
 {
-    int code = arguments_.drawing.stringPath.empty() ? deriveSteps() : drawSavedString();
-    if (code == kDone && !arguments_.savedStringPath.empty()) code = saveString();
+    Result result = arguments_.drawing.stringPath.empty() ? deriveSteps() : drawSavedString();
+    if (result == kDone && !arguments_.savedStringPath.empty()) result = saveString();
     // A stop that comes between jobs ends the run as one within a job does.
-    if (code == kDone && ui_.interrupted()) code = kStopped;
+    if (result == kDone && ui_.interrupted()) result = kStopped;
     if (arguments_.clean) files_.DeleteCreatedFiles();
-    const bool rowCode = code == kOptionsSyntaxError || code == kDefinitionLineError;
-    // A failed job ends the run, so its failure is the one to name; else
-    // the failure, if any, happened on this thread.
-    return {code, rowCode ? state_.report.ErrorRow : 0, jobFailure_ ? jobFailure_ : lastFileFailure()};
+    const bool rowCode = result == kOptionsSyntaxError || result == kDefinitionLineError;
+    return {result.code, rowCode ? state_.report.ErrorRow : 0, std::move(result.failure)};
 }
 
-int BatchSession::jobOutcome()
+Result BatchSession::jobOutcome()
 {
     const int drawn = driver_.drawResult();
     int code = state_.LastResult;
     if (state_.LastResult == kStopped || drawn == kStopped) code = kStopped;
     else if (drawn != kDone) code = kDrawingFailureBase + drawn;
-    if (code != kDone) jobFailure_ = state_.failure;
-    return code;
+    return code == kDone ? Result() : Result{code, state_.failure};
 }
 
-int BatchSession::forward()
+Result BatchSession::forward()
 {
     driver_.BDalejClick();
     ui_.waitForJob(driver_, state_.threadRunning);
     return jobOutcome();
 }
 
-int BatchSession::deriveSteps()
+Result BatchSession::deriveSteps()
 {
     state_.runMode = arguments_.drawing.drawSteps ? RunMode::LSRD : RunMode::LSR;
     ui_.answerNextDialog(arguments_.definitionPath);
-    if (!files_.FileOpen()) return kIoError;
-    int code = kDone;
-    for (int step = 0; code == kDone && step <= arguments_.steps && !ui_.interrupted(); ++step) {
-        code = forward();
-        if (code == kDone && step < arguments_.steps) code = writeFrame(step);
+    if (!files_.FileOpen()) return {kIoError, state_.failure};
+    Result result;
+    for (int step = 0; result == kDone && step <= arguments_.steps && !ui_.interrupted(); ++step) {
+        result = forward();
+        if (result == kDone && step < arguments_.steps) result = writeFrame(step);
     }
-    if (code != kDone) return code;
+    if (result.failed()) return result;
     const std::string base = basePath(state_.definitionPath);
     if (arguments_.drawing.drawSteps) {
-        code = writePicture(StringFileName(base, arguments_.steps, ".bmp"));
-        if (code == kDone) code = writeFrame(arguments_.steps);
-        return code == kDone ? writeExports() : code;
+        result = writePicture(StringFileName(base, arguments_.steps, ".bmp"));
+        if (result == kDone) result = writeFrame(arguments_.steps);
+        return result == kDone ? writeExports() : result;
     }
     if (!settings_.hasHomomorphism) return kDone;
     // Deriving only, the string to draw of the last step is left beside it.
-    code = driver_.deriveHomomorphism(ui_.directJob());
-    if (code == kDone) state_.createdFiles.push_back(StringFileName(base, state_.StepsDone - 1, kHomomorphismExt));
-    return code;
+    result = driver_.deriveHomomorphism(ui_.directJob());
+    if (result == kDone) state_.createdFiles.push_back(StringFileName(base, state_.StepsDone - 1, kHomomorphismExt));
+    return result;
 }
 
-int BatchSession::drawSavedString()
+Result BatchSession::drawSavedString()
 {
     state_.runMode = RunMode::LSDr;
     std::vector<std::string> options;
     const std::string& optionsPath = arguments_.drawing.optionsPath;
-    if (!optionsPath.empty() && !readTextLines(optionsPath, options)) return kIoError;
+    if (!optionsPath.empty()) {
+        if (Result read = readTextLines(optionsPath, options); read.failed()) return read;
+    }
     // A string that cannot be opened is refused before anything is shown of it.
-    if (!InFile(arguments_.drawing.stringPath).isOpen()) return kIoError;
+    if (const InFile string(arguments_.drawing.stringPath); !string.isOpen()) return {kIoError, string.failure()};
     ui_.pinOptions(options);
     ui_.answerNextDialog(arguments_.drawing.stringPath);
     files_.FileOpen();
     ui_.waitForJob(driver_, state_.threadRunning);
-    const int code = jobOutcome();
-    const int written = code == kDone ? writePicture(savedStringPicturePath(arguments_.drawing)) : code;
-    return written == kDone ? writeExports() : written;
+    Result result = jobOutcome();
+    if (result == kDone) result = writePicture(savedStringPicturePath(arguments_.drawing));
+    return result == kDone ? writeExports() : result;
 }
 
-int BatchSession::saveString()
+Result BatchSession::saveString()
 {
     ui_.answerNextDialog(arguments_.savedStringPath);
-    return files_.UlozitRetAkoClick() ? kDone : kIoError;
+    return files_.UlozitRetAkoClick() ? Result() : Result{kIoError, state_.failure};
 }
 
-int BatchSession::writePicture(const std::string& path, PictureFormat format)
+Result BatchSession::writePicture(const std::string& path, PictureFormat format)
 {
-    const int drawn = picture_->write(path, format, scene_, settings_, ui_.directJob());
-    return drawn == kDone || drawn == kStopped ? drawn : kDrawingFailureBase + drawn;
+    return asDrawing(picture_->write(path, format, scene_, settings_, ui_.directJob()));
 }
 
 // A .bmp frame of the last step is the picture written anyway.
-int BatchSession::writeFrame(int step)
+Result BatchSession::writeFrame(int step)
 {
     const std::optional<PictureFormat> frames = arguments_.drawing.frames;
     if (!frames || (*frames == PictureFormat::Bmp && step == arguments_.steps)) return kDone;
@@ -127,19 +131,15 @@ int BatchSession::writeFrame(int step)
     return writePicture(StringFileName(basePath(state_.definitionPath), step, ext), *frames);
 }
 
-int BatchSession::writeExports()
+Result BatchSession::writeExports()
 {
     for (const std::string& path : arguments_.drawing.exports) {
         const PictureFormat format = *pictureFormatOf(path);
-        int code = kDone;
-        if (format == PictureFormat::Bmp || format == PictureFormat::Png) {
-            code = writePicture(path, format);
-        } else {
-            forgetFileFailure();
-            const int drawn = driver_.exportShownString(format, path, ui_.directJob());
-            code = drawn == kDone || drawn == kStopped ? drawn : kDrawingFailureBase + drawn;
-        }
-        if (code != kDone) return code;
+        const bool bitmap = format == PictureFormat::Bmp || format == PictureFormat::Png;
+        if (Result result = bitmap ? writePicture(path, format)
+                                   : asDrawing(driver_.exportShownString(format, path, ui_.directJob()));
+            result.failed())
+            return result;
         ui_.appendLog("Exported: " + path);
     }
     return kDone;

@@ -15,8 +15,8 @@
 #include "cli/batch_picture.h"
 #include "cli/console_interface.h"
 #include "core/turtle/scene_record.h"
-#include "platform/file_failure.h"
 #include "platform/random_source.h"
+#include "platform/result.h"
 #include "settings/settings.h"
 
 namespace sprig {
@@ -35,18 +35,18 @@ public:
     BatchOutcome run();
 
 private:
-    [[nodiscard]] int deriveSteps();
-    [[nodiscard]] int drawSavedString();
-    [[nodiscard]] int forward();
-    // The result of the job that just ended, as the command's exit status;
-    // a failed job's file failure is kept for the outcome.
-    [[nodiscard]] int jobOutcome();
+    Result deriveSteps();
+    Result drawSavedString();
+    Result forward();
+    // The result of the job that just ended, as the command's exit status,
+    // with the file failure that explains a failed job.
+    Result jobOutcome();
     // The picture of the step just drawn, as a .bmp or .png file.
-    [[nodiscard]] int writePicture(const std::string& path, PictureFormat format = PictureFormat::Bmp);
+    Result writePicture(const std::string& path, PictureFormat format = PictureFormat::Bmp);
     // The files --export asks for, of the step shown.
-    [[nodiscard]] int writeExports();
-    [[nodiscard]] int writeFrame(int step);
-    [[nodiscard]] int saveString();
+    Result writeExports();
+    Result writeFrame(int step);
+    Result saveString();
 
     const BatchArguments& arguments_;
     RunState state_;
@@ -59,7 +59,6 @@ private:
     SystemClock clock_;
     StepDriver driver_;
     FileCommands files_;
-    std::optional<FileFailure> jobFailure_;
 };
 
 }  // namespace sprig

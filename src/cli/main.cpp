@@ -6,7 +6,7 @@
 #include "app/result_messages.h"
 #include "cli/batch_arguments.h"
 #include "cli/batch_session.h"
-#include "platform/file_failure.h"
+#include "platform/result.h"
 #include "platform/result_codes.h"
 
 namespace {

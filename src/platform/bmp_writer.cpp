@@ -55,20 +55,20 @@ void writeRow(OutFile& out, const std::uint8_t* rgb, int width, std::vector<char
 
 }  // namespace
 
-bool writeBmp(const std::string& path, const RgbRows& picture)
+Result writeBmp(const std::string& path, const RgbRows& picture)
 {
-    if (picture.width <= 0 || picture.height <= 0 || picture.top == nullptr) return false;
+    if (picture.width <= 0 || picture.height <= 0 || picture.top == nullptr) return kIoError;
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(picture.width) * 3 + 3) / 4 * 4;
     const std::uint64_t imageSize = rowBytes * static_cast<std::uint64_t>(picture.height);
-    if (imageSize > std::numeric_limits<std::uint32_t>::max() - kFileHeaderSize - kInfoHeaderSize) return false;
+    if (imageSize > std::numeric_limits<std::uint32_t>::max() - kFileHeaderSize - kInfoHeaderSize) return kIoError;
 
     OutFile out(path);
-    if (!out.isOpen()) return false;
+    if (!out.isOpen()) return {kIoError, out.failure()};
     const std::vector<char> head = headers(picture.width, picture.height, static_cast<std::uint32_t>(imageSize));
     out.write(std::string_view(head.data(), head.size()));
     std::vector<char> row(rowBytes, 0);
     for (int y = picture.height - 1; y >= 0; --y) writeRow(out, picture.top + y * picture.stride, picture.width, row);
-    return out.close();
+    return out.close() ? Result() : Result{kIoError, out.failure()};
 }
 
 }  // namespace sprig

@@ -4,12 +4,13 @@
 
 #include <string>
 
+#include "platform/result.h"
 #include "platform/rgb_image.h"
 
 namespace sprig {
 
-// Writes the file whole or not at all (see OutFile); false when the size is
-// not positive or the file cannot be written.
-bool writeBmp(const std::string& path, const RgbRows& picture);
+// Writes the file whole or not at all (see OutFile); kIoError when the size
+// is not positive or too large, or the file cannot be written.
+Result writeBmp(const std::string& path, const RgbRows& picture);
 
 }  // namespace sprig

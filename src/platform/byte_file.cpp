@@ -9,7 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/file_failure.h"
 #include "platform/fixed_format.h"
 
 namespace sprig {
@@ -21,6 +20,8 @@ void allocate(std::unique_ptr<char[]>& buffer)
 {
     if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(kFileBufferSize);
 }
+
+FileFailure systemFailure(const std::string& path, int error) { return {path, std::strerror(error)}; }
 
 bool isSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
@@ -43,15 +44,17 @@ InFile::~InFile() { close(); }
 bool InFile::open(const std::string& path)
 {
     close();
+    failed_ = false;
+    failure_.reset();
     // Non-blocking, so that opening a FIFO cannot wait for a writer.
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
-        noteFileFailure(path, errno);
+        failure_ = systemFailure(path, errno);
         return false;
     }
     struct stat st {};
     if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-        noteFileFailure(path, "not a regular file");
+        failure_ = FileFailure{path, "not a regular file"};
         close();
         return false;
     }
@@ -59,7 +62,6 @@ bool InFile::open(const std::string& path)
     allocate(buf_);
     pos_ = end_ = 0;
     bufStart_ = 0;
-    failed_ = false;
     return true;
 }
 
@@ -83,7 +85,7 @@ int InFile::refillAndGet()
     } while (n < 0 && errno == EINTR);
     if (n < 0) {
         failed_ = true;
-        noteFileFailure(path_, errno);
+        failure_ = systemFailure(path_, errno);
     }
     if (n <= 0) return kEof;
     end_ = keep + static_cast<std::size_t>(n);
@@ -131,22 +133,21 @@ bool InFile::readHeaderWord(std::string& word)
 bool OutFile::open(const std::string& path)
 {
     discard();
+    failure_.reset();
     fd_ = createPartFile(path, partPath_);
-    failed_ = fd_ < 0;
-    if (failed_) {
-        noteFileFailure(path, errno);
+    if (fd_ < 0) {
+        failure_ = systemFailure(path, errno);
         return false;
     }
     path_ = path;
     allocate(buf_);
     pos_ = 0;
-    failed_ = false;
     return true;
 }
 
 void OutFile::writeDirect(std::string_view s)
 {
-    while (!s.empty() && !failed_) {
+    while (!s.empty() && !failed()) {
         ssize_t n = ::write(fd_, s.data(), s.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
@@ -166,7 +167,7 @@ void OutFile::flush()
 void OutFile::overwrite(std::uint64_t offset, std::string_view bytes)
 {
     flush();
-    if (fd_ < 0 || failed_) return;
+    if (fd_ < 0 || failed()) return;
     while (!bytes.empty()) {
         const ssize_t n = ::pwrite(fd_, bytes.data(), bytes.size(), static_cast<off_t>(offset));
         if (n < 0 && errno == EINTR) continue;
@@ -178,19 +179,18 @@ void OutFile::overwrite(std::uint64_t offset, std::string_view bytes)
 
 void OutFile::fail(int error)
 {
-    if (!failed_) noteFileFailure(path_, error);
-    failed_ = true;
+    if (!failed()) failure_ = systemFailure(path_, error);
 }
 
 bool OutFile::close()
 {
-    if (fd_ < 0) return !failed_;
+    if (fd_ < 0) return !failed();
     flush();
     if (::close(fd_) != 0) fail(errno);
     fd_ = -1;
-    if (!failed_ && std::rename(partPath_.c_str(), path_.c_str()) != 0) fail(errno);
-    if (failed_) ::unlink(partPath_.c_str());
-    return !failed_;
+    if (!failed() && std::rename(partPath_.c_str(), path_.c_str()) != 0) fail(errno);
+    if (failed()) ::unlink(partPath_.c_str());
+    return !failed();
 }
 
 void OutFile::discard()
@@ -234,6 +234,8 @@ void OutFile::writeFixed(float value)
     std::memcpy(out + 4, kPairs + 2 * (fraction % 100), 2);
     pos_ = static_cast<std::size_t>(out + 6 - buf_.get());
 }
+
+Result ioError(const InFile& in, const OutFile& out) { return {kIoError, in.failure() ? in.failure() : out.failure()}; }
 
 bool fileExists(const std::string& path)
 {

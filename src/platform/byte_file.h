@@ -6,9 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/result.h"
 
 namespace sprig {
 
@@ -54,7 +57,10 @@ public:
     // Absolute offset of the next byte get() returns.
     std::uint64_t tell() const { return bufStart_ + pos_; }
     bool seek(std::uint64_t offset);
+    // A read error has ended the stream.
     bool failed() const { return failed_; }
+    // Why the file could not be opened or read, once it could not.
+    const std::optional<FileFailure>& failure() const { return failure_; }
 
     // Reads a whitespace-delimited word, then the rest of its line including
     // the newline. False when the stream ends before any word byte.
@@ -70,6 +76,7 @@ private:
     std::size_t end_ = 0;
     std::uint64_t bufStart_ = 0;
     bool failed_ = false;
+    std::optional<FileFailure> failure_;
 };
 
 // A file written whole or not at all: the bytes go to a new file beside the
@@ -125,7 +132,9 @@ public:
     void overwrite(std::uint64_t offset, std::string_view bytes);
     // Writes a value as printf's "%f" would (six decimals).
     void writeFixed(float value);
-    bool failed() const { return failed_; }
+    bool failed() const { return failure_.has_value(); }
+    // Why the file could not be made or written, once it could not.
+    const std::optional<FileFailure>& failure() const { return failure_; }
 
 private:
     void flush();
@@ -137,8 +146,11 @@ private:
     int fd_ = -1;
     std::unique_ptr<char[]> buf_;
     std::size_t pos_ = 0;
-    bool failed_ = false;
+    std::optional<FileFailure> failure_;
 };
+
+// kIoError explained by whichever of the two files failed, the input first.
+Result ioError(const InFile& in, const OutFile& out);
 
 bool fileExists(const std::string& path);
 bool removeFile(const std::string& path);

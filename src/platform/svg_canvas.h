@@ -18,8 +18,9 @@ public:
     // an open canvas may be drawn on.
     SvgCanvas(const std::string& path, int width, int height);
 
-    // False, the reason noted as a file failure, when the file cannot be made.
+    // False when the file cannot be made; failure() then says why.
     bool isOpen() const { return out_.isOpen(); }
+    const std::optional<FileFailure>& failure() const { return out_.failure(); }
     // Ends the document and puts the file in place; false when any write
     // failed. A canvas destroyed before this leaves no file.
     bool finish();

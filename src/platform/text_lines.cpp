@@ -37,15 +37,15 @@ SpacelessLine withoutSpaces(std::string_view written)
 
 std::string prepareLine(std::string_view line) { return withoutSpaces(line).text; }
 
-bool readTextLines(const std::string& path, std::vector<std::string>& lines)
+Result readTextLines(const std::string& path, std::vector<std::string>& lines)
 {
     InFile in;
-    if (!in.open(path)) return false;
+    if (!in.open(path)) return {kIoError, in.failure()};
     std::string text;
     for (int c = in.get(); c != kEof; c = in.get()) text.push_back(static_cast<char>(c));
-    if (in.failed()) return false;
+    if (in.failed()) return {kIoError, in.failure()};
     lines = splitLines(text);
-    return true;
+    return kDone;
 }
 
 }  // namespace sprig

@@ -7,10 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/result.h"
+
 namespace sprig {
 
-// False when the file cannot be read.
-bool readTextLines(const std::string& path, std::vector<std::string>& lines);
+// kIoError, with the failure, when the file cannot be read.
+Result readTextLines(const std::string& path, std::vector<std::string>& lines);
 
 std::vector<std::string> splitLines(const std::string& text);
 

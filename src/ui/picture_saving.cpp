@@ -34,9 +34,9 @@ void PictureSaving::saveAs(int drawDimensions, const std::function<QImage()>& pi
 
 void PictureSaving::write(const QImage& picture, const std::string& path, PictureFormat format)
 {
-    forgetFileFailure();
-    if (format == PictureFormat::Png ? writeImagePng(path, picture) : writeImageBmp(path, picture)) return;
-    const ResultMessage message = saveErrorMessage(path, lastFileFailure());
+    const Result written = format == PictureFormat::Png ? writeImagePng(path, picture) : writeImageBmp(path, picture);
+    if (!written.failed()) return;
+    const ResultMessage message = saveErrorMessage(path, written.failure);
     driver_.showFailure(message.dialog, message.logLine);
 }
 

@@ -24,7 +24,7 @@ TEST(BmpWriter, WritesA24BitBottomUpBitmapWithPaddedRows)
     const std::uint8_t source[] = {255, 0, 0, 0, 255, 0, 99, 0, 0, 255, 255, 255, 255, 99};
     testing::TempDir dir;
     const std::string path = dir.file("two.bmp");
-    ASSERT_TRUE(writeBmp(path, RgbRows{source, 2, 2, 7}));
+    ASSERT_EQ(writeBmp(path, RgbRows{source, 2, 2, 7}), kDone);
 
     const std::string file = testing::TempDir::read(path);
     ASSERT_EQ(file.size(), 70u);  // 54 header bytes + 2 rows of 6 bytes padded to 8
@@ -48,10 +48,11 @@ TEST(BmpWriter, RefusesAnEmptyPictureOrAnUnwritablePath)
 {
     const std::uint8_t pixel[] = {1, 2, 3};
     testing::TempDir dir;
-    EXPECT_FALSE(writeBmp(dir.file("empty.bmp"), RgbRows{pixel, 0, 1, 3}));
-    EXPECT_FALSE(writeBmp(dir.file("negative.bmp"), RgbRows{pixel, 1, -1, 3}));
-    EXPECT_FALSE(writeBmp(dir.file("missing/dir/x.bmp"), RgbRows{pixel, 1, 1, 3}));
-    ASSERT_TRUE(writeBmp(dir.file("one.bmp"), RgbRows{pixel, 1, 1, 3}));
+    EXPECT_EQ(writeBmp(dir.file("empty.bmp"), RgbRows{pixel, 0, 1, 3}), kIoError);
+    EXPECT_EQ(writeBmp(dir.file("negative.bmp"), RgbRows{pixel, 1, -1, 3}), kIoError);
+    EXPECT_EQ(writeBmp(dir.file("missing/dir/x.bmp"), RgbRows{pixel, 1, 1, 3}).failure->reason,
+              "No such file or directory");
+    ASSERT_EQ(writeBmp(dir.file("one.bmp"), RgbRows{pixel, 1, 1, 3}), kDone);
     EXPECT_EQ(testing::TempDir::read(dir.file("one.bmp")).size(), 58u);  // one row of 3 bytes padded to 4
 }
 

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "platform/byte_file.h"
-#include "platform/file_failure.h"
 #include "support/temp_dir.h"
 
 namespace sprig::testing {
@@ -49,8 +48,9 @@ TEST(ByteFiles, WrittenFilesAppearWholeOrNotAtAll)
     OutFile out(dir.file("folder"));
     out.write("x");
     EXPECT_FALSE(out.close());
-    EXPECT_EQ(lastFileFailure()->path, dir.file("folder"));
-    EXPECT_EQ(lastFileFailure()->reason, "Is a directory");
+    ASSERT_TRUE(out.failure());
+    EXPECT_EQ(out.failure()->path, dir.file("folder"));
+    EXPECT_EQ(out.failure()->reason, "Is a directory");
     EXPECT_EQ(dir.names().size(), 4u);
 }
 
@@ -61,7 +61,8 @@ TEST(ByteFiles, OnlyRegularFilesAreReadAndChunksCoverThemWhole)
     for (const std::string& path : {dir.file("fifo"), dir.file(""), dir.file("missing")}) {
         InFile in;
         EXPECT_FALSE(in.open(path)) << path;
-        EXPECT_EQ(lastFileFailure()->path, path);
+        ASSERT_TRUE(in.failure());
+        EXPECT_EQ(in.failure()->path, path);
     }
     const std::string text(3 * 1024 * 1024 + 5, 'x');
     InFile in(dir.write("big", "ab" + text));

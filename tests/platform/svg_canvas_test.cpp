@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "platform/file_failure.h"
 #include "support/temp_dir.h"
 
 namespace sprig::testing {
@@ -85,7 +84,8 @@ TEST(SvgCanvas, OnlyAFinishedDocumentIsLeftAndAnUnwritableNameSaysWhy)
     EXPECT_TRUE(dir.names().empty());
     const SvgCanvas missing(dir.file("no/such.svg"), 40, 30);
     EXPECT_FALSE(missing.isOpen());
-    EXPECT_EQ(lastFileFailure()->reason, "No such file or directory");
+    ASSERT_TRUE(missing.failure());
+    EXPECT_EQ(missing.failure()->reason, "No such file or directory");
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ TEST(ExampleOptions, EveryOptionsFileChoosesItsDimension)
         SCOPED_TRACE(c.name);
         const std::string definition = std::string(SPRIG_SOURCE_DIR) + "/examples/" + c.name + ".ls";
         std::vector<std::string> definitionLines, optionsLines;
-        ASSERT_TRUE(readTextLines(definition, definitionLines));
-        ASSERT_TRUE(readTextLines(optionsPathFor(definition), optionsLines));
+        ASSERT_EQ(readTextLines(definition, definitionLines), kDone);
+        ASSERT_EQ(readTextLines(optionsPathFor(definition), optionsLines), kDone);
         Settings settings;
         settings.chosen.drawDimensions = 5 - c.dimensions;
         testing::TestJob job;

@@ -145,7 +145,8 @@ protected:
     {
         const std::string source = std::string(SPRIG_SOURCE_DIR) + "/examples/" + name;
         std::vector<std::string> lines, optionLines, created;
-        ASSERT_TRUE(readTextLines(source + ".ls", lines) && readTextLines(source + ".op", optionLines));
+        ASSERT_EQ(readTextLines(source + ".ls", lines), kDone);
+        ASSERT_EQ(readTextLines(source + ".op", optionLines), kDone);
         Settings settings;
         SilentJob job;
         int errorRow = 0;

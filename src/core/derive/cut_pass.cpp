@@ -6,13 +6,12 @@
 
 namespace sprig {
 
-int CutBranches(const std::string& from, const std::string& to, const LSystem& system, const Job& job)
+Result CutBranches(const std::string& from, const std::string& to, const LSystem& system, const Job& job)
 {
     InFile in;
-    if (!in.open(from)) return kIoError;
     OutFile out;
-    if (!out.open(to)) return kIoError;
-    if (!readHeader(in)) return kIoError;
+    if (!in.open(from) || !out.open(to)) return ioError(in, out);
+    if (!readHeader(in)) return unreadableString(ioError(in, out), from);
     writeHeader(out, system);
     int depth = 0;
     for (int c = in.get(); c != kEof && c != '\n'; c = in.get()) {
@@ -26,7 +25,7 @@ int CutBranches(const std::string& from, const std::string& to, const LSystem& s
         }
         if (depth == 0) out.put(static_cast<char>(c));
     }
-    return !in.failed() && out.close() ? kDone : kIoError;
+    return !in.failed() && out.close() ? Result() : ioError(in, out);
 }
 
 bool holdsCuts(InFile& in, const Job& job)

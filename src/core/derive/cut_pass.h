@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/result.h"
+
 namespace sprig {
 
 class InFile;
@@ -13,7 +15,7 @@ struct LSystem;
 // leaving out every "%" and what follows it up to (not including) the "]"
 // that closes its branch. Returns kDone, kStopped when the job asks to stop,
 // or kIoError when a file cannot be opened, read or written.
-[[nodiscard]] int CutBranches(const std::string& from, const std::string& to, const LSystem& system, const Job& job);
+Result CutBranches(const std::string& from, const std::string& to, const LSystem& system, const Job& job);
 
 // Whether cutting would change the string of `in`, read from its position
 // to the end of the string: true when the string holds a "%", and when it

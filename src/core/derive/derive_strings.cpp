@@ -8,7 +8,6 @@
 #include "core/derive/string_file_name.h"
 #include "core/lsystem/definition_parser.h"
 #include "platform/byte_file.h"
-#include "platform/file_failure.h"
 #include "platform/job.h"
 #include "platform/random_source.h"
 
@@ -31,13 +30,13 @@ public:
     {
     }
 
-    int writeStepZero();
-    int rewriteStep(int step);
-    int homomorphismOf(int step);
+    Result writeStepZero();
+    Result rewriteStep(int step);
+    Result homomorphismOf(int step);
 
 private:
     bool openUncut(const std::string& input, const std::string& output, InFile& in, OutFile& out);
-    int rewrite(const std::string& input, const std::string& output, InFile& in, OutFile& out);
+    Result rewrite(const std::string& input, const std::string& output, InFile& in, OutFile& out);
     void log(const std::string& line) { services_.job.appendLog(line); }
 
     const DeriveRequest& request_;
@@ -48,11 +47,10 @@ private:
     std::string base_;
 };
 
-int Derivation::writeStepZero()
+Result Derivation::writeStepZero()
 {
     const std::string name = StringFileName(base_, 0, kStepExt);
-    const int result = WriteAxiomFile(system_, name);
-    if (result != kDone) return result;
+    if (Result result = WriteAxiomFile(system_, name); result.failed()) return result;
     createdFiles_.push_back(name);
     log("Step 0");
     log("String rewriting");
@@ -63,19 +61,15 @@ int Derivation::writeStepZero()
 // Writes the output file whole or not at all: a pass that fails or is
 // stopped leaves no partial string under the output's name.
 // A failure that no file operation explains lies in what the input holds.
-int Derivation::rewrite(const std::string& input, const std::string& output, InFile& in, OutFile& out)
+Result Derivation::rewrite(const std::string& input, const std::string& output, InFile& in, OutFile& out)
 {
-    forgetFileFailure();
     written_.reset();
-    if (!readHeader(in)) {
-        noteUnreadableString(input);
-        return kIoError;
-    }
+    if (!readHeader(in)) return unreadableString(ioError(in, out), input);
     writeHeader(out, system_);
     RewritingPass pass(system_, services_.random, services_.job);
-    int result = pass.run(in, out, request_.symbolCount);
-    if (result == kDone && !out.close()) return kIoError;
-    if (result == kIoError) noteUnreadableString(input);
+    const int result = pass.run(in, out, request_.symbolCount);
+    if (result == kDone && !out.close()) return ioError(in, out);
+    if (result == kIoError) return unreadableString(ioError(in, out), input);
     const std::optional<std::int64_t> symbols = pass.symbolsWritten();
     if (result == kDone && symbols) written_ = WrittenString{output, {*symbols, system_.parametric}};
     return result;
@@ -88,14 +82,11 @@ bool Derivation::openUncut(const std::string& input, const std::string& output, 
 {
     const bool uncut =
         in.open(input) && readHeader(in) && !holdsCuts(in, services_.job) && in.seek(0) && out.open(output);
-    if (!uncut) {
-        in.close();
-        forgetFileFailure();
-    }
+    if (!uncut) in.close();
     return uncut;
 }
 
-int Derivation::rewriteStep(int step)
+Result Derivation::rewriteStep(int step)
 {
     const std::string input = StringFileName(base_, step, kStepExt);
     const std::string cut = StringFileName(base_, step, kCutExt);
@@ -105,58 +96,56 @@ int Derivation::rewriteStep(int step)
     const bool uncut = openUncut(input, output, in, out);
     const RemovedOnExit cutFile{cut};
     if (!uncut) {
-        if (const int result = CutBranches(input, cut, system_, services_.job); result != kDone) return result;
+        if (Result result = CutBranches(input, cut, system_, services_.job); result.failed()) return result;
     }
     log("Step " + std::to_string(step + 1));
     log("String rewriting");
     log("Input file: " + input);
     log("Output file: " + output);
-    if (!uncut && (!in.open(cut) || !out.open(output))) return kIoError;
-    const int result = rewrite(input, output, in, out);
+    if (!uncut && (!in.open(cut) || !out.open(output))) return ioError(in, out);
+    Result result = rewrite(input, output, in, out);
     if (result == kDone) createdFiles_.push_back(output);
     return result;
 }
 
-int Derivation::homomorphismOf(int step)
+Result Derivation::homomorphismOf(int step)
 {
     const std::string input = StringFileName(base_, step, kStepExt);
     const std::string output = StringFileName(base_, step, kHomomorphismExt);
     log("Homomorhism");
     log("Input file: " + input);
     InFile in;
-    if (!in.open(input)) return kIoError;
-    log("Output file: " + output);
     OutFile out;
-    if (!out.open(output)) return kIoError;
+    if (!in.open(input)) return ioError(in, out);
+    log("Output file: " + output);
+    if (!out.open(output)) return ioError(in, out);
     // The file to draw of a pass that failed is no file to draw.
-    const int result = rewrite(input, output, in, out);
+    Result result = rewrite(input, output, in, out);
     if (result != kDone) removeFile(output);
     return result;
 }
 
-int derive(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
-           std::vector<std::string>& createdFiles, std::optional<WrittenString>& written)
+Result derive(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
+              std::vector<std::string>& createdFiles, std::optional<WrittenString>& written)
 {
     Job& job = services.job;
     job.showProgress(ProgressBar::Rewriting, 0);
     LSystem system;
     const ParseMode mode = request.homomorphism ? ParseMode::Homomorphism : ParseMode::Rules;
     if (const int parsed = ParseLSystem(*request.definitionLines, mode, settings, services.random, system, report);
-        parsed != kDone) {
-        if (parsed == kIoError) noteFileFailure(request.definitionPath, "a line cannot be read");
-        return parsed;
-    }
+        parsed != kDone)
+        return explained(parsed, request.definitionPath, "a line cannot be read");
     job.showProgress(ProgressBar::Rewriting, 50);
     Derivation derivation(request, system, services, createdFiles, written);
     if (request.stepsDone == 0 && !request.homomorphism) {
-        if (const int result = derivation.writeStepZero(); result != kDone) return result;
+        if (Result result = derivation.writeStepZero(); result.failed()) return result;
     }
     const int first = std::max(request.stepsDone - 1, 0);
     const int count = request.homomorphism ? std::max(request.stepsToRun, 1) : request.stepsToRun;
     services.random.seed(services.seedFor(first));
     for (int step = first; step < first + count; ++step) {
-        const int result = request.homomorphism ? derivation.homomorphismOf(step) : derivation.rewriteStep(step);
-        if (result != kDone) return result;
+        Result result = request.homomorphism ? derivation.homomorphismOf(step) : derivation.rewriteStep(step);
+        if (result.failed()) return result;
     }
     job.showProgress(ProgressBar::Rewriting, 100);
     return kDone;
@@ -164,8 +153,8 @@ int derive(const DeriveRequest& request, const Settings& settings, DeriveService
 
 }  // namespace
 
-int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services, ParseReport& report,
-                  std::vector<std::string>& createdFiles, std::optional<WrittenString>& written)
+Result DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,
+                     ParseReport& report, std::vector<std::string>& createdFiles, std::optional<WrittenString>& written)
 {
     written.reset();
     try {

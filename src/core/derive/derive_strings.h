@@ -43,14 +43,14 @@ struct WrittenString {
     StringStatistics statistics;
 };
 
-// Returns kDone, a parse code of ParseLSystem, kOutOfMemory, kIoError or
-// kStopped. Step files written
+// Returns kDone, a parse code of ParseLSystem, kOutOfMemory, kIoError (with
+// the file that failed and why) or kStopped. Step files written
 // are appended to createdFiles; a step that fails or is stopped leaves no
 // file of its own, and the cut file is always deleted. `written` receives
 // the last file a rewriting or homomorphism pass finished, when its pass
 // could count it; otherwise it is left empty.
-[[nodiscard]] int DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,
-                                ParseReport& report, std::vector<std::string>& createdFiles,
-                                std::optional<WrittenString>& written);
+Result DeriveStrings(const DeriveRequest& request, const Settings& settings, DeriveServices& services,
+                     ParseReport& report, std::vector<std::string>& createdFiles,
+                     std::optional<WrittenString>& written);
 
 }  // namespace sprig

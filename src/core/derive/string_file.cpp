@@ -6,7 +6,6 @@
 
 #include "core/derive/byte_search.h"
 #include "core/lsystem/expression.h"
-#include "platform/file_failure.h"
 #include "platform/fixed_format.h"
 #include "platform/job.h"
 
@@ -32,16 +31,16 @@ bool readHeader(InFile& in)
     return in.readHeaderWord(angle);
 }
 
-int WriteAxiomFile(const LSystem& system, const std::string& path)
+Result WriteAxiomFile(const LSystem& system, const std::string& path)
 {
     OutFile out;
-    if (!out.open(path)) return kIoError;
+    if (!out.open(path)) return {kIoError, out.failure()};
     writeHeader(out, system);
     if (!system.axiom.empty()) {
         out.write(system.axiom);
         out.put('\n');
     }
-    return out.close() ? kDone : kIoError;
+    return out.close() ? Result() : Result{kIoError, out.failure()};
 }
 
 namespace {
@@ -324,36 +323,30 @@ int countSymbols(InFile& in, std::int64_t& count, const Job* job)
 
 }  // namespace
 
-int ReadStringStatistics(const std::string& path, StringStatistics& stats, const Job* job)
+Result ReadStringStatistics(const std::string& path, StringStatistics& stats, const Job* job)
 {
     InFile in;
-    if (!in.open(path)) return kIoError;
+    if (!in.open(path)) return {kIoError, in.failure()};
     std::string word;
-    if (!in.readHeaderWord(word)) {
-        if (!in.failed()) noteFileFailure(path, "no string file header");
-        return kIoError;
-    }
+    if (!in.readHeaderWord(word)) return explained({kIoError, in.failure()}, path, "no string file header");
     stats.isParametric = word != "n";
     if (!stats.isParametric) in.readHeaderWord(word);
     stats.symbolCount = 0;
-    const int result = countSymbols(in, stats.symbolCount, job);
-    if (result == kIoError && !in.failed()) noteFileFailure(path, "a parameter list is not closed");
-    return result;
+    return explained({countSymbols(in, stats.symbolCount, job), in.failure()}, path, "a parameter list is not closed");
 }
 
-void noteUnreadableString(const std::string& path)
+Result unreadableString(Result result, const std::string& path)
 {
-    if (!lastFileFailure()) noteFileFailure(path, "unreadable string or parameter value");
+    return explained(std::move(result), path, "unreadable string or parameter value");
 }
 
-bool copyStringFile(const std::string& from, const std::string& to)
+Result copyStringFile(const std::string& from, const std::string& to)
 {
     InFile in;
-    if (!in.open(from)) return false;
     OutFile out;
-    if (!out.open(to)) return false;
+    if (!in.open(from) || !out.open(to)) return ioError(in, out);
     for (int c = in.get(); c != kEof; c = in.get()) out.put(static_cast<char>(c));
-    return !in.failed() && out.close();
+    return !in.failed() && out.close() ? Result() : ioError(in, out);
 }
 
 }  // namespace sprig

@@ -36,7 +36,7 @@ void writeHeader(OutFile& out, const LSystem& system);
 bool readHeader(InFile& in);
 
 // Writes step 0: the header and, when the axiom is not empty, the axiom and a newline.
-[[nodiscard]] int WriteAxiomFile(const LSystem& system, const std::string& path);
+Result WriteAxiomFile(const LSystem& system, const std::string& path);
 
 // Reads one symbol and evaluates its parameter texts. random serves RND in them.
 SymbolRead ReadSymbol(InFile& in, Symbol& out, RandomSource& random);
@@ -61,16 +61,16 @@ struct StringStatistics {
     bool isParametric = true;
 };
 
-// Names the string file as the cause of a failure that no file operation
-// explains: what it holds cannot be read or evaluated.
-void noteUnreadableString(const std::string& path);
+// Puts an input failure that no file operation explains down to the string
+// file: what it holds cannot be read or evaluated.
+Result unreadableString(Result result, const std::string& path);
 
 // Counts the symbols of a string file. Returns kDone, kStopped when the job
 // (if any) asks to stop, or kIoError when the file cannot be read or a
 // parameter list is not closed (the count so far is kept).
-[[nodiscard]] int ReadStringStatistics(const std::string& path, StringStatistics& stats, const Job* job = nullptr);
+Result ReadStringStatistics(const std::string& path, StringStatistics& stats, const Job* job = nullptr);
 
-// Copies a string file byte for byte; false on any failure.
-bool copyStringFile(const std::string& from, const std::string& to);
+// Copies a string file byte for byte; kIoError on any failure.
+Result copyStringFile(const std::string& from, const std::string& to);
 
 }  // namespace sprig

@@ -160,21 +160,21 @@ private:
 }  // namespace
 
 template <class Output>
-int drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount, Output& output,
-               const Job& job, PassProgress& progress, DrawTotals& totals)
+Result drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount, Output& output,
+                  const Job& job, PassProgress& progress, DrawTotals& totals)
 {
     SymbolStream stream;
-    if (int result = stream.open(fileName, options.defaultAngle)) return result;
+    if (Result result = stream.open(fileName, options.defaultAngle); result.failed()) return result;
     Drawer<Output> drawer(options, stream.angle(), symbolCount, output, totals);
     return stream.run(job, progress,
                       [&](int symbol, const SymbolParams& params) { return drawer.apply(symbol, params); });
 }
 
-template int drawString<PlaneDrawing>(const std::string&, const TurtleOptions&, std::int64_t, PlaneDrawing&, const Job&,
-                                      PassProgress&, DrawTotals&);
-template int drawString<SceneBuilder>(const std::string&, const TurtleOptions&, std::int64_t, SceneBuilder&, const Job&,
-                                      PassProgress&, DrawTotals&);
-template int drawString<SceneStream>(const std::string&, const TurtleOptions&, std::int64_t, SceneStream&, const Job&,
-                                     PassProgress&, DrawTotals&);
+template Result drawString<PlaneDrawing>(const std::string&, const TurtleOptions&, std::int64_t, PlaneDrawing&,
+                                         const Job&, PassProgress&, DrawTotals&);
+template Result drawString<SceneBuilder>(const std::string&, const TurtleOptions&, std::int64_t, SceneBuilder&,
+                                         const Job&, PassProgress&, DrawTotals&);
+template Result drawString<SceneStream>(const std::string&, const TurtleOptions&, std::int64_t, SceneStream&,
+                                        const Job&, PassProgress&, DrawTotals&);
 
 }  // namespace sprig

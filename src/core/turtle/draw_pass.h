@@ -21,14 +21,14 @@ struct DrawTotals {
 // Output is PlaneDrawing (2D), SceneBuilder or SceneStream (3D). symbolCount paces the
 // colour effect. Returns kDone, kOutOfMemory, kIoError or kStopped; totals count what was read so far.
 template <class Output>
-[[nodiscard]] int drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount,
-                             Output& output, const Job& job, PassProgress& progress, DrawTotals& totals);
+Result drawString(const std::string& fileName, const TurtleOptions& options, std::int64_t symbolCount, Output& output,
+                  const Job& job, PassProgress& progress, DrawTotals& totals);
 
-extern template int drawString<PlaneDrawing>(const std::string&, const TurtleOptions&, std::int64_t, PlaneDrawing&,
-                                             const Job&, PassProgress&, DrawTotals&);
-extern template int drawString<SceneBuilder>(const std::string&, const TurtleOptions&, std::int64_t, SceneBuilder&,
-                                             const Job&, PassProgress&, DrawTotals&);
-extern template int drawString<SceneStream>(const std::string&, const TurtleOptions&, std::int64_t, SceneStream&,
-                                            const Job&, PassProgress&, DrawTotals&);
+extern template Result drawString<PlaneDrawing>(const std::string&, const TurtleOptions&, std::int64_t, PlaneDrawing&,
+                                                const Job&, PassProgress&, DrawTotals&);
+extern template Result drawString<SceneBuilder>(const std::string&, const TurtleOptions&, std::int64_t, SceneBuilder&,
+                                                const Job&, PassProgress&, DrawTotals&);
+extern template Result drawString<SceneStream>(const std::string&, const TurtleOptions&, std::int64_t, SceneStream&,
+                                               const Job&, PassProgress&, DrawTotals&);
 
 }  // namespace sprig

@@ -19,13 +19,15 @@ bool hasTarget(const InterpretRequest& request)
     return request.scene != nullptr || request.sceneSink != nullptr;
 }
 
-int drawPlane(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress, DrawTotals& totals)
+Result drawPlane(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress,
+                 DrawTotals& totals)
 {
     const Settings& settings = request.settings;
     if (request.backgroundColour) request.canvas->fill(*request.backgroundColour);
     PictureBox box;
     if (measuresFirst(settings)) {
-        if (int result = measurePicture(request.fileName, options, request.job, progress, box)) return result;
+        if (Result result = measurePicture(request.fileName, options, request.job, progress, box); result.failed())
+            return result;
     }
     const FitPlacement placement{static_cast<float>(request.areaWidth), static_cast<float>(request.areaHeight),
                                  settings.placeAtBottom, settings.fixedSegmentLength};
@@ -35,25 +37,24 @@ int drawPlane(const InterpretRequest& request, const TurtleOptions& options, Pas
     return drawString(request.fileName, options, request.symbolCount, drawing, request.job, progress, totals);
 }
 
-int streamSpace(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress,
-                DrawTotals& totals)
+Result streamSpace(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress,
+                   DrawTotals& totals)
 {
     SceneStream stream(*request.sceneSink, options.differentiateEFWidth, options.differentiateEFColor);
-    const int result =
-        drawString(request.fileName, options, request.symbolCount, stream, request.job, progress, totals);
+    Result result = drawString(request.fileName, options, request.symbolCount, stream, request.job, progress, totals);
     if (result == kDone) stream.finish();
     return result;
 }
 
-int drawSpace(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress, DrawTotals& totals)
+Result drawSpace(const InterpretRequest& request, const TurtleOptions& options, PassProgress& progress,
+                 DrawTotals& totals)
 {
     if (request.sceneSink) return streamSpace(request, options, progress, totals);
     SceneRecord& scene = *request.scene;
     scene.reset();
     SceneBuilder builder(scene, options.differentiateEFWidth, options.differentiateEFColor);
-    const int result =
-        drawString(request.fileName, options, request.symbolCount, builder, request.job, progress, totals);
-    if (result != kDone) return result;
+    Result result = drawString(request.fileName, options, request.symbolCount, builder, request.job, progress, totals);
+    if (result.failed()) return result;
     scene.finish();
     if (scene.droppedCount() > 0)
         request.job.appendLog("Scene cut at " + std::to_string(SceneRecord::kCapacity) +
@@ -61,15 +62,15 @@ int drawSpace(const InterpretRequest& request, const TurtleOptions& options, Pas
     return result;
 }
 
-int interpret(const InterpretRequest& request, DrawTotals& totals)
+Result interpret(const InterpretRequest& request, DrawTotals& totals)
 {
     if (!hasTarget(request)) return kGraphicsError;
     Settings& settings = request.settings;
     const TurtleOptions options = TurtleOptions::from(settings, request.penColour);
     if (!settings.fixedSegmentLength) settings.segmentLengthText.assign(1, '1');
     PassProgress progress(request.job, measuresFirst(settings) ? 2 * request.symbolCount : request.symbolCount);
-    const int result = settings.effective.drawDimensions == 2 ? drawPlane(request, options, progress, totals)
-                                                              : drawSpace(request, options, progress, totals);
+    Result result = settings.effective.drawDimensions == 2 ? drawPlane(request, options, progress, totals)
+                                                           : drawSpace(request, options, progress, totals);
     if (result == kDone) progress.complete();
     return result;
 }
@@ -83,9 +84,9 @@ InterpretResult interpretString(const InterpretRequest& request)
     request.job.appendLog("String interpreting");
     request.job.appendLog("Input file: " + request.fileName);
     DrawTotals totals;
-    const int code = interpret(request, totals);
+    Result result = interpret(request, totals);
     if (request.isTemporary && isTemporaryStringFile(request.fileName)) removeFile(request.fileName);
-    return {code, totals.segmentTotal, totals.polygonTotal};
+    return {result.code, std::move(result.failure), totals.segmentTotal, totals.polygonTotal};
 }
 
 }  // namespace sprig

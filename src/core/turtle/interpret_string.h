@@ -13,7 +13,7 @@
 #include "core/turtle/turtle.h"
 #include "platform/canvas.h"
 #include "platform/job.h"
-#include "platform/result_codes.h"
+#include "platform/result.h"
 #include "settings/settings.h"
 
 namespace sprig {
@@ -53,6 +53,8 @@ struct InterpretRequest {
 struct InterpretResult {
     // kDone, kOutOfMemory, kIoError, kGraphicsError (nothing to draw on) or kStopped.
     int code = kDone;
+    // For kIoError, the file that could not be read and why, when reading it failed.
+    std::optional<FileFailure> failure;
     std::int64_t segmentTotal = 0;
     std::int64_t polygonTotal = 0;
 };

@@ -52,12 +52,12 @@ private:
 
 }  // namespace
 
-int measurePicture(const std::string& fileName, const TurtleOptions& options, const Job& job, PassProgress& progress,
-                   PictureBox& box)
+Result measurePicture(const std::string& fileName, const TurtleOptions& options, const Job& job, PassProgress& progress,
+                      PictureBox& box)
 {
     box = PictureBox{};
     SymbolStream stream;
-    if (int result = stream.open(fileName, options.defaultAngle)) return result;
+    if (Result result = stream.open(fileName, options.defaultAngle); result.failed()) return result;
     Measurer measurer(options, stream.angle(), box);
     return stream.run(job, progress,
                       [&](int symbol, const SymbolParams& params) { return measurer.apply(symbol, params); });

@@ -11,7 +11,7 @@
 namespace sprig {
 
 // Returns kDone, kOutOfMemory, kIoError or kStopped; box holds the extent of what was read.
-[[nodiscard]] int measurePicture(const std::string& fileName, const TurtleOptions& options, const Job& job,
-                                 PassProgress& progress, PictureBox& box);
+Result measurePicture(const std::string& fileName, const TurtleOptions& options, const Job& job, PassProgress& progress,
+                      PictureBox& box);
 
 }  // namespace sprig

@@ -9,12 +9,12 @@ void PassProgress::report()
     job_.showProgress(ProgressBar::Interpretation, static_cast<int>(percent));
 }
 
-int SymbolStream::open(const std::string& fileName, float defaultAngle)
+Result SymbolStream::open(const std::string& fileName, float defaultAngle)
 {
-    if (!file_.open(fileName)) return kIoError;
+    if (!file_.open(fileName)) return ioResult(kIoError);
     const int result = reader_.readHeader(defaultAngle, angle_);
     if (result != kDone) file_.close();
-    return result;
+    return ioResult(result);
 }
 
 }  // namespace sprig

@@ -40,23 +40,25 @@ private:
 class SymbolStream {
 public:
     // kDone, or kIoError when the file cannot be opened or its header cannot be read.
-    [[nodiscard]] int open(const std::string& fileName, float defaultAngle);
+    Result open(const std::string& fileName, float defaultAngle);
     // The default turning angle in degrees: the file's, or the default.
     float angle() const { return angle_; }
 
     // Calls apply(symbol, params) for every symbol until the end of the
     // file; stops at the first result other than kDone, a stop request (kStopped) or
-    // an unreadable symbol (2). The file is closed at the end.
+    // an unreadable symbol (kIoError). The file is closed at the end.
     template <class Apply>
-    [[nodiscard]] int run(const Job& job, PassProgress& progress, Apply&& apply)
+    Result run(const Job& job, PassProgress& progress, Apply&& apply)
     {
         const int result = loop(job, progress, apply);
-        const bool readFailed = file_.failed();
         file_.close();
-        return result == kDone && readFailed ? kIoError : result;
+        return ioResult(result == kDone && file_.failed() ? kIoError : result);
     }
 
 private:
+    // A kIoError comes with the file's failure, when reading it failed.
+    Result ioResult(int code) const { return {code, code == kIoError ? file_.failure() : std::nullopt}; }
+
     template <class Apply>
     [[nodiscard]] int loop(const Job& job, PassProgress& progress, Apply& apply)
     {

@@ -6,7 +6,7 @@
 
 namespace sprig {
 
-bool writeImageBmp(const std::string& path, const QImage& image)
+Result writeImageBmp(const std::string& path, const QImage& image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     return writeBmp(path, RgbRows{rgb.constBits(), rgb.width(), rgb.height(), rgb.bytesPerLine()});

@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "platform/result.h"
+
 class QImage;
 
 namespace sprig {
 
-// False when the image is empty or the file cannot be written.
-bool writeImageBmp(const std::string& path, const QImage& image);
+// kIoError when the image is empty or the file cannot be written.
+Result writeImageBmp(const std::string& path, const QImage& image);
 
 }  // namespace sprig

@@ -5,7 +5,6 @@
 #include <QImageWriter>
 
 #include "platform/byte_file.h"
-#include "platform/file_failure.h"
 
 namespace sprig {
 
@@ -30,24 +29,23 @@ private:
 
 }  // namespace
 
-bool writeImagePng(const std::string& path, const QImage& image)
+Result writeImagePng(const std::string& path, const QImage& image)
 {
-    if (image.isNull()) return false;
+    if (image.isNull()) return kIoError;
     OutFile file(path);
-    if (!file.isOpen()) return false;
-    bool written = false;
+    if (!file.isOpen()) return {kIoError, file.failure()};
     {
         OutFileDevice device(file);
         QImageWriter writer(&device, "png");
-        written = writer.write(image);
-        if (!written && !file.failed()) noteFileFailure(path, writer.errorString().toStdString());
+        if (!writer.write(image))
+            return {kIoError, file.failure().value_or(FileFailure{path, writer.errorString().toStdString()})};
     }
-    return written && file.close();
+    return file.close() ? Result() : Result{kIoError, file.failure()};
 }
 
-bool writeRowsPng(const std::string& path, const RgbRows& picture)
+Result writeRowsPng(const std::string& path, const RgbRows& picture)
 {
-    if (picture.width <= 0 || picture.height <= 0) return false;
+    if (picture.width <= 0 || picture.height <= 0) return kIoError;
     const QImage image(picture.top, picture.width, picture.height, static_cast<qsizetype>(picture.stride),
                        QImage::Format_RGB888);
     return writeImagePng(path, image);

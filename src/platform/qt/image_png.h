@@ -4,15 +4,16 @@
 
 #include <string>
 
+#include "platform/result.h"
 #include "platform/rgb_image.h"
 
 class QImage;
 
 namespace sprig {
 
-// False, with the file failure noted, when the image is empty or the file
-// cannot be written.
-bool writeImagePng(const std::string& path, const QImage& image);
-bool writeRowsPng(const std::string& path, const RgbRows& picture);
+// kIoError, with the file failure when there is one, when the image is
+// empty or the file cannot be written.
+Result writeImagePng(const std::string& path, const QImage& image);
+Result writeRowsPng(const std::string& path, const RgbRows& picture);
 
 }  // namespace sprig

@@ -141,13 +141,13 @@ const QImage& QImageCanvas::image() const
     return impl_->image;
 }
 
-bool QImageCanvas::saveBmp(const std::string& path) const { return saveBmp(path, width(), height()); }
+Result QImageCanvas::saveBmp(const std::string& path) const { return saveBmp(path, width(), height()); }
 
-bool QImageCanvas::saveBmp(const std::string& path, int width, int height) const
+Result QImageCanvas::saveBmp(const std::string& path, int width, int height) const
 {
     return writeImageBmp(path, image().copy(0, 0, width, height));
 }
 
-bool QImageCanvas::savePng(const std::string& path) const { return writeImagePng(path, image()); }
+Result QImageCanvas::savePng(const std::string& path) const { return writeImagePng(path, image()); }
 
 }  // namespace sprig

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "platform/result.h"
 
 class QImage;
 
@@ -37,11 +38,11 @@ public:
     // The whole bitmap, every line drawn so far included.
     const QImage& image() const;
     // Writes the top-left width x height part (all of it when not given) as
-    // a 24-bit .bmp file, whole or not at all; false when it cannot be written.
-    bool saveBmp(const std::string& path) const;
-    bool saveBmp(const std::string& path, int width, int height) const;
+    // a 24-bit .bmp file, whole or not at all; kIoError when it cannot be written.
+    Result saveBmp(const std::string& path) const;
+    Result saveBmp(const std::string& path, int width, int height) const;
     // The whole bitmap as a PNG file, whole or not at all.
-    bool savePng(const std::string& path) const;
+    Result savePng(const std::string& path) const;
 
 private:
     struct Impl;

@@ -42,7 +42,7 @@ protected:
         request.stepsToRun = stepsDone == 0 ? 0 : 1;
         request.homomorphism = homomorphism;
         DeriveServices services{job, random, [](int) { return 7u; }};
-        return DeriveStrings(request, settings, services, report, created, written);
+        return DeriveStrings(request, settings, services, report, created, written).code;
     }
 
     std::string step(int n, std::string_view ext = kStepExt) const

@@ -16,7 +16,7 @@ protected:
     void open(const std::string& name)
     {
         const std::string source = std::string(SPRIG_SOURCE_DIR) + "/examples/" + name + ".ls";
-        ASSERT_TRUE(readTextLines(source, lines)) << source;
+        ASSERT_EQ(readTextLines(source, lines), kDone) << source;
         path = dir.file(name + ".ls");
     }
 

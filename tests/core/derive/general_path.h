@@ -86,7 +86,7 @@ inline StepOutcome deriveStep(const StepCase& c)
     ParseReport report;
     std::vector<std::string> created;
     std::optional<WrittenString> counted;
-    StepOutcome o{DeriveStrings(request, Settings{}, services, report, created, counted), "", {}};
+    StepOutcome o{DeriveStrings(request, Settings{}, services, report, created, counted).code, "", {}};
     const std::string output =
         StringFileName(c.base, c.homomorphism ? 0 : 1, c.homomorphism ? kHomomorphismExt : kStepExt);
     o.written = readAll(output);
@@ -111,7 +111,7 @@ inline StepOutcome generalStep(const StepCase& c)
     std::string input = StringFileName(c.base, 0, kStepExt);
     if (!c.homomorphism) {
         const std::string cut = StringFileName(c.base, 0, kCutExt);
-        o.result = CutBranches(input, cut, system, SilentJob());
+        o.result = CutBranches(input, cut, system, SilentJob()).code;
         if (o.result != kDone) return o;
         input = cut;
     }

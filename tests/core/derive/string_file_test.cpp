@@ -213,12 +213,27 @@ TEST(StringFiles, WritingCountingAndCopying)
     EXPECT_FALSE(stats.isParametric);
     ASSERT_EQ(ReadStringStatistics(dir.write("h.stt", "n\n90.000000\n"), stats), kDone);
     EXPECT_EQ(stats.symbolCount, 0);
-    EXPECT_EQ(ReadStringStatistics(dir.write("u.stt", "p\nFF(1"), stats), kIoError);
-    EXPECT_EQ(ReadStringStatistics(dir.file("missing"), stats), kIoError);
-
-    ASSERT_TRUE(copyStringFile(path, dir.file("copy.str")));
+    ASSERT_EQ(copyStringFile(path, dir.file("copy.str")), kDone);
     EXPECT_EQ(TempDir::read(dir.file("copy.str")), TempDir::read(path));
-    EXPECT_FALSE(copyStringFile(dir.file("missing"), dir.file("x.str")));
+
+    // A failure comes back with the file and the reason that explain it.
+    const struct {
+        Result result;
+        std::string path;
+        std::string reason;
+    } failures[] = {
+        {ReadStringStatistics(dir.write("u.stt", "p\nFF(1"), stats), dir.file("u.stt"),
+         "a parameter list is not closed"},
+        {ReadStringStatistics(dir.write("e.stt", ""), stats), dir.file("e.stt"), "no string file header"},
+        {ReadStringStatistics(dir.file("missing"), stats), dir.file("missing"), "No such file or directory"},
+        {copyStringFile(dir.file("missing"), dir.file("x.str")), dir.file("missing"), "No such file or directory"},
+        {copyStringFile(path, dir.file("no/x.str")), dir.file("no/x.str"), "No such file or directory"},
+    };
+    for (const auto& f : failures) {
+        EXPECT_EQ(f.result.code, kIoError) << f.path;
+        ASSERT_TRUE(f.result.failure) << f.path;
+        EXPECT_EQ(f.result.failure->path + ": " + f.result.failure->reason, f.path + ": " + f.reason);
+    }
 }
 
 // Values are written as printf's "%f" writes them: six decimals, exactly

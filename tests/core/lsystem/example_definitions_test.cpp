@@ -15,7 +15,7 @@ using testing::successors;
 std::vector<std::string> exampleLines(const std::string& name)
 {
     std::vector<std::string> lines;
-    EXPECT_TRUE(readTextLines(std::string(SPRIG_SOURCE_DIR) + "/examples/" + name + ".ls", lines)) << name;
+    EXPECT_EQ(readTextLines(std::string(SPRIG_SOURCE_DIR) + "/examples/" + name + ".ls", lines), kDone) << name;
     return lines;
 }
 

@@ -100,13 +100,13 @@ TEST(QImageCanvas, WritesABmpFile)
     canvas.moveTo(0, 0);
     canvas.lineTo(39, 0);
     const std::string path = dir.file("picture.bmp");
-    ASSERT_TRUE(canvas.saveBmp(path, 20, 10));
+    ASSERT_EQ(canvas.saveBmp(path, 20, 10), kDone);
     const QImage image(QString::fromStdString(path));
     ASSERT_EQ(image.width(), 20);
     ASSERT_EQ(image.height(), 10);
     EXPECT_EQ(image.pixel(5, 0), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(5, 1), qRgb(255, 255, 255));
-    EXPECT_FALSE(canvas.saveBmp(dir.file("no/such/dir/picture.bmp")));
+    EXPECT_EQ(canvas.saveBmp(dir.file("no/such/dir/picture.bmp")), kIoError);
 }
 
 // Turtle drawings at the bottom centre of a 201 x 200 area with a fixed
