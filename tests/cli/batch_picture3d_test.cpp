@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "batch_runner.h"
@@ -17,55 +18,40 @@ bool isGreen(const Rgb& p) { return p[1] > 100 && p[0] < 60 && p[2] < 60; }
 
 // One F: a green segment from the origin one unit up, one unit wide. The
 // fitted view looks at the origin from 2.5 units away, level with it, so the
-// segment rises from the middle row to near the top.
-TEST(BatchPicture3d, WritesTheFittedSceneOfTheLastStep)
-{
-    TempDir dir;
-    const std::string ls = dir.write("stem.ls", "axiom F\n");
-    dir.write("stem.op", "draw_dimensions=3\n");
-    const BatchResult r = runBatch(dir, "--mode 'LSR&D' --size 64x48 " + ls);
-    ASSERT_EQ(r.status, kDone) << r.err;
-    const std::string name = dir.file("stem_000.bmp");
-    ASSERT_TRUE(fileExists(name));
-    const Bitmap picture(TempDir::read(name));
-    EXPECT_EQ(picture.width(), 64);
-    EXPECT_EQ(picture.height(), 48);
-    EXPECT_EQ(picture.bitsPerPixel(), 24);
-    EXPECT_TRUE(isGreen(picture.at(32, 12)));
-    EXPECT_EQ(picture.at(32, 40), (Rgb{0, 0, 0}));
-    EXPECT_EQ(picture.at(2, 2), (Rgb{0, 0, 0}));
-}
-
-// From straight above and 10 units away the segment is a small disk in the
-// middle of the picture.
-TEST(BatchPicture3d, CameraOptionsReplaceTheStartUpView)
-{
-    TempDir dir;
-    const std::string ls = dir.write("stem.ls", "axiom F\n");
-    dir.write("stem.op", "draw_dimensions=3\n");
-    const BatchResult r = runBatch(dir, "--mode 'LSR&D' --size 64x48 --azimuth 0 --elevation 0 --distance 10 " + ls);
-    ASSERT_EQ(r.status, kDone) << r.err;
-    const Bitmap picture(TempDir::read(dir.file("stem_000.bmp")));
-    EXPECT_TRUE(isGreen(picture.at(32, 24)));
-    EXPECT_EQ(picture.at(32, 12), (Rgb{0, 0, 0}));
-    EXPECT_EQ(picture.at(44, 24), (Rgb{0, 0, 0}));
-}
-
-TEST(BatchPicture3d, OnlyTheLastStepAtTheDefaultSizeAndBadValuesRefused)
+// segment rises from the middle row to near the top; from straight above and
+// 10 units away it is a small disk in the middle of the picture. LSR draws
+// nothing, and LSR&D only the last step, at 435 x 300 unless another size is
+// asked for.
+TEST(BatchPicture3d, WritesTheSceneOfTheLastStepFromTheFittedOrTheGivenCamera)
 {
     TempDir dir;
     const std::string ls = dir.write("stem.ls", "axiom F\n#F->FF\n");
     dir.write("stem.op", "draw_dimensions=3\n");
+    ASSERT_EQ(runBatch(dir, "--mode LSR " + ls).status, kDone);
     ASSERT_EQ(runBatch(dir, "--mode 'LSR&D' --steps 1 " + ls).status, kDone);
-    EXPECT_FALSE(fileExists(dir.file("stem_000.bmp")));  // only the last step
-    const Bitmap picture(TempDir::read(dir.file("stem_001.bmp")));
-    EXPECT_EQ(picture.width(), 435);
-    EXPECT_EQ(picture.height(), 300);
+    EXPECT_FALSE(fileExists(dir.file("stem_000.bmp")));
+    const Bitmap last(TempDir::read(dir.file("stem_001.bmp")));
+    EXPECT_EQ(std::tuple(last.width(), last.height(), last.bitsPerPixel()), std::tuple(435, 300, 24));
 
-    for (const char* bad : {"--size 0x10", "--size 20", "--size 10x", "--azimuth north", "--distance"}) {
-        const BatchResult r = runBatch(dir, "--mode 'LSR&D' " + ls + " " + bad);
-        EXPECT_EQ(r.status, kUsageError) << bad;
-        EXPECT_NE(r.err.find(std::string(bad).substr(0, 6)), std::string::npos) << r.err;
+    const BatchResult r = runBatch(dir, "--mode 'LSR&D' --size 64x48 " + ls);
+    ASSERT_EQ(r.status, kDone) << r.err;
+    const Bitmap fitted(TempDir::read(dir.file("stem_000.bmp")));
+    EXPECT_EQ(std::tuple(fitted.width(), fitted.height()), std::tuple(64, 48));
+    EXPECT_TRUE(isGreen(fitted.at(32, 12)));
+    EXPECT_EQ(fitted.at(32, 40), (Rgb{0, 0, 0}));
+    EXPECT_EQ(fitted.at(2, 2), (Rgb{0, 0, 0}));
+
+    ASSERT_EQ(runBatch(dir, "--mode 'LSR&D' --size 64x48 --azimuth 0 --elevation 0 --distance 10 " + ls).status, kDone);
+    const Bitmap above(TempDir::read(dir.file("stem_000.bmp")));
+    EXPECT_TRUE(isGreen(above.at(32, 24)));
+    EXPECT_EQ(above.at(32, 12), (Rgb{0, 0, 0}));
+    EXPECT_EQ(above.at(44, 24), (Rgb{0, 0, 0}));
+
+    for (const char* bad : {"--size 0x10", "--size 20", "--size 10x", "--size 10x20x", "--azimuth north", "--distance",
+                            "--mode LSDr", "--draw"}) {
+        const BatchResult refused = runBatch(dir, "--mode 'LSR&D' " + ls + " " + bad);
+        EXPECT_EQ(refused.status, kUsageError) << bad;
+        EXPECT_NE(refused.err.find(std::string(bad).substr(0, 6)), std::string::npos) << refused.err;
     }
 }
 
