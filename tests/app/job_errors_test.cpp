@@ -11,23 +11,24 @@ struct ErrorCase {
     const char* definition;
     const char* options;
     int steps;  // forward presses
-    int code;   // LastResult, or 100 + the drawing result
+    int code;   // LastResult, or kDrawingFailureBase + the drawing result
     const char* dialog;
     const char* logLine;
 };
 
 const ErrorCase kErrorCases[] = {
-    {"definition row", "axiom F\n\nignore\n", "", 1, 111,
+    {"definition row", "axiom F\n\nignore\n", "", 1, kDefinitionLineError,
      "Chyba : Syntaxtická chyba v súbore\ndefinujúcom L-systém na riadku 3",
      "Error: syntax error in L-system file, row 3"},
-    {"options row", "axiom F\n", "draw_dimensions=2\nDraw_ground=on\n", 1, 155,
+    {"options row", "axiom F\n", "draw_dimensions=2\nDraw_ground=on\n", 1, kOptionsSyntaxError,
      "Chyba : Syntaxtická chyba v súbore nastavení na riadku 2", "Error: syntax error in options file, row 2"},
-    {"expression", "axiom A(1)\n#A(x)->A(x/0)\n", "draw_dimensions=2\n", 2, 2,
+    {"expression", "axiom A(1)\n#A(x)->A(x/0)\n", "draw_dimensions=2\n", 2, kIoError,
      "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém",
      "Error: I/O error or syntax error in L-system file"},
-    {"drawing", "axiom F]F\n", "draw_dimensions=2\n", 1, 102, "Chyba kreslenia : I/O chyba", "Error: I/O error"},
+    {"drawing", "axiom F]F\n", "draw_dimensions=2\n", 1, kDrawingFailureBase + kIoError, "Chyba kreslenia : I/O chyba",
+     "Error: I/O error"},
     // The homomorphism pass's own failure, not the drawing's that would follow.
-    {"homomorphism", "axiom F\nhomomorphism\n#F->G(\n", "draw_dimensions=2\n", 1, 2,
+    {"homomorphism", "axiom F\nhomomorphism\n#F->G(\n", "draw_dimensions=2\n", 1, kIoError,
      "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém",
      "Error: I/O error or syntax error in L-system file"},
 };
@@ -39,7 +40,7 @@ TEST_F(DriverTest, EachFailureShowsItsTextsAndKeepsTheWindowsDisabledUntilDismis
         ui.errors.clear();
         open(c.definition, c.options);
         forward(c.steps);
-        EXPECT_EQ(state.LastResult ? state.LastResult : 100 + driver.drawResult(), c.code);
+        EXPECT_EQ(state.LastResult ? state.LastResult : kDrawingFailureBase + driver.drawResult(), c.code);
         ASSERT_EQ(ui.errors.size(), 1u);
         EXPECT_EQ(ui.errors[0], c.dialog);
         EXPECT_EQ(ui.log.back(), c.logLine);
@@ -105,12 +106,6 @@ TEST_F(DriverTest, AnOptionsErrorAbortsEveryJob)
     }
     EXPECT_FALSE(fileExists(path("p_002.stt")));
 }
-
-}  // namespace
-}  // namespace sprig::testing
-
-namespace sprig::testing {
-namespace {
 
 // The codes no job above reaches, and one the tables do not name.
 TEST(ResultMessages, EveryCodeHasItsDialogTextAndLogLine)

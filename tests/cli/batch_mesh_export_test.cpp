@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "batch_runner.h"
+#include "platform/result_codes.h"
 
 namespace sprig::testing {
 namespace {
@@ -64,7 +65,7 @@ TEST(BatchMeshExport, ObjAndPlyHoldTheShapesOfTheView)
         const std::string op = dir.write("s.op", std::string("draw_dimensions=3\n") + c.options);
         const BatchResult r = runBatch(dir, "--draw " + str + " --options " + op + " --export " + dir.file("s.obj") +
                                                 " --export " + dir.file("s.ply"));
-        ASSERT_EQ(r.status, 0) << r.err;
+        ASSERT_EQ(r.status, kDone) << r.err;
         const std::string counts = "vertices " + std::to_string(c.vertices) + " faces " + std::to_string(c.faces) +
                                    " materials " + std::to_string(c.colours) + "\n";
         EXPECT_EQ(readMesh(dir.file("s.obj")), counts);
@@ -83,7 +84,7 @@ TEST(BatchMeshExport, AllSixtyThousandSegmentsAreExportedWhereThePictureIsCut)
     TempDir dir;
     const std::string str = dir.write("row.str", "n\n10.000000\n" + std::string(60000, 'F') + "\n");
     const BatchResult r = runBatch(dir, "--draw " + str + " --export " + dir.file("row.ply"));
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, kDone) << r.err;
     EXPECT_NE(r.out.find("\nScene cut at 50000 elements: 10000 more not drawn\n"), std::string::npos) << r.out;
     EXPECT_EQ(readMesh(dir.file("row.ply"), "--header"), "vertices 8520000 faces 12000000 materials 0\n");
 }
@@ -110,7 +111,7 @@ TEST(BatchMeshExport, AMeshThatCannotBeWrittenLeavesNothingAndSaysWhy)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.exported);
         const BatchResult r = runBatch(dir, "--draw " + str + " --export " + c.exported, c.limit);
-        EXPECT_EQ(r.status, 103);
+        EXPECT_EQ(r.status, kDrawingFailureBase + kGraphicsError);
         EXPECT_NE(r.err.find("reason: " + c.exported + ": " + c.reason + "\n"), std::string::npos) << r.err;
         std::size_t passes = 0;
         for (std::size_t at = 0; (at = r.out.find("String interpreting", at)) != std::string::npos; ++at) ++passes;
@@ -122,7 +123,7 @@ TEST(BatchMeshExport, AMeshThatCannotBeWrittenLeavesNothingAndSaysWhy)
     // The library of an OBJ is never written over the string it is made of.
     const std::string mtl = dir.write("m.mtl", "n\n90.000000\nF\n");
     const BatchResult r = runBatch(dir, "--draw " + mtl + " --export " + dir.file("m.obj"));
-    EXPECT_EQ(r.status, 64);
+    EXPECT_EQ(r.status, kUsageError);
     EXPECT_NE(r.err.find("would be written over " + mtl), std::string::npos) << r.err;
     EXPECT_EQ(TempDir::read(mtl), "n\n90.000000\nF\n");
 }

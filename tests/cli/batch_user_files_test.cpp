@@ -39,8 +39,8 @@ TEST(BatchUserFiles, CleanDeletesExactlyWhatTheRunCreated)
     EXPECT_EQ(runBatch(dir, "--clean --steps 1 " + dir.write("p.ls", "axiom F\n#F->FF\n")).status, kDone);
     EXPECT_EQ(TempDir::read(users), "mine\n");
 
-    EXPECT_EQ(runBatch(dir, "--clean --steps 1 " + dir.write("h.ls", "axiom A\n#A->AB\nhomomorphism\n#B->F\n")).status,
-              0);
+    const std::string homomorphism = dir.write("h.ls", "axiom A\n#A->AB\nhomomorphism\n#B->F\n");
+    EXPECT_EQ(runBatch(dir, "--clean --steps 1 " + homomorphism).status, kDone);
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"h.ls", "p.ls", "p_001.sth", "stderr.txt", "stdout.txt"}));
 }
 
@@ -82,12 +82,6 @@ TEST(BatchUserFiles, ALinkAtAStepNameIsReplacedNotFollowed)
     EXPECT_FALSE(std::filesystem::is_symlink(dir.file("l_001.stt")));
     EXPECT_EQ(TempDir::read(dir.file("l_001.stt")), "n\n90.000000\nFF");
 }
-
-}  // namespace
-}  // namespace sprig::testing
-
-namespace sprig::testing {
-namespace {
 
 // Nothing in a path is cut: long ones, spaces and letters beyond ASCII.
 TEST(BatchUserFiles, PathsOfAnyLengthWithSpacesAndAccentsWork)
