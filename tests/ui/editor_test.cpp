@@ -77,18 +77,21 @@ TEST_F(EditorTest, EachPartOfALineGetsTheFormatOfWhatItIs)
     EXPECT_EQ(formats(TextView::Options, 2), "!!!!!!!!!!!!!!!");
 }
 
-// Every byte but the line feed in a rule and in an options line, coloured
-// and saved again.
+// Every byte but the line feed in a rule and in an options line (the five
+// that code page 1250 leaves undefined, the no-break space and the controls
+// included), shown in that code page, coloured and saved again with the
+// empty last line.
 TEST_F(EditorTest, ColouringChangesNoByteOfTheText)
 {
     std::string bytes;
     for (int value = 0; value < 256; ++value)
         if (value != '\n') bytes.push_back(static_cast<char>(value));
-    const std::string definition = "axiom F\n#F->" + bytes + "\n";
+    const std::string definition = "axiom F\n#F->" + bytes + "\n\n";
     const std::string options = "distance=1" + bytes + "\n";
     const std::string path = dir.write("bytes.ls", definition);
     dir.write("bytes.op", options);
     open(path);
+    EXPECT_TRUE(view(TextView::Definition).contains(QString::fromUtf8("ŚŤŽŹ")));
     EXPECT_EQ(formats(TextView::Definition, 2).substr(0, 5), "#P>>s");
     EXPECT_EQ(formats(TextView::Options, 1).substr(0, 11), "KKKKKKKKKV_");
     trigger(main().saveDefinitionItem);
