@@ -50,17 +50,11 @@ protected:
 TEST_F(Draw3D, OneSegmentFromTheStart)
 {
     const InterpretResult r = t.run("F");
-    EXPECT_EQ(r.code, kDone);
-    EXPECT_EQ(r.segmentTotal, 1);
-    ASSERT_EQ(t.scene.elementCount(), 1);
+    EXPECT_EQ(std::tuple(r.code, r.segmentTotal, t.scene.elementCount(), t.scene.sceneComplete),
+              std::tuple(kDone, 1, 1, true));
     const SceneElement& e = element(0);
-    EXPECT_EQ(e.start, (Vec3{0, 0, 0}));
-    EXPECT_EQ(e.end, (Vec3{0, 0, 1}));
-    EXPECT_EQ(e.startWidth, 1.0f);
-    EXPECT_EQ(e.endWidth, -1.0f);
-    EXPECT_EQ(e.colour, 0x0000FF00u);
-    EXPECT_EQ(e.polygonNumber, 0);
-    EXPECT_TRUE(t.scene.sceneComplete);
+    EXPECT_EQ(std::tuple(e.start, e.end, e.startWidth, e.endWidth, e.colour, e.polygonNumber),
+              std::tuple(Vec3{0, 0, 0}, Vec3{0, 0, 1}, 1.0f, -1.0f, 0x0000FF00u, 0));
 }
 
 TEST_F(Draw3D, RotationSymbols)
@@ -122,55 +116,44 @@ TEST_F(Draw3D, SegmentMovesAndVertices)
     expectRing(1, {{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 3}}, 1, 0.0f);
 }
 
+// A width change closes the segment before it, from a branch too; F(1,-1)
+// keeps the width but closes the last segment with it.
 TEST_F(Draw3D, EndWidths)
 {
     t.run("F!F");
-    EXPECT_EQ(element(0).endWidth, 0.0f);
-    EXPECT_EQ(element(1).startWidth, 0.0f);
-
+    EXPECT_EQ(std::tuple(element(0).endWidth, element(1).startWidth), std::tuple(0.0f, 0.0f));
     t.run("F[!F]#F");
-    EXPECT_EQ(element(0).endWidth, 2.0f);
-    EXPECT_EQ(element(1).startWidth, 0.0f);
-    EXPECT_EQ(element(1).endWidth, -1.0f);
-    EXPECT_EQ(element(2).startWidth, 2.0f);
-
+    EXPECT_EQ(std::tuple(element(0).endWidth, element(1).startWidth, element(1).endWidth, element(2).startWidth),
+              std::tuple(2.0f, 0.0f, -1.0f, 2.0f));
     t.run("F[#F]!F");
-    EXPECT_EQ(element(0).endWidth, 2.0f);
-    EXPECT_EQ(element(2).startWidth, 0.0f);
-
-    // F(1,-1) keeps the width but closes the last segment with it.
+    EXPECT_EQ(std::tuple(element(0).endWidth, element(2).startWidth), std::tuple(2.0f, 0.0f));
     t.run("F(1,3)F(1,-1)#");
-    EXPECT_EQ(element(0).endWidth, 3.0f);
-    EXPECT_EQ(element(1).endWidth, 4.0f);
+    EXPECT_EQ(std::tuple(element(0).endWidth, element(1).endWidth), std::tuple(3.0f, 4.0f));
 }
 
-TEST_F(Draw3D, ColoursAndTheColourIndexParameter)
+// The colour index parameter of F colours from the table and leaves the
+// index at 11, so ';' goes on to 12. E segments are red and four times as
+// wide; E(1,3) sets the width but leaves the previous segment's end open.
+TEST_F(Draw3D, ColoursAndESegments)
 {
+    const auto colours = [this] {
+        std::vector<std::uint32_t> all;
+        for (int i = 0; i < t.scene.elementCount(); ++i) all.push_back(element(i).colour);
+        return all;
+    };
     t.run(";F:(0,0,1)F(1,1,12)F;F");
-    EXPECT_EQ(element(0).colour, 0x00FFFF00u);
-    EXPECT_EQ(element(1).colour, 0x000000FFu);  // from the table, index stays 11
-    EXPECT_EQ(element(2).colour, 0x000000FFu);
-    EXPECT_EQ(element(3).colour, 0x000000FFu);  // index 12
+    EXPECT_EQ(colours(), (std::vector<std::uint32_t>{0x00FFFF00u, 0x000000FFu, 0x000000FFu, 0x000000FFu}));
     t.run(":(0,0,1)F");
-    EXPECT_EQ(element(0).colour, 0x00FF0000u);
-}
-
-TEST_F(Draw3D, ESegmentsAndTheirOptions)
-{
+    EXPECT_EQ(colours(), std::vector<std::uint32_t>{0x00FF0000u});
     t.settings.effective.interpretEF = true;
     t.settings.effective.differentiateEFWidth = true;
     t.settings.effective.differentiateEFColor = true;
     t.run("EF!");
-    ASSERT_EQ(t.scene.elementCount(), 2);
-    EXPECT_EQ(element(0).startWidth, 4.0f);
-    EXPECT_EQ(element(0).colour, 0x000000FFu);
-    EXPECT_EQ(element(1).startWidth, 1.0f);
-    EXPECT_EQ(element(1).colour, 0x0000FF00u);
-    EXPECT_EQ(element(1).endWidth, 0.0f);
-    // E(1,3) sets the width but leaves the previous segment's end open.
+    EXPECT_EQ(colours(), (std::vector<std::uint32_t>{0x000000FFu, 0x0000FF00u}));
+    EXPECT_EQ(std::tuple(element(0).startWidth, element(1).startWidth, element(1).endWidth),
+              std::tuple(4.0f, 1.0f, 0.0f));
     t.run("FE(1,3)");
-    EXPECT_EQ(element(0).endWidth, -1.0f);
-    EXPECT_EQ(element(1).startWidth, 12.0f);
+    EXPECT_EQ(std::tuple(element(0).endWidth, element(1).startWidth), std::tuple(-1.0f, 12.0f));
 }
 
 TEST_F(Draw3D, PolygonEdgesFollowTheSegmentsInside)
@@ -203,9 +186,7 @@ TEST_F(Draw3D, InfiniteMovesAreNotRecorded)
     // The move to infinity (1e30 units of 1e30) is not a drawable element;
     // the finite far one is.
     const InterpretResult r = t.run("[\"(1e30)F(1e30)]F(1e30)");
-    EXPECT_EQ(r.code, kDone);
-    EXPECT_EQ(r.segmentTotal, 2);
-    ASSERT_EQ(t.scene.elementCount(), 1);
+    EXPECT_EQ(std::tuple(r.code, r.segmentTotal, t.scene.elementCount()), std::tuple(kDone, 2, 1));
     EXPECT_EQ(element(0).end, (Vec3{0, 0, 1e30f}));
 }
 
@@ -213,19 +194,16 @@ TEST_F(Draw3D, TheRecordFillsUpAtFiftyThousand)
 {
     t.symbolCount = 50001;
     const InterpretResult full = t.run(std::string(50001, 'F') + "{.}");
-    EXPECT_EQ(full.code, kDone);
-    EXPECT_EQ(full.segmentTotal, 50001);
+    EXPECT_EQ(std::tuple(full.code, full.segmentTotal, t.scene.sceneComplete, t.scene.currentPolygonNumber()),
+              std::tuple(kDone, 50001, false, 1));
     ASSERT_EQ(t.scene.elementCount(), SceneRecord::kCapacity);
     EXPECT_EQ(element(49999).end, (Vec3{0, 0, 50000}));
-    EXPECT_FALSE(t.scene.sceneComplete);
-    EXPECT_EQ(t.scene.currentPolygonNumber(), 1);
     // One segment and the polygon's one edge found no room.
     EXPECT_EQ(t.job.log.back(), "Scene cut at 50000 elements: 2 more not drawn");
 
     t.job.log.clear();
     t.run(std::string(50000, 'F'));
-    EXPECT_EQ(t.scene.elementCount(), SceneRecord::kCapacity);
-    EXPECT_FALSE(t.scene.sceneComplete);
+    EXPECT_EQ(std::tuple(t.scene.elementCount(), t.scene.sceneComplete), std::tuple(SceneRecord::kCapacity, false));
     EXPECT_EQ(t.job.log.size(), 2u);  // nothing was cut
 
     t.run(std::string(49999, 'F'));
