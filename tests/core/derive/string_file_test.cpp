@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <tuple>
 
 #include "core/derive/branch_ends.h"
 #include "core/derive/cut_pass.h"
@@ -45,40 +46,30 @@ protected:
     LcgRandom random;
 };
 
+// Lists that are not closed on their line, hold what is no number, more than
+// 20 values, a value of more than 255 characters or one too large for a
+// float fail.
 TEST_F(SymbolReading, ParametersAreEvaluatedAndBadListsFail)
 {
     SymbolRead last;
     auto symbols = readAll("F(1.000000,-2.5)+(2*3)X(SQRT(16))\nQ", last);
     EXPECT_EQ(last, SymbolRead::End);
     ASSERT_EQ(symbols.size(), 3u);
-    EXPECT_EQ(symbols[0].symbol, 'F');
-    ASSERT_EQ(symbols[0].count, 2);
-    EXPECT_EQ(symbols[0].values[0], 1.0f);
-    EXPECT_EQ(symbols[0].values[1], -2.5f);
-    EXPECT_EQ(symbols[1].values[0], 6.0f);
-    EXPECT_EQ(symbols[2].values[0], 4.0f);
-
-    readAll("AF(1,2", last);
-    EXPECT_EQ(last, SymbolRead::Failure);
-    readAll("F(1\n)", last);
-    EXPECT_EQ(last, SymbolRead::Failure);
-    readAll("F(x)", last);
-    EXPECT_EQ(last, SymbolRead::Failure);
-
+    EXPECT_EQ(std::tuple(symbols[0].symbol, symbols[0].count, symbols[0].values[0], symbols[0].values[1]),
+              std::tuple('F', 2, 1.0f, -2.5f));
+    EXPECT_EQ(std::tuple(symbols[1].values[0], symbols[2].values[0]), std::tuple(6.0f, 4.0f));
     std::string twenty = "F(1";
     for (int i = 1; i < 20; ++i) twenty += ",1";
     symbols = readAll(twenty + ")", last);
-    EXPECT_EQ(last, SymbolRead::End);
-    EXPECT_EQ(symbols.at(0).count, 20);
-    readAll(twenty + ",1)", last);
-    EXPECT_EQ(last, SymbolRead::Failure);
-
+    EXPECT_EQ(std::tuple(last, symbols.at(0).count), std::tuple(SymbolRead::End, 20));
     readAll("F(" + std::string(255, '1').replace(0, 2, "0.") + ")", last);
     EXPECT_EQ(last, SymbolRead::End);
-    readAll("F(" + std::string(256, '1').replace(0, 2, "0.") + ")", last);
-    EXPECT_EQ(last, SymbolRead::Failure);
-    readAll("F(" + std::string(39, '9') + ")", last);  // too large for a float
-    EXPECT_EQ(last, SymbolRead::Failure);
+    for (const std::string& bad :
+         {std::string("AF(1,2"), std::string("F(1\n)"), std::string("F(x)"), twenty + ",1)",
+          "F(" + std::string(256, '1').replace(0, 2, "0.") + ")", "F(" + std::string(39, '9') + ")"}) {
+        readAll(bad, last);
+        EXPECT_EQ(last, SymbolRead::Failure) << bad;
+    }
 }
 
 // A list is read from the buffer when it stands there whole, and byte by
@@ -266,7 +257,8 @@ TEST(StringFiles, ValuesAreWrittenAsPercentF)
     EXPECT_EQ(TempDir::read(dir.file("v.str")), expected);
 }
 
-TEST(StringFiles, AxiomFileHeaders)
+// The axiom file and the cut pass write the header of the rules read.
+TEST(StringFiles, AxiomFileAndCutPassHeaders)
 {
     TempDir dir;
     LSystem system;
@@ -279,13 +271,7 @@ TEST(StringFiles, AxiomFileHeaders)
     ASSERT_EQ(WriteAxiomFile(system, dir.file("b.stt")), kDone);
     EXPECT_EQ(TempDir::read(dir.file("b.stt")), "p\n");
     EXPECT_EQ(WriteAxiomFile(system, dir.file("no/such/dir.stt")), kIoError);
-}
 
-TEST(StringFiles, CutPassWritesTheNewHeader)
-{
-    TempDir dir;
-    LSystem system;
-    system.parametric = true;
     const std::string from = dir.write("c.stt", "n\n30.000000\nA[B%C[D]E]F\nignored");
     ASSERT_EQ(CutBranches(from, dir.file("c.st1"), system, SilentJob()), kDone);
     EXPECT_EQ(TempDir::read(dir.file("c.st1")), "p\nA[B]F");
