@@ -15,37 +15,35 @@
 namespace sprig {
 namespace {
 
-TEST(PictureFit, CentredPicture)
-{
-    // x -10 .. 10, y -20 .. 0 in 400 x 300: spans 21, scale 0.8 * 300 / 21;
-    // fx = 0.5 exactly (not above), fy = 41/42.
-    const PictureBox box{-10.0f, 10.0f, -20.0f, 0.0f};
-    const FitResult fit = fitPicture(box, {400.0f, 300.0f, false, false});
-    EXPECT_FLOAT_EQ(fit.scale, 0.8f * 300.0f / 21.0f);
-    EXPECT_FLOAT_EQ(fit.originX, 0.55f * 400.0f);
-    EXPECT_FLOAT_EQ(fit.originY, (41.0f / 42.0f - 0.05f) * 300.0f);
-}
-
+// Centred, x -10 .. 10 and y -20 .. 0 in 400 x 300: spans 21, scale
+// 0.8 * 300 / 21; fx = 0.5 exactly (not above), fy = 41/42. Entirely right
+// of the start: fx = 0.5 / spanX, just over 5 % of W, and the scale 80 as
+// 800 / 10 < 80 / 1. A point: spans 1, fx = fy = 0.5. At the bottom with a
+// fixed length the scale is 1. Infinite extents stay finite: the start
+// lands in the middle.
 TEST(PictureFit, PlacementsAndDegenerateBoxes)
 {
-    // Entirely right of the start: fx = 0.5 / spanX, just over 5 % of W.
-    const FitResult right = fitPicture({0.0f, 9.0f, 0.0f, 0.0f}, {1000.0f, 100.0f, false, false});
-    EXPECT_FLOAT_EQ(right.originX, 1000.0f * 0.05f + 50.0f);
-    EXPECT_FLOAT_EQ(right.scale, 80.0f);  // 800 / 10 < 80 / 1
-    // A point: spans 1, fx = fy = 0.5.
-    const FitResult point = fitPicture({}, {200.0f, 100.0f, false, false});
-    EXPECT_FLOAT_EQ(point.originX, 110.0f);
-    EXPECT_FLOAT_EQ(point.originY, 55.0f);
-    EXPECT_FLOAT_EQ(point.scale, 80.0f);
-    const FitResult bottom = fitPicture({-5.0f, 5.0f, -7.0f, 0.0f}, {200.0f, 100.0f, true, true});
-    EXPECT_EQ(bottom.scale, 1.0f);
-    EXPECT_EQ(bottom.originX, 100.0f);
-    EXPECT_EQ(bottom.originY, 80.0f);
-    // Infinite extents stay finite: the start lands in the middle.
-    const FitResult infinite = fitPicture({-INFINITY, INFINITY, 0.0f, INFINITY}, {200.0f, 100.0f, false, false});
-    EXPECT_EQ(infinite.scale, 0.0f);
-    EXPECT_FLOAT_EQ(infinite.originX, 110.0f);
-    EXPECT_FLOAT_EQ(infinite.originY, 55.0f);
+    const struct {
+        PictureBox box;
+        FitPlacement placement;
+        float scale, originX, originY;
+    } cases[] = {
+        {{-10.0f, 10.0f, -20.0f, 0.0f},
+         {400.0f, 300.0f},
+         0.8f * 300.0f / 21.0f,
+         0.55f * 400.0f,
+         (41.0f / 42.0f - 0.05f) * 300.0f},
+        {{0.0f, 9.0f, 0.0f, 0.0f}, {1000.0f, 100.0f}, 80.0f, 1000.0f * 0.05f + 50.0f, 55.0f},
+        {{}, {200.0f, 100.0f}, 80.0f, 110.0f, 55.0f},
+        {{-5.0f, 5.0f, -7.0f, 0.0f}, {200.0f, 100.0f, true, true}, 1.0f, 100.0f, 80.0f},
+        {{-INFINITY, INFINITY, 0.0f, INFINITY}, {200.0f, 100.0f}, 0.0f, 110.0f, 55.0f},
+    };
+    for (const auto& c : cases) {
+        const FitResult fit = fitPicture(c.box, c.placement);
+        EXPECT_FLOAT_EQ(fit.scale, c.scale) << c.box.maxX;
+        EXPECT_FLOAT_EQ(fit.originX, c.originX) << c.box.maxX;
+        EXPECT_FLOAT_EQ(fit.originY, c.originY) << c.box.maxX;
+    }
 }
 
 TEST(PictureFit, LinesAreCutAtTheLimitBeforeTheirEndsBecomePixels)
