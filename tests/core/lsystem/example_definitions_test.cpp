@@ -1,4 +1,5 @@
-// The definitions shipped in examples/ parse in both modes.
+// The definitions shipped in examples/ parse in both modes; what their
+// rules derive is checked by the derivation tests.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@ namespace {
 
 using testing::Parsed;
 using testing::parseLines;
-using testing::successors;
 
 std::vector<std::string> exampleLines(const std::string& name)
 {
@@ -44,26 +44,6 @@ TEST(ExampleDefinitions, EveryExampleParsesWithItsRulesInTheRightSection)
         EXPECT_EQ(homomorphism.code, kDone) << c.name;
         EXPECT_EQ(homomorphism.model.productions.size(), c.homomorphismRules) << c.name;
     }
-}
-
-TEST(ExampleDefinitions, ParametricTreeGetsItsDefaultsAndConstant)
-{
-    const Parsed tree = parseLines(exampleLines("parametric_tree"));
-    ASSERT_EQ(tree.code, kDone);
-    EXPECT_EQ(tree.model.axiom, "A(10)");
-    EXPECT_EQ(successors(tree.model),
-              (std::vector<std::string>{"F(s)[+(30.000000)A(s*0.6)][-(30.000000)A(s*0.6)]", "F(s)"}));
-    EXPECT_EQ(tree.model.productions[0].condition, "s>=1");
-    EXPECT_EQ(tree.model.productions[1].condition, "s<1");
-}
-
-TEST(ExampleDefinitions, ContextSignalIgnoresTheDrawingSymbols)
-{
-    const Parsed signal = parseLines(exampleLines("context_signal"));
-    ASSERT_EQ(signal.code, kDone);
-    EXPECT_EQ(signal.model.ignoreSet, "F+-[]");
-    EXPECT_EQ(signal.model.axiom, "bF+aF-aF+aF-aF");
-    EXPECT_EQ(signal.model.maxLeftContextSymbols, 1);
 }
 
 }  // namespace
