@@ -104,22 +104,6 @@ TEST_F(DriverTest, StopEndsARewriteOrADrawingAndHandsTheWindowsBack)
     EXPECT_FALSE(ui.windowVisible[Window::Progress]);
 }
 
-// The worker stores its progress for the progress window to read: a job
-// hands over only its results and log lines, however long its string.
-TEST_F(DriverTest, ProgressIsStoredWithoutHandingItOver)
-{
-    open("axiom F\n#F->FFFFFFFFFF\n", "draw_dimensions=2\n");
-    forward(6);
-    ASSERT_NE(ui.progress, nullptr);
-    EXPECT_EQ(ui.progress->get(ProgressBar::Rewriting), 100);
-    EXPECT_EQ(ui.progress->get(ProgressBar::Interpretation), 100);
-    ui.handOvers = 0;
-    press(&StepDriver::BPrekresliClick);
-    EXPECT_EQ(ui.status[StatusPanel::Symbols], "Počet symbolov : 100000");
-    EXPECT_LT(ui.handOvers, 20);
-    EXPECT_EQ(ui.progress->get(ProgressBar::Interpretation), 100);
-}
-
 TEST_F(DriverTest, ForwardDoesNothingPastStep999OrWithoutADefinition)
 {
     state.runMode = RunMode::LSR;
@@ -132,7 +116,10 @@ TEST_F(DriverTest, ForwardDoesNothingPastStep999OrWithoutADefinition)
     EXPECT_EQ(ui.log.size(), 1u);  // only the open line
 }
 
-TEST_F(DriverTest, DrawnStepsLogSegmentsAndTheShownStringFollowsTheSizeLimit)
+// A drawn step logs its segments; the string is shown while it is short. The
+// worker stores its progress for the progress window to read: a job hands
+// over only its results and log lines, however long its string.
+TEST_F(DriverTest, DrawnStepsLogSegmentsShowShortStringsAndHandOverNoProgress)
 {
     open("axiom F\n#F->FFFFFFFFFF\n", "draw_dimensions=2\n");
     forward(5);
@@ -147,7 +134,15 @@ TEST_F(DriverTest, DrawnStepsLogSegmentsAndTheShownStringFollowsTheSizeLimit)
     // 100012 bytes: counted and drawn, but too long for the view.
     EXPECT_EQ(ui.status[StatusPanel::Length], "Dĺžka reťazca : 98 KB");
     EXPECT_EQ(ui.texts[TextView::String], "");
+    ASSERT_NE(ui.progress, nullptr);
+    EXPECT_EQ(ui.progress->get(ProgressBar::Rewriting), 100);
+    EXPECT_EQ(ui.progress->get(ProgressBar::Interpretation), 100);
+    ui.handOvers = 0;
+    ui.status.clear();
+    press(&StepDriver::BPrekresliClick);
     EXPECT_EQ(ui.status[StatusPanel::Symbols], "Počet symbolov : 100000");
+    EXPECT_LT(ui.handOvers, 20);
+    EXPECT_EQ(ui.progress->get(ProgressBar::Interpretation), 100);
 }
 
 }  // namespace
