@@ -196,31 +196,6 @@ TEST(BatchExport, AnExportThatCannotBeWrittenLeavesNothingAndSaysWhy)
     EXPECT_NE(r.err.find("a 3D scene is exported as .obj, .ply, .png or .bmp\n"), std::string::npos) << r.err;
 }
 
-TEST(BatchExport, ExportsOfNoPictureOrOfAnUnknownKindAreUsageErrors)
-{
-    TempDir dir;
-    const std::string ls = dir.write("p.ls", "axiom F\n") + " ";
-    const std::string draw = "--draw " + dir.write("p.str", "n\n90.000000\nF\n") + " ";
-    const std::string options = dir.write("o.svg", "draw_dimensions=2\n");
-    const std::pair<std::string, std::string> cases[] = {
-        {"--mode 'LSR&D' --export p.gif " + ls,
-         "--export needs a file name ending in .svg, .png, .bmp, .obj or .ply, not p.gif"},
-        {"--export p.png " + ls, "--export needs --mode LSR&D or --draw"},
-        {"--frames png " + ls, "--frames needs --mode LSR&D"},
-        {"--mode 'LSR&D' --frames gif " + ls, "--frames needs bmp or png"},
-        {draw + "--frames png", "--frames cannot be used with --draw"},
-        {draw + "--options " + options + " --export " + options, "would be written over " + options},
-    };
-    for (const auto& [arguments, text] : cases) {
-        SCOPED_TRACE(arguments);
-        const BatchResult r = runBatch(dir, arguments);
-        EXPECT_EQ(r.status, kUsageError);
-        EXPECT_NE(r.err.find(text), std::string::npos) << r.err;
-    }
-    EXPECT_EQ(TempDir::read(options), "draw_dimensions=2\n");
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"o.svg", "p.ls", "p.str", "stderr.txt", "stdout.txt"}));
-}
-
 }  // namespace
 }  // namespace sprig::testing
 #endif

@@ -120,12 +120,6 @@ TEST(BatchMeshExport, AMeshThatCannotBeWrittenLeavesNothingAndSaysWhy)
                                                          "stderr.txt", "stdout.txt"}));
         for (const std::string& file : {old, oldPly, oldMtl}) EXPECT_EQ(TempDir::read(file), "old");
     }
-    // The library of an OBJ is never written over the string it is made of.
-    const std::string mtl = dir.write("m.mtl", "n\n90.000000\nF\n");
-    const BatchResult r = runBatch(dir, "--draw " + mtl + " --export " + dir.file("m.obj"));
-    EXPECT_EQ(r.status, kUsageError);
-    EXPECT_NE(r.err.find("would be written over " + mtl), std::string::npos) << r.err;
-    EXPECT_EQ(TempDir::read(mtl), "n\n90.000000\nF\n");
 }
 
 }  // namespace

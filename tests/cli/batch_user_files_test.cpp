@@ -16,22 +16,6 @@ BatchResult runOnFullDisk(const TempDir& dir, const std::string& arguments)
     return runBatch(dir, arguments, "trap '' XFSZ; ulimit -f 64;");
 }
 
-TEST(BatchUserFiles, PicturesAreNeverWrittenOverWhatTheCommandReads)
-{
-    TempDir dir;
-    const std::string str = dir.write("s.bmp", "n\n90.000000\nF\n");
-    BatchResult r = runBatch(dir, "--draw " + str);
-    EXPECT_EQ(r.status, kUsageError);
-    EXPECT_NE(r.err.find("would be written over " + str), std::string::npos) << r.err;
-    EXPECT_EQ(TempDir::read(str), "n\n90.000000\nF\n");
-
-    const std::string options = dir.write("o.bmp", "draw_dimensions=2\n");
-    r = runBatch(dir, "--draw " + dir.write("o.str", "n\n90.000000\nF\n") + " --options " + options);
-    EXPECT_EQ(r.status, kUsageError);
-    EXPECT_EQ(TempDir::read(options), "draw_dimensions=2\n");
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"o.bmp", "o.str", "s.bmp", "stderr.txt", "stdout.txt"}));
-}
-
 TEST(BatchUserFiles, CleanDeletesExactlyWhatTheRunCreated)
 {
     TempDir dir;
