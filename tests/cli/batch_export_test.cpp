@@ -164,38 +164,6 @@ TEST(BatchExport, PngFilesAndFramesHoldTheBitmapsPixels)
     EXPECT_NE(Bitmap(TempDir::read(dir.file("k_001.bmp"))).litPixels(), first.litPixels());
 }
 
-TEST(BatchExport, AnExportThatCannotBeWrittenLeavesNothingAndSaysWhy)
-{
-    TempDir dir;
-    std::string square = "n\n90.000000\n";
-    for (int i = 0; i < 20000; ++i) square += "F(50)+";
-    const std::string str = dir.write("q.str", square + "\n");
-    const std::string in2d = " --size 100x100 --options " + dir.write("q.op", "draw_dimensions=2\n");
-    const std::string old = dir.write("old.svg", "old");
-    struct Case {
-        std::string exported, reason;
-        const char* limit;
-    } const cases[] = {
-        {old, "File too large", "trap '' XFSZ; ulimit -f 64;"},
-        {dir.file("no/q.svg"), "No such file or directory", ""},
-        {dir.file("no/q.png"), "No such file or directory", ""},
-        {dir.file("q.obj"), "a 2D drawing is exported as .svg, .png or .bmp", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.exported);
-        const BatchResult r = runBatch(dir, "--draw " + str + in2d + " --export " + c.exported, c.limit);
-        EXPECT_EQ(r.status, kDrawingFailureBase + kGraphicsError);
-        EXPECT_NE(r.err.find("reason: " + c.exported + ": " + c.reason + "\n"), std::string::npos) << r.err;
-        EXPECT_EQ(dir.names(),
-                  (std::vector<std::string>{"old.svg", "q.bmp", "q.op", "q.str", "stderr.txt", "stdout.txt"}));
-        EXPECT_EQ(TempDir::read(old), "old");
-    }
-    // A scene has no SVG.
-    const BatchResult r = runBatch(dir, "--draw " + str + " --export " + dir.file("s.svg"));
-    EXPECT_EQ(r.status, kDrawingFailureBase + kGraphicsError);
-    EXPECT_NE(r.err.find("a 3D scene is exported as .obj, .ply, .png or .bmp\n"), std::string::npos) << r.err;
-}
-
 }  // namespace
 }  // namespace sprig::testing
 #endif

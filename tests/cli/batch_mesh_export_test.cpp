@@ -89,38 +89,5 @@ TEST(BatchMeshExport, AllSixtyThousandSegmentsAreExportedWhereThePictureIsCut)
     EXPECT_EQ(readMesh(dir.file("row.ply"), "--header"), "vertices 8520000 faces 12000000 materials 0\n");
 }
 
-// A file that fails ends its pass: a PLY file's vertices meet the limit,
-// and its faces' pass never runs (the picture's pass is the first one).
-TEST(BatchMeshExport, AMeshThatCannotBeWrittenLeavesNothingAndSaysWhy)
-{
-    TempDir dir;
-    const std::string str = dir.write("q.str", "n\n90.000000\n" + std::string(2000, 'F') + "\n");
-    const std::string old = dir.write("old.obj", "old");
-    const std::string oldPly = dir.write("old.ply", "old");
-    const std::string oldMtl = dir.write("old.mtl", "old");
-    const struct {
-        std::string exported, reason;
-        const char* limit;
-        std::size_t passes;
-    } cases[] = {
-        {old, "File too large", "trap '' XFSZ; ulimit -f 1024;", 2},
-        {oldPly, "File too large", "trap '' XFSZ; ulimit -f 1024;", 2},
-        {dir.file("no/q.obj"), "No such file or directory", "", 1},
-        {dir.file("no/q.ply"), "No such file or directory", "", 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.exported);
-        const BatchResult r = runBatch(dir, "--draw " + str + " --export " + c.exported, c.limit);
-        EXPECT_EQ(r.status, kDrawingFailureBase + kGraphicsError);
-        EXPECT_NE(r.err.find("reason: " + c.exported + ": " + c.reason + "\n"), std::string::npos) << r.err;
-        std::size_t passes = 0;
-        for (std::size_t at = 0; (at = r.out.find("String interpreting", at)) != std::string::npos; ++at) ++passes;
-        EXPECT_EQ(passes, c.passes);
-        EXPECT_EQ(dir.names(), (std::vector<std::string>{"old.mtl", "old.obj", "old.ply", "q.bmp", "q.str",
-                                                         "stderr.txt", "stdout.txt"}));
-        for (const std::string& file : {old, oldPly, oldMtl}) EXPECT_EQ(TempDir::read(file), "old");
-    }
-}
-
 }  // namespace
 }  // namespace sprig::testing

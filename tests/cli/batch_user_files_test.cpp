@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "batch_runner.h"
 #include "platform/byte_file.h"
@@ -54,6 +55,52 @@ TEST(BatchUserFiles, AFullDiskLeavesEarlierFilesWholeAndSaysWhy)
         EXPECT_EQ(TempDir::read(picture), "old picture");
         for (const std::string& name : dir.names()) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
     }
+}
+
+// An export that cannot be written ends its pass and leaves nothing of it,
+// nor of its material library; an older file of its name stays. A PLY
+// file's vertices meet the limit and its faces' pass never runs (the
+// picture's pass is the first one). A 2D drawing has no OBJ, a scene no SVG.
+TEST(BatchUserFiles, AnExportThatCannotBeWrittenLeavesNothingAndSaysWhy)
+{
+    TempDir dir;
+    std::string square = "n\n90.000000\n";
+    for (int i = 0; i < 20000; ++i) square += "F(50)+";
+    const std::string flat =
+        dir.write("q.str", square + "\n") + " --size 100x100 --options " + dir.write("q.op", "draw_dimensions=2\n");
+    const std::string scene = dir.write("r.str", "n\n90.000000\n" + std::string(2000, 'F') + "\n");
+    std::vector<std::string> old;
+    for (const char* name : {"old.mtl", "old.obj", "old.ply", "old.svg"}) old.push_back(dir.write(name, "old"));
+    const char* const small = "trap '' XFSZ; ulimit -f 64;";
+    const char* const large = "trap '' XFSZ; ulimit -f 1024;";
+    const struct {
+        std::string drawn, exported, reason;
+        const char* limit;
+        std::size_t passes;  // 0: not counted
+    } cases[] = {
+        {flat, old[3], "File too large", small, 0},
+        {flat, dir.file("no/q.svg"), "No such file or directory", "", 0},
+        {flat, dir.file("no/q.png"), "No such file or directory", "", 0},
+        {flat, dir.file("q.obj"), "a 2D drawing is exported as .svg, .png or .bmp", "", 0},
+        {scene, dir.file("r.svg"), "a 3D scene is exported as .obj, .ply, .png or .bmp", "", 0},
+        {scene, old[1], "File too large", large, 2},
+        {scene, old[2], "File too large", large, 2},
+        {scene, dir.file("no/q.obj"), "No such file or directory", "", 1},
+        {scene, dir.file("no/q.ply"), "No such file or directory", "", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.exported);
+        const BatchResult r = runBatch(dir, "--draw " + c.drawn + " --export " + c.exported, c.limit);
+        EXPECT_EQ(r.status, kDrawingFailureBase + kGraphicsError);
+        EXPECT_NE(r.err.find("reason: " + c.exported + ": " + c.reason + "\n"), std::string::npos) << r.err;
+        std::size_t passes = 0;
+        for (std::size_t at = 0; (at = r.out.find("String interpreting", at)) != std::string::npos; ++at) ++passes;
+        if (c.passes == 0) continue;
+        EXPECT_EQ(passes, c.passes);
+    }
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"old.mtl", "old.obj", "old.ply", "old.svg", "q.bmp", "q.op",
+                                                     "q.str", "r.bmp", "r.str", "stderr.txt", "stdout.txt"}));
+    for (const std::string& file : old) EXPECT_EQ(TempDir::read(file), "old");
 }
 
 TEST(BatchUserFiles, ALinkAtAStepNameIsReplacedNotFollowed)
