@@ -1,9 +1,8 @@
 // The program in everyday hands: status texts legible however long, the
 // keys of the control panel, dialogs in front of the tool windows and in
-// Slovak, and names that a screen reader hears following what is shown.
+// Slovak.
 
 #include <QDialogButtonBox>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QTimer>
 #include <functional>
@@ -122,25 +121,6 @@ TEST_F(ProgramTest, DialogsComeUpAboveTheToolWindowsInSlovak)
     for (QWidget* box :
          std::initializer_list<QWidget*>{program.windows().options.get(), program.windows().about.get(), &error()})
         EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << box->objectName().toStdString();
-}
-
-TEST_F(ProgramTest, NamesFollowTheTextsShown)
-{
-    dir.write("koch.op", "draw_dimensions=2\n");
-    open(dir.write("koch.ls", "angle 60\naxiom F\n#F->F+F--F+F\n"));
-    click(panel().forwardButton);
-    click(panel().forwardButton);
-    EXPECT_EQ(spokenName(main().statusPanel(0)), QString::fromUtf8("Počet symbolov : 8"));
-    EXPECT_EQ(spokenName(main().statusPanel(1)), QString::fromUtf8("Dĺžka reťazca : 1 KB"));
-    EXPECT_EQ(spokenName(main().statusPanel(2)), QString::fromUtf8("neparametrický"));
-    EXPECT_EQ(spokenName(panel().stepLabel), "1");
-    const QList<QLabel*> cameraLabels = program.windows().camera->findChildren<QLabel*>();
-    EXPECT_EQ(std::ranges::count_if(cameraLabels, [](QLabel* label) { return spokenName(label) == "2D"; }), 1);
-
-    trigger(main().optionsItem);
-    program.windows().options->Edit8->setText("25");
-    click(program.windows().options->OKBtn);
-    EXPECT_EQ(spokenName(panel().repeatButton), "25 >>");
 }
 
 }  // namespace

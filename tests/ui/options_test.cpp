@@ -54,6 +54,7 @@ TEST_F(ProgramTest, TheOptionsDialogStoresOnOkRestoresOtherwiseAndTheNextStepUse
     click(options.OKBtn);
     left();
     EXPECT_EQ(panel().repeatButton->text(), "25 >>");
+    EXPECT_EQ(spokenName(panel().repeatButton), "25 >>");
     EXPECT_EQ(options.Edit7->text(), "90.000000");
     EXPECT_TRUE(options.CheckBox6->isChecked());
     // Nothing is drawn differently before the next step.

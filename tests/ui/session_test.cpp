@@ -1,8 +1,10 @@
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/byte_file.h"
 #include "program_fixture.h"
+#include "ui/camera_window.h"
 #include "ui/picture_window.h"
 #include "ui/progress_window.h"
 #include "ui/windows.h"
@@ -46,6 +48,13 @@ TEST_F(ProgramTest, ASessionStepsSwitchesModesSavesAndDrawsTheSavedString)
         EXPECT_TRUE(program.windows().picture2d->isVisible());
     }
     EXPECT_EQ(view(TextView::String), "F+F--F+F");
+    // What a screen reader hears follows the texts shown.
+    EXPECT_EQ(std::tuple(spokenName(main().statusPanel(0)), spokenName(main().statusPanel(1)),
+                         spokenName(main().statusPanel(2)), spokenName(panel().stepLabel)),
+              std::tuple(QString::fromUtf8("Počet symbolov : 8"), QString::fromUtf8("Dĺžka reťazca : 1 KB"),
+                         QString::fromUtf8("neparametrický"), QString("1")));
+    const QList<QLabel*> cameraLabels = program.windows().camera->findChildren<QLabel*>();
+    EXPECT_EQ(std::ranges::count_if(cameraLabels, [](QLabel* label) { return spokenName(label) == "2D"; }), 1);
 
     // "10 >>", stopped in its first job: the series ends there.
     click(panel().repeatButton);
