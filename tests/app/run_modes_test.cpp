@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <tuple>
 
 #include "app/run_modes.h"
 #include "driver_fixture.h"
@@ -51,18 +52,14 @@ TEST_F(RunModesTest, ModeButtonsSwitchWhatIsShownAndWhatIsKept)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.panel);
         pressMode(row.button);
-        EXPECT_EQ(state.runMode, row.mode);
-        EXPECT_EQ(ui.status[StatusPanel::Mode], row.panel);
-        EXPECT_EQ(ui.highlighted, row.mode);
-        EXPECT_EQ(ui.enabled(Control::PictureItem), row.pictureItem);
-        EXPECT_EQ(ui.windowVisible[Window::Picture3d], row.picture3dShown);
-        EXPECT_FALSE(ui.windowVisible[Window::Picture2d]);
-        EXPECT_EQ(ui.enabled(Control::Redraw), row.redraw);
-        EXPECT_EQ(state.StepsDone, row.stepsDone);
-        EXPECT_EQ(fileExists(path("p_002.stt")), row.stepFilesKept);
-        EXPECT_EQ(statisticsBlocks(), row.statisticsBlocks);
-        EXPECT_EQ(ui.caption, row.caption);
-        EXPECT_TRUE(ui.enabled(Window::Main));
+        EXPECT_EQ(std::tuple(state.runMode, ui.status[StatusPanel::Mode], ui.highlighted, ui.caption),
+                  std::tuple(row.mode, row.panel, row.mode, row.caption));
+        EXPECT_EQ(std::tuple(ui.enabled(Control::PictureItem), ui.windowVisible[Window::Picture3d],
+                             ui.windowVisible[Window::Picture2d], ui.enabled(Control::Redraw),
+                             ui.enabled(Window::Main)),
+                  std::tuple(row.pictureItem, row.picture3dShown, false, row.redraw, true));
+        EXPECT_EQ(std::tuple(state.StepsDone, fileExists(path("p_002.stt")), statisticsBlocks()),
+                  std::tuple(row.stepsDone, row.stepFilesKept, row.statisticsBlocks));
         if (row.mode != RunMode::LSDr) continue;
         // Entering LSDr empties every view, hides every page and leaves no
         // step command and nothing to save.
