@@ -3,6 +3,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <tuple>
 
 #include "program_fixture.h"
 #include "ui/picture_window.h"
@@ -44,17 +45,14 @@ TEST_F(ProgramTest, StartUpShowsTheFourMainWindowsWithNothingOpen)
         EXPECT_EQ(window.isVisible(), row.visible);
         EXPECT_TRUE(window.isEnabled());
     }
-    EXPECT_EQ(error().objectName(), "TOKBottomDlg1");
-    EXPECT_EQ(error().windowTitle(), "Error");
-    EXPECT_EQ(error().size(), QSize(358, 157));
-    EXPECT_FALSE(error().isVisible());
+    EXPECT_EQ(std::tuple(error().objectName(), error().windowTitle(), error().size(), error().isVisible()),
+              std::tuple(QString("TOKBottomDlg1"), QString("Error"), QSize(358, 157), false));
     for (Window tool : {Window::ControlPanel, Window::Camera, Window::Progress})
         EXPECT_TRUE(program.windows().window(tool).windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
-    EXPECT_EQ(status(0), QString::fromUtf8("Počet symbolov : "));
-    EXPECT_EQ(status(1), QString::fromUtf8("Dĺžka reťazca : "));
-    EXPECT_EQ(status(2), "");
-    EXPECT_EQ(status(3), "LSR&D     ");
+    EXPECT_EQ(std::tuple(status(0), status(1), status(2), status(3)),
+              std::tuple(QString::fromUtf8("Počet symbolov : "), QString::fromUtf8("Dĺžka reťazca : "), QString(),
+                         QString("LSR&D     ")));
     for (int tab = 0; tab < TMainForm::kViewCount; ++tab) EXPECT_FALSE(main().tabs()->isTabVisible(tab));
     // Only the text colour marks the current mode.
     for (QPushButton* mode : {panel().BitBLSR, panel().BitBLSRDr}) mode->ensurePolished();

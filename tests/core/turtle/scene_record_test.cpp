@@ -2,6 +2,7 @@
 // contents.
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include <cmath>
 #include <vector>
@@ -19,12 +20,10 @@ TEST(SceneRecord, PolygonsAndNormals)
     const std::vector<Vec3> triangle{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
     EXPECT_TRUE(scene.recordPolygon(triangle, 2.0f, 0x00ABCDEF, {0.5f, 0.0f, -2.0f}));
     ASSERT_EQ(scene.elementCount(), 3);
-    EXPECT_EQ(scene.element(2).start, (Vec3{0, 1, 0}));
-    EXPECT_EQ(scene.element(2).end, (Vec3{0, 0, 0}));
-    EXPECT_EQ(scene.element(1).startWidth, 2.0f);
-    EXPECT_EQ(scene.element(1).colour, 0x00ABCDEFu);
+    EXPECT_EQ(std::tuple(scene.element(2).start, scene.element(2).end, scene.element(1).startWidth,
+                         scene.element(1).colour, scene.currentPolygonNumber()),
+              std::tuple(Vec3{0, 1, 0}, Vec3{0, 0, 0}, 2.0f, 0x00ABCDEFu, 2));
     EXPECT_EQ(scene.polygonNormal(1), (Vec3{-0.5f, 0.0f, 2.0f}));  // not normalised
-    EXPECT_EQ(scene.currentPolygonNumber(), 2);
     // A normal that is not finite is stored as straight up.
     EXPECT_TRUE(scene.recordPolygon(triangle, 1.0f, 0, {NAN, 0, 1}));
     EXPECT_EQ(scene.polygonNormal(2), (Vec3{0, 0, 1}));
