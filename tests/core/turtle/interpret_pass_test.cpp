@@ -135,64 +135,33 @@ TEST_F(InterpretPass, OnlyTheTemporaryHomomorphismFileIsDeleted)
     }
 }
 
-// Keeps every progress report, and asks for a stop at the first report at
-// or above stopAt.
-class ProgressJob : public TestJob {
-public:
-    void showProgress(ProgressBar bar, int percent) override
-    {
-        TestJob::showProgress(bar, percent);
-        reports.push_back(percent);
-        if (percent >= stopAt) requestStop();
-    }
-    std::vector<int> reports;
-    int stopAt = 1000;
-};
-
-// A 3D request for a string of count F, reporting to job.
-InterpretRequest progressRequest(Interpretation& t, ProgressJob& job, const std::string& name, int count)
-{
-    InterpretRequest request(t.settings, job,
-                             t.dir.write(name, "p\n" + std::string(static_cast<std::size_t>(count), 'F')));
-    request.symbolCount = count;
-    request.scene = &t.scene;
-    return request;
-}
-
 TEST_F(InterpretPass, ProgressOverOneOrTwoPasses)
 {
-    ProgressJob job;
-    InterpretRequest request = progressRequest(t, job, "a.str", 300);
-    interpretString(request);
-    EXPECT_THAT(job.reports, ElementsAre(33, 66, 100, 100));
-
+    t.symbolCount = 300;
+    t.runFile("p\n" + std::string(300, 'F'));
+    EXPECT_THAT(t.job.reports, ElementsAre(33, 66, 100, 100));
     t.use2D();
     t.settings.placeAtBottom = false;
-    request.canvas = &t.canvas;
-    request.areaWidth = 100;
-    request.areaHeight = 100;
-    job.reports.clear();
-    interpretString(request);
-    EXPECT_THAT(job.reports, ElementsAre(16, 33, 50, 66, 83, 100, 100));
+    t.job.reports.clear();
+    t.runFile("p\n" + std::string(300, 'F'));
+    EXPECT_THAT(t.job.reports, ElementsAre(16, 33, 50, 66, 83, 100, 100));
 }
 
+// The stop is asked for at the report after the 100th symbol.
 TEST_F(InterpretPass, StopEndsThePassAndDeletesOnlyATemporaryFile)
 {
-    ProgressJob job;
-    job.stopAt = 10;
-    InterpretRequest request = progressRequest(t, job, "a_002.sth", 1000);
-    request.isTemporary = true;
-    const InterpretResult r = interpretString(request);
-    EXPECT_EQ(r.code, kStopped);
-    EXPECT_EQ(t.scene.elementCount(), 100);  // the report came at the 100th
-    EXPECT_FALSE(t.scene.sceneComplete);
-    EXPECT_FALSE(fileExists(request.fileName));
-
-    ProgressJob saved;
-    saved.stopAt = 10;
-    const InterpretRequest user = progressRequest(t, saved, "b.str", 1000);
-    EXPECT_EQ(interpretString(user).code, kStopped);
-    EXPECT_TRUE(fileExists(user.fileName));
+    for (const char* name : {"a_002.sth", "b.str"}) {
+        SCOPED_TRACE(name);
+        TestJob job;
+        job.stopAt = 10;
+        InterpretRequest request(t.settings, job, t.dir.write(name, "p\n" + std::string(1000, 'F')));
+        request.symbolCount = 1000;
+        request.scene = &t.scene;
+        request.isTemporary = true;
+        EXPECT_EQ(interpretString(request).code, kStopped);
+        EXPECT_EQ(std::tuple(t.scene.elementCount(), t.scene.sceneComplete), std::tuple(100, false));
+        EXPECT_EQ(fileExists(request.fileName), name[0] == 'b');
+    }
 }
 
 TEST_F(InterpretPass, LogLinesAndTheSegmentLengthText)
