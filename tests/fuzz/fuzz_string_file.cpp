@@ -41,12 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sprig::ParseReport report;
     std::vector<std::string> created;
     for (bool homomorphism : {false, true}) {
-        sprig::DeriveRequest request;
-        request.definitionLines = &lines;
-        request.definitionPath = ls;
-        request.stepsDone = 1;
-        request.stepsToRun = 1;
-        request.homomorphism = homomorphism;
+        const sprig::DeriveRequest request{&lines, ls, 1, 1, 0, homomorphism};
         sprig::DeriveServices services{job, random, [](int) { return 1u; }};
         std::optional<sprig::WrittenString> written;
         // Any outcome is fine here; only a crash or a sanitizer report is not.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "support/temp_dir.h"
 
@@ -29,14 +30,13 @@ TEST(BmpWriter, WritesA24BitBottomUpBitmapWithPaddedRows)
     const std::string file = testing::TempDir::read(path);
     ASSERT_EQ(file.size(), 70u);  // 54 header bytes + 2 rows of 6 bytes padded to 8
     EXPECT_EQ(file.substr(0, 2), "BM");
-    EXPECT_EQ(readLittleEndian(file, 2, 4), 70u);
-    EXPECT_EQ(readLittleEndian(file, 10, 4), 54u);  // pixel data offset
-    EXPECT_EQ(readLittleEndian(file, 14, 4), 40u);  // info header size
-    EXPECT_EQ(readLittleEndian(file, 18, 4), 2u);
-    EXPECT_EQ(readLittleEndian(file, 22, 4), 2u);  // positive height: bottom row first
-    EXPECT_EQ(readLittleEndian(file, 28, 2), 24u);
-    EXPECT_EQ(readLittleEndian(file, 30, 4), 0u);  // uncompressed
-    EXPECT_EQ(readLittleEndian(file, 34, 4), 16u);
+    // The file size, the pixels' offset, the info header's size, the width,
+    // a positive height (bottom row first), 24 bits, no compression and the
+    // size of the pixels: offset, bytes and value of each field.
+    const std::tuple<std::size_t, int, std::uint32_t> fields[] = {
+        {2, 4, 70}, {10, 4, 54}, {14, 4, 40}, {18, 4, 2}, {22, 4, 2}, {28, 2, 24}, {30, 4, 0}, {34, 4, 16},
+    };
+    for (const auto& [offset, count, value] : fields) EXPECT_EQ(readLittleEndian(file, offset, count), value) << offset;
 
     const std::string bottom("\xFF\x00\x00\xFF\xFF\xFF\x00\x00", 8);  // blue, white as B, G, R
     const std::string top("\x00\x00\xFF\x00\xFF\x00\x00\x00", 8);     // red, green
