@@ -79,11 +79,9 @@ TEST(DefinitionLines, IgnoreReplacesTheSettingsSymbols)
 TEST(DefinitionLines, DefineSplitsAtTheFirstEquals)
 {
     const Parsed parsed = parseLines({"define a = b=c", "define A=5", "#X->AB"});
-    ASSERT_EQ(parsed.code, kDone);
-    ASSERT_EQ(parsed.model.constants.size(), 2u);
-    EXPECT_EQ(parsed.model.constants[0].name, "a");
-    EXPECT_EQ(parsed.model.constants[0].value, "b=c");
-    EXPECT_EQ(successors(parsed.model), Lines{"5B"});
+    ASSERT_EQ(std::tuple(parsed.code, parsed.model.constants.size(), successors(parsed.model)),
+              std::tuple(kDone, 2u, Lines{"5B"}));
+    EXPECT_EQ(std::tuple(parsed.model.constants[0].name, parsed.model.constants[0].value), std::tuple("a", "b=c"));
 }
 
 TEST(DefinitionLines, DefaultNeedsSymbolAndParenthesesAndStoresNoDetail)
@@ -121,17 +119,13 @@ TEST(DefinitionSections, ModeChoosesTheRulesAroundTheHomomorphismLine)
 {
     const Lines lines{"axiom A", "#A->B", "homo morphism", "angle 30", "#A->C", "#B(x)->D"};
     const Parsed rules = parseLines(lines, ParseMode::Rules);
-    ASSERT_EQ(rules.code, kDone);
-    EXPECT_EQ(successors(rules.model), Lines{"B"});
-    EXPECT_FLOAT_EQ(rules.model.angle, 30.0f);
-    EXPECT_FALSE(rules.report.IsParametric);
-    EXPECT_TRUE(rules.model.defaults.empty());
-
+    EXPECT_EQ(std::tuple(rules.code, successors(rules.model), rules.model.angle, rules.report.IsParametric,
+                         rules.model.defaults.size()),
+              std::tuple(kDone, Lines{"B"}, 30.0f, false, 0u));
     const Parsed homomorphism = parseLines(lines, ParseMode::Homomorphism);
-    ASSERT_EQ(homomorphism.code, kDone);
-    EXPECT_EQ(successors(homomorphism.model), (Lines{"C", "D"}));
-    EXPECT_TRUE(homomorphism.report.IsParametric);
-    EXPECT_EQ(homomorphism.model.defaults.size(), 6u);
+    EXPECT_EQ(std::tuple(homomorphism.code, successors(homomorphism.model), homomorphism.report.IsParametric,
+                         homomorphism.model.defaults.size()),
+              std::tuple(kDone, Lines{"C", "D"}, true, 6u));
 }
 
 TEST(DefinitionSections, OnlyTheKeptSectionsRulesAreChecked)
@@ -148,11 +142,9 @@ TEST(DefinitionSections, IsParametricIsWrittenOnlyAfterTheWholeLoop)
     LcgRandom random;
     parsed.report.IsParametric = true;
     parsed.code = ParseLSystem({"#A->B", "axiom"}, ParseMode::Rules, Settings{}, random, parsed.model, parsed.report);
-    EXPECT_EQ(parsed.code, kDefinitionLineError);
-    EXPECT_TRUE(parsed.report.IsParametric);
+    EXPECT_EQ(std::tuple(parsed.code, parsed.report.IsParametric), std::tuple(kDefinitionLineError, true));
     parsed.code = ParseLSystem({"#A->B"}, ParseMode::Rules, Settings{}, random, parsed.model, parsed.report);
-    EXPECT_EQ(parsed.code, kDone);
-    EXPECT_FALSE(parsed.report.IsParametric);
+    EXPECT_EQ(std::tuple(parsed.code, parsed.report.IsParametric), std::tuple(kDone, false));
 }
 
 }  // namespace
