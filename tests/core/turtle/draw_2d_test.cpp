@@ -159,15 +159,6 @@ TEST_F(Draw2D, ColourEffectFollowsThePositionInTheString)
                                      "colour 007B98A0"}));  // the end of the file is read as a last symbol
 }
 
-TEST_F(Draw2D, BackgroundFillComesFirst)
-{
-    InterpretRequest request = t.requestFor(t.dir.write("a.str", "p\nF"));
-    request.backgroundColour = 0x00FFFFFF;
-    interpretString(request);
-    ASSERT_FALSE(t.canvas.calls.empty());
-    EXPECT_EQ(t.canvas.calls.front(), "fill 00FFFFFF");
-}
-
 TEST_F(Draw2D, MeasuredAndCentredPicturesAreFittedIntoTheArea)
 {
     t.settings.placeAtBottom = false;
