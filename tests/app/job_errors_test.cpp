@@ -14,30 +14,44 @@ struct ErrorCase {
     int code;   // LastResult, or kDrawingFailureBase + the drawing result
     const char* dialog;
     const char* logLine;
+    TextView view;  // the view whose row is marked with the tip, when row > 0
+    int row;
+    const char* tip;
 };
 
 const ErrorCase kErrorCases[] = {
     {"definition row", "axiom F\n\nignore\n", "", 1, kDefinitionLineError,
      "Chyba : Syntaxtická chyba v súbore\ndefinujúcom L-systém na riadku 3",
-     "Error: syntax error in L-system file, row 3"},
-    {"options row", "axiom F\n", "draw_dimensions=2\nDraw_ground=on\n", 1, kOptionsSyntaxError,
-     "Chyba : Syntaxtická chyba v súbore nastavení na riadku 2", "Error: syntax error in options file, row 2"},
+     "Error: syntax error in L-system file, row 3", TextView::Definition, 3,
+     "Error: syntax error in L-system file, row 3: at least 1 symbol must follow ignore"},
+    // A default line stores no detail, so the one before is not shown.
+    {"default row", "axiom F\ndefault U(1\n", "", 1, kDefinitionLineError,
+     "Chyba : Syntaxtická chyba v súbore\ndefinujúcom L-systém na riadku 2",
+     "Error: syntax error in L-system file, row 2", TextView::Definition, 2,
+     "Error: syntax error in L-system file, row 2"},
     {"expression", "axiom A(1)\n#A(x)->A(x/0)\n", "draw_dimensions=2\n", 2, kIoError,
      "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém",
-     "Error: I/O error or syntax error in L-system file"},
+     "Error: I/O error or syntax error in L-system file", TextView::Definition, 0, ""},
     {"drawing", "axiom F]F\n", "draw_dimensions=2\n", 1, kDrawingFailureBase + kIoError, "Chyba kreslenia : I/O chyba",
-     "Error: I/O error"},
+     "Error: I/O error", TextView::Definition, 0, ""},
     // The homomorphism pass's own failure, not the drawing's that would follow.
     {"homomorphism", "axiom F\nhomomorphism\n#F->G(\n", "draw_dimensions=2\n", 1, kIoError,
      "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém",
-     "Error: I/O error or syntax error in L-system file"},
+     "Error: I/O error or syntax error in L-system file", TextView::Definition, 0, ""},
+    {"options row", "axiom F\n", "draw_dimensions=2\nDraw_ground=on\n", 1, kOptionsSyntaxError,
+     "Chyba : Syntaxtická chyba v súbore nastavení na riadku 2", "Error: syntax error in options file, row 2",
+     TextView::Options, 2, "Error: syntax error in options file, row 2: unknown key"},
 };
 
+// A syntax error also marks its row with what the row's reader finds wrong
+// there; a job that reads the texts without error takes the marks away.
 TEST_F(DriverTest, EachFailureShowsItsTextsAndKeepsTheWindowsDisabledUntilDismissed)
 {
+    const std::pair<int, std::string> none{0, ""};
     for (const ErrorCase& c : kErrorCases) {
         SCOPED_TRACE(c.name);
         ui.errors.clear();
+        ui.marks.clear();
         open(c.definition, c.options);
         forward(c.steps);
         EXPECT_EQ(state.LastResult ? state.LastResult : kDrawingFailureBase + driver.drawResult(), c.code);
@@ -50,42 +64,15 @@ TEST_F(DriverTest, EachFailureShowsItsTextsAndKeepsTheWindowsDisabledUntilDismis
         driver.errorDismissed();
         EXPECT_TRUE(ui.enabled(Window::Main));
         EXPECT_FALSE(state.errorShowing);
+        const std::pair<int, std::string> mark{c.row, c.tip};
+        EXPECT_EQ(ui.marks[TextView::Definition], c.view == TextView::Definition ? mark : none);
+        EXPECT_EQ(ui.marks[TextView::Options], c.view == TextView::Options ? mark : none);
         std::filesystem::remove(path("p.op"));
-    }
-}
-
-// A syntax error marks its row with what the row's reader finds wrong
-// there; a job that reads the texts without error takes the marks away.
-TEST_F(DriverTest, ASyntaxErrorMarksItsRowUntilAJobReadsTheTextWell)
-{
-    const struct {
-        const char* definition;
-        const char* options;
-        TextView view;
-        int row;
-        const char* tip;
-    } cases[] = {
-        {"axiom F\n\nignore\n", "", TextView::Definition, 3,
-         "Error: syntax error in L-system file, row 3: at least 1 symbol must follow ignore"},
-        // A default line stores no detail, so the one before is not shown.
-        {"axiom F\ndefault U(1\n", "", TextView::Definition, 2, "Error: syntax error in L-system file, row 2"},
-        {"axiom F\n", "draw_dimensions=2\nDraw_ground=on\n", TextView::Options, 2,
-         "Error: syntax error in options file, row 2: unknown key"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.definition);
-        ui.marks.clear();
-        open(c.definition, c.options);
-        forward(1);
-        driver.errorDismissed();
-        EXPECT_EQ(ui.marks.size(), 1u);
-        EXPECT_EQ(ui.marks[c.view], std::make_pair(c.row, std::string(c.tip)));
     }
     ui.texts[TextView::Options] = "draw_dimensions=2\n";
     forward(1);
     EXPECT_EQ(state.LastResult, kDone);
     EXPECT_EQ(ui.marks[TextView::Options].first, 0);
-    EXPECT_EQ(ui.marks[TextView::Definition].first, 0);
 }
 
 // An options error aborts every kind of job before anything is rewritten or drawn.
