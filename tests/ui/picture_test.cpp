@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "cli/batch_runner.h"
 #include "cli/bitmap_file.h"
@@ -76,8 +77,7 @@ TEST_F(PictureTest, The2dWindowSavesItsClientAreaAsTheBatchCommandDrawsIt)
     stepExample("bracketed_plant");
     const auto [saved, batch] = savedAndBatch(*program.windows().picture2d, "");
     const QWidget& clientArea = *program.windows().picture2d->centralWidget();
-    EXPECT_EQ(saved.width(), clientArea.width());
-    EXPECT_EQ(saved.height(), clientArea.height());
+    EXPECT_EQ(std::pair(saved.width(), saved.height()), std::pair(clientArea.width(), clientArea.height()));
     EXPECT_GT(saved.litPixels(), 100);
     EXPECT_EQ(TempDir::read(dir.file("window.bmp")), TempDir::read(pictureName()));
 }
@@ -107,8 +107,7 @@ TEST_F(PictureTest, The3dWindowMatchesTheOffscreenPictureAfterEveryCameraMove)
         SCOPED_TRACE(row.camera);
         if (row.button) click(camera.*row.button);
         const auto [saved, batch] = savedAndBatch(*program.windows().picture3d, row.camera);
-        ASSERT_EQ(saved.width(), batch.width());
-        ASSERT_EQ(saved.height(), batch.height());
+        ASSERT_EQ(std::pair(saved.width(), saved.height()), std::pair(batch.width(), batch.height()));
         EXPECT_GT(saved.litPixels(), saved.width() * saved.height() / 50);
         EXPECT_LE(differingPixels(saved, batch), saved.width() * saved.height() / kStrayPixelsPer);
     }
@@ -147,8 +146,7 @@ TEST_F(ProgramTest, SaveAsWritesTheFormatTheNameAsksFor)
     trigger(program.windows().picture2d->saveAsItem);
     EXPECT_EQ(lastLogLine().toStdString(), "Exported: " + chosenFile);
     EXPECT_EQ(TempDir::read(chosenFile).rfind("<?xml", 0), 0u);
-    EXPECT_TRUE(main().isEnabled());
-    EXPECT_FALSE(program.windows().progress->isVisible());
+    EXPECT_EQ(std::pair(main().isEnabled(), program.windows().progress->isVisible()), std::pair(true, false));
 }
 
 // Edits that do not start with a number keep their values; a picture that
@@ -162,10 +160,9 @@ TEST_F(ProgramTest, BadCameraEditsAndUnwritablePicturesChangeNothingElse)
     camera.Edit1->setText("abc");
     camera.Edit2->setText("-");
     click(camera.BVlavo);
-    EXPECT_EQ(camera.Edit1->text(), "9.000000");
-    EXPECT_EQ(camera.Edit2->text(), "1.200000");
-    EXPECT_EQ(program.sceneView().camera.azimuth, -81.0f);
-    EXPECT_EQ(program.sceneView().camera.distance, distance);
+    EXPECT_EQ(std::tuple(camera.Edit1->text(), camera.Edit2->text(), program.sceneView().camera.azimuth,
+                         program.sceneView().camera.distance),
+              std::tuple(QString("9.000000"), QString("1.200000"), -81.0f, distance));
 
     chosenFile = dir.file("missing/stem");
     trigger(program.windows().picture3d->saveAsItem);

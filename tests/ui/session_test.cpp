@@ -1,6 +1,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <tuple>
 
 #include "platform/byte_file.h"
 #include "program_fixture.h"
@@ -40,12 +41,11 @@ TEST_F(ProgramTest, ASessionStepsSwitchesModesSavesAndDrawsTheSavedString)
     for (const Row& row : steps) {
         click(panel().*row.button);
         SCOPED_TRACE(row.stepLabel);
-        EXPECT_EQ(panel().stepLabel->text(), row.stepLabel);
-        EXPECT_EQ(status(0), QString::fromUtf8(row.symbols));
-        EXPECT_EQ(panel().backButton->isEnabled(), row.back);
-        EXPECT_TRUE(main().isEnabled());
-        EXPECT_FALSE(program.windows().progress->isVisible());
-        EXPECT_TRUE(program.windows().picture2d->isVisible());
+        EXPECT_EQ(std::tuple(panel().stepLabel->text(), status(0), panel().backButton->isEnabled()),
+                  std::tuple(QString(row.stepLabel), QString::fromUtf8(row.symbols), row.back));
+        EXPECT_EQ(std::tuple(main().isEnabled(), program.windows().progress->isVisible(),
+                             program.windows().picture2d->isVisible()),
+                  std::tuple(true, false, true));
     }
     EXPECT_EQ(view(TextView::String), "F+F--F+F");
     // What a screen reader hears follows the texts shown.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "interpretation_fixture.h"
 
@@ -22,13 +23,8 @@ protected:
     {
         SCOPED_TRACE(string);
         const InterpretResult r = t.run(string);
-        EXPECT_EQ(r.code, kDone);
-        if (segments >= 0) {
-            EXPECT_EQ(r.segmentTotal, segments);
-        }
-        if (polygons >= 0) {
-            EXPECT_EQ(r.polygonTotal, polygons);
-        }
+        EXPECT_EQ(std::tuple(r.code, segments < 0 ? -1 : r.segmentTotal, polygons < 0 ? -1 : r.polygonTotal),
+                  std::tuple(kDone, segments, polygons));
         ASSERT_GE(t.canvas.calls.size(), 3u);
         EXPECT_EQ(Calls(t.canvas.calls.begin(), t.canvas.calls.begin() + 3), Interpretation::startCalls());
         EXPECT_EQ(t.callsAfterStart(), calls);
