@@ -1,5 +1,7 @@
 #include "driver_fixture.h"
 
+#include <tuple>
+
 #include "platform/byte_file.h"
 
 namespace sprig::testing {
@@ -35,16 +37,13 @@ TEST_F(DriverTest, StepCommandsWalkTheDerivationForwardBackAndFromTheStart)
     for (const Row& row : rows) {
         press(row.command);
         SCOPED_TRACE(row.label);
-        EXPECT_EQ(state.StepsDone, row.stepsDone);
-        EXPECT_EQ(ui.stepLabel, row.label);
-        EXPECT_EQ(ui.enabled(Control::Back), row.backEnabled);
-        EXPECT_EQ(ui.texts[TextView::String], row.string);
-        EXPECT_FALSE(ui.windowVisible[Window::Progress]);
+        EXPECT_EQ(std::tuple(state.StepsDone, ui.stepLabel, ui.enabled(Control::Back), ui.texts[TextView::String],
+                             ui.windowVisible[Window::Progress]),
+                  std::tuple(row.stepsDone, row.label, row.backEnabled, row.string, false));
     }
-    EXPECT_TRUE(ui.enabled(Window::Main));
-    EXPECT_TRUE(ui.enabled(Control::Reset));
-    EXPECT_EQ(ui.status[StatusPanel::Parametric], "neparametrický");
-    EXPECT_EQ(ui.status[StatusPanel::Symbols], "Počet symbolov : 1");
+    EXPECT_TRUE(ui.enabled(Window::Main) && ui.enabled(Control::Reset));
+    EXPECT_EQ(std::pair(ui.status[StatusPanel::Parametric], ui.status[StatusPanel::Symbols]),
+              std::pair(std::string("neparametrický"), std::string("Počet symbolov : 1")));
     // LSR: statistics without segments and polygons, and nothing drawn.
     const std::vector<std::string> tail(ui.log.end() - 3, ui.log.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"Statistics", "String length: 1 KB", "Number of symbols: 1"}));
@@ -62,8 +61,7 @@ TEST_F(DriverTest, RepeatRunsStepCountJobsAndStopCancelsTheRest)
         driver.OnTimerEvent();
         ui.waitForJob(state.threadRunning);
     }
-    EXPECT_FALSE(ui.timerEnabled);
-    EXPECT_EQ(state.StepsDone, 3);
+    EXPECT_EQ(std::pair(ui.timerEnabled, state.StepsDone), std::pair(false, 3));
 
     // Stop in the second job of a series: that job ends, the rest never start.
     settings.stepCount = 10;
@@ -75,8 +73,7 @@ TEST_F(DriverTest, RepeatRunsStepCountJobsAndStopCancelsTheRest)
     ui.waitForJob(state.threadRunning);
     EXPECT_EQ(state.LastResult, kStopped);
     for (int tick = 0; tick < 3; ++tick) driver.OnTimerEvent();
-    EXPECT_FALSE(ui.timerEnabled);
-    EXPECT_EQ(state.StepsDone, 4);
+    EXPECT_EQ(std::pair(ui.timerEnabled, state.StepsDone), std::pair(false, 4));
     EXPECT_FALSE(fileExists(path("p_004.stt")));
 }
 
