@@ -45,22 +45,13 @@ struct LitMask {
     }
 };
 
-LitMask litMask(const Bitmap& bitmap)
+// lit(x, y) says whether the pixel at (x, y) is lit.
+template <class Lit>
+LitMask litMask(int width, int height, Lit lit)
 {
-    LitMask mask{bitmap.width(), bitmap.height(), {}};
-    for (int y = 0; y < mask.height; ++y)
-        for (int x = 0; x < mask.width; ++x) mask.lit.push_back(bitmap.at(x, y) != Rgb{0, 0, 0});
-    return mask;
-}
-
-LitMask litMask(const QImage& image)
-{
-    LitMask mask{image.width(), image.height(), {}};
-    for (int y = 0; y < mask.height; ++y)
-        for (int x = 0; x < mask.width; ++x) {
-            const Rgb p = rgbAt(image, x, y);
-            mask.lit.push_back(p[0] >= 128 || p[1] >= 128 || p[2] >= 128);
-        }
+    LitMask mask{width, height, {}};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) mask.lit.push_back(lit(x, y));
     return mask;
 }
 
@@ -105,8 +96,14 @@ TEST(BatchExport, SvgRendersAsTheBitmapOfTheSameDrawing)
         char step[8];
         std::snprintf(step, sizeof step, "_%03d", c.steps);
         const Bitmap bitmap(TempDir::read(base + step + ".bmp"));
-        const LitMask drawn = litMask(bitmap);
-        const LitMask rendered = litMask(renderSvg(base + ".svg", bitmap.width(), bitmap.height()));
+        const LitMask drawn = litMask(bitmap.width(), bitmap.height(), [&](int x, int y) {
+            return bitmap.at(x, y) != Rgb{0, 0, 0};
+        });
+        const QImage svg = renderSvg(base + ".svg", bitmap.width(), bitmap.height());
+        const LitMask rendered = litMask(svg.width(), svg.height(), [&](int x, int y) {
+            const Rgb p = rgbAt(svg, x, y);
+            return p[0] >= 128 || p[1] >= 128 || p[2] >= 128;
+        });
         int lit = 0, differing = 0, unmatched = 0;
         for (int y = 0; y < drawn.height; ++y)
             for (int x = 0; x < drawn.width; ++x) {
