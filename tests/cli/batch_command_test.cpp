@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
+#include <optional>
 #include <thread>
 
 #include "batch_runner.h"
@@ -150,8 +152,9 @@ bool heldInPipeWrite(pid_t pid)
 
 // Runs the command with its standard output on a pipe that is full already,
 // which holds it in its first log line: it has started, and has not begun
-// its first step. Interrupts it there and returns its exit status.
-int interruptAtFirstLogLine(const std::string& arguments)
+// its first step. Interrupts it there and returns its exit status; none
+// when the system does not say where the command waits.
+std::optional<int> interruptAtFirstLogLine(const std::string& arguments)
 {
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) return -1;
@@ -169,7 +172,14 @@ int interruptAtFirstLogLine(const std::string& arguments)
     }
     close(ends[1]);
     int raw = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (waitpid(pid, &raw, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &raw, 0);
+            close(ends[0]);
+            return std::nullopt;
+        }
         if (heldInPipeWrite(pid)) {
             kill(pid, SIGINT);
             while (read(ends[0], buffer, sizeof buffer) > 0) continue;
@@ -187,7 +197,9 @@ int interruptAtFirstLogLine(const std::string& arguments)
 TEST(BatchCommand, InterruptBeforeTheFirstStepDerivesNothing)
 {
     TempDir dir;
-    EXPECT_EQ(interruptAtFirstLogLine(dir.write("p.ls", "axiom F\n#F->FF\n") + " 2>/dev/null"), kStopped);
+    const std::optional<int> status = interruptAtFirstLogLine(dir.write("p.ls", "axiom F\n#F->FF\n") + " 2>/dev/null");
+    if (!status) GTEST_SKIP() << "the system does not say where a process waits";
+    EXPECT_EQ(*status, kStopped);
     EXPECT_FALSE(fileExists(dir.file("p_000.stt")));
 }
 
