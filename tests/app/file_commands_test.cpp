@@ -26,6 +26,8 @@ TEST_F(DriverTest, OpeningADefinitionLoadsItsOptionsAndDeletesTheLastRunsFiles)
     EXPECT_FALSE(files.FileOpen());
     EXPECT_EQ(state.definitionPath, path("q.ls"));
     EXPECT_EQ(ui.errors.back(), "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém");
+    ASSERT_TRUE(state.failure);
+    EXPECT_EQ(state.failure->path, path("missing.ls"));
     ui.answers.clear();
     EXPECT_FALSE(files.FileOpen());  // cancelled
     EXPECT_EQ(state.definitionPath, path("q.ls"));
@@ -62,7 +64,10 @@ TEST_F(DriverTest, SavingStringsCopiesTheStepFileUnderTheRightName)
     // In LSDr save does nothing, and save as copies the open string, also onto itself.
     state.runMode = RunMode::LSDr;
     ui.answers.push_back(path("result.str"));
+    ui.controlEnabled[Control::SaveStringItems] = false;
     EXPECT_TRUE(files.FileOpen());
+    // Enabled at once, before the string is shown.
+    EXPECT_TRUE(ui.enabled(Control::SaveStringItems));
     ui.waitForJob(state.threadRunning);
     EXPECT_FALSE(files.UlozitRetClick());
     ui.answers.push_back(path("result.str"));
