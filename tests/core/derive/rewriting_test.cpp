@@ -111,10 +111,15 @@ TEST_F(Rewriting, ParametricSuccessorsConditionsAndContextBindings)
     EXPECT_EQ(step(1), "p\nF(3.000000,2.000000)A(1.000000)BP(1.000000)C(3.000000)D(10.000000)S(5.000000)");
 }
 
-// A step appears under its name only when it is complete: a failed or
-// stopped one leaves an earlier file of that name as it was, and nothing else.
+// A definition that cannot be parsed touches no file. A step appears under
+// its name only when it is complete: a failed or stopped one leaves an
+// earlier file of that name as it was, and nothing else.
 TEST_F(Rewriting, FailuresAndStopsLeaveEarlierStepsAndNoPartialFile)
 {
+    define("axiom\n#F->G\n");
+    EXPECT_EQ(call(0, false), kDefinitionLineError);
+    EXPECT_EQ(std::pair(report.ErrorRow, created.size()), std::pair(1, std::size_t{0}));
+    EXPECT_FALSE(fileExists(StringFileName(basePath(path), 0, kStepExt)));
     define("axiom A(1)B\n#A(x)->A(x/0)\n");
     ASSERT_EQ(call(0, false), kDone);
     const std::string base = basePath(path);
@@ -149,15 +154,6 @@ TEST_F(Rewriting, ValuesBeyondTheFloatRangeStopTheStep)
         define(definition);
         EXPECT_EQ(derive(1), kIoError) << definition;
     }
-}
-
-TEST_F(Rewriting, ParseErrorsTouchNoFile)
-{
-    define("axiom\n#F->G\n");
-    EXPECT_EQ(call(0, false), kDefinitionLineError);
-    EXPECT_EQ(report.ErrorRow, 1);
-    EXPECT_TRUE(created.empty());
-    EXPECT_FALSE(fileExists(StringFileName(basePath(path), 0, kStepExt)));
 }
 
 TEST_F(Rewriting, HomomorphismWritesTheFileToDrawWithItsOwnHeader)

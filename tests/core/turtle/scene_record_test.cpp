@@ -2,9 +2,9 @@
 // contents.
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "core/turtle/scene_record.h"
@@ -32,7 +32,6 @@ TEST(SceneRecord, PolygonsAndNormals)
 TEST(SceneRecord, OnlyFiniteValuesAreKept)
 {
     SceneRecord scene;
-    scene.reset();
     EXPECT_FALSE(scene.recordSegment({0, 0, 0}, {NAN, 0, 0}, 1.0f, 0));
     EXPECT_FALSE(scene.recordSegment({0, 0, -INFINITY}, {0, 0, 0}, 1.0f, 0));
     EXPECT_FALSE(scene.recordSegment({0, 0, 0}, {1, 0, 0}, INFINITY, 0));
