@@ -92,7 +92,7 @@ TEST(DefinitionDefaults, AngleEntriesFollowTheDefaultLinesInParametricSystems)
               Lines{"+(45)F(x)-(18.000000)F(x)"});
 }
 
-TEST(DefinitionDefaults, DefaultsAreFilledBeforeConstantsAreSubstituted)
+TEST(DefinitionConstants, DefaultsAreFilledFirstAndHeadsKeepTheirNames)
 {
     const Parsed parsed = parseLines({"default U(a,7)", "define a=1.5", "axiom U(5)", "#X->U"});
     ASSERT_EQ(parsed.code, kDone);
@@ -100,13 +100,10 @@ TEST(DefinitionDefaults, DefaultsAreFilledBeforeConstantsAreSubstituted)
     EXPECT_EQ(successors(parsed.model), Lines{"U(1.5,7)"});
     EXPECT_EQ(parseLines({"default U(1)", "#X->U(2"}).code, kIoError);
     EXPECT_EQ(parseLines({"default U(1)", "axiom U(2"}).code, kIoError);
-}
-
-TEST(DefinitionConstants, ConditionsProbabilitiesAndSuccessorsButNotHeadsAreSubstituted)
-{
-    const Parsed parsed = parseLines({"define A=5", "define p=0.5", "#A<A(x):x<A->(p)A"});
-    ASSERT_EQ(parsed.code, kDone);
-    EXPECT_EQ(testing::describe(parsed.model.productions.at(0)),
+    // Conditions, probabilities and successors get constants; heads do not.
+    const Parsed constants = parseLines({"define A=5", "define p=0.5", "#A<A(x):x<A->(p)A"});
+    ASSERT_EQ(constants.code, kDone);
+    EXPECT_EQ(testing::describe(constants.model.productions.at(0)),
               "left=A pred=A params=x right= cond=x<5 ptext=0.5 succ=5 formal=x");
 }
 

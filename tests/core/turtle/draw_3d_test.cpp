@@ -156,7 +156,7 @@ TEST_F(Draw3D, ColoursAndESegments)
     EXPECT_EQ(std::tuple(element(0).endWidth, element(1).startWidth), std::tuple(-1.0f, 12.0f));
 }
 
-TEST_F(Draw3D, PolygonEdgesFollowTheSegmentsInside)
+TEST_F(Draw3D, PolygonEdgesFollowTheSegmentsInsideAndNormalsPointUp)
 {
     const InterpretResult r = t.run("{.+F+F+F}{.}");
     EXPECT_EQ(r.polygonTotal, 2);
@@ -167,11 +167,8 @@ TEST_F(Draw3D, PolygonEdgesFollowTheSegmentsInside)
     EXPECT_EQ(t.scene.polygonNormal(1), (Vec3{1, 0, 0}));
     expectRing(7, {{0, 0, -1}}, 2);  // the one-vertex polygon: an edge of zero length
     EXPECT_EQ(t.scene.currentPolygonNumber(), 3);
-}
 
-TEST_F(Draw3D, NormalsPointUpAndEmptyPolygonsTakeNoNumber)
-{
-    // '^' pitches U to (c, 0, -1): the stored normal is flipped to z >= 0.
+    // An empty polygon takes no number. '^' pitches U to (c, 0, -1): the stored normal is flipped to z >= 0.
     t.run("{}^{.F.}");
     ASSERT_EQ(t.scene.elementCount(), 1 + 3);
     const Vec3 n = t.scene.polygonNormal(1);
