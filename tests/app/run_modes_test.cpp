@@ -77,19 +77,15 @@ TEST_F(RunModesTest, TheCurrentModesButtonChangesNothingAndLsrdWithoutStepsOnlyF
 {
     scene.sceneComplete = true;
     modes.BitBLSRDrClick();
-    EXPECT_TRUE(scene.sceneComplete);
-    EXPECT_FALSE(ui.highlighted);
-    EXPECT_TRUE(ui.status.empty());
+    EXPECT_TRUE(scene.sceneComplete && !ui.highlighted && ui.status.empty());
 
     state.runMode = RunMode::LSR;
     settings.effective.drawDimensions = 2;
     modes.BitBLSRDrClick();
-    EXPECT_FALSE(state.threadRunning);
     EXPECT_EQ(ui.focused, Window::Main);
-    EXPECT_TRUE(ui.windowVisible[Window::Picture2d]);
-    EXPECT_FALSE(ui.windowVisible[Window::Picture3d]);
-    EXPECT_FALSE(ui.enabled(Control::SavePicture2dItems));
-    EXPECT_TRUE(ui.log.empty());
+    EXPECT_EQ(std::tuple(state.threadRunning.load(), ui.windowVisible[Window::Picture2d],
+                         ui.windowVisible[Window::Picture3d], ui.enabled(Control::SavePicture2dItems), ui.log.empty()),
+              std::tuple(false, true, false, false, true));
 }
 
 // Leaving deletes the files of the derivation, also when the window closes
