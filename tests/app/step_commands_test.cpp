@@ -8,13 +8,15 @@ namespace sprig::testing {
 namespace {
 
 // Each row presses one command and states what the control panel and the
-// string view show afterwards.
+// string view show afterwards. Forward does nothing without a definition or
+// past step 999.
 TEST_F(DriverTest, StepCommandsWalkTheDerivationForwardBackAndFromTheStart)
 {
     state.runMode = RunMode::LSR;
+    press(&StepDriver::BDalejClick);
     open("axiom F\n#F->FG\n");
     EXPECT_EQ(ui.caption, "Sprigwork   " + path("p.ls"));
-    EXPECT_EQ(ui.log.front(), "L-system file opened: " + path("p.ls"));
+    EXPECT_EQ(ui.log, std::vector<std::string>{"L-system file opened: " + path("p.ls")});
     EXPECT_TRUE(ui.enabled(Control::Forward));
     EXPECT_FALSE(ui.enabled(Control::Back));
     struct Row {
@@ -48,6 +50,10 @@ TEST_F(DriverTest, StepCommandsWalkTheDerivationForwardBackAndFromTheStart)
     const std::vector<std::string> tail(ui.log.end() - 3, ui.log.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"Statistics", "String length: 1 KB", "Number of symbols: 1"}));
     EXPECT_EQ(driver.drawResult(), kDone);
+    state.StepsDone = 1000;
+    const std::size_t logged = ui.log.size();
+    press(&StepDriver::BDalejClick);
+    EXPECT_EQ(std::pair(state.StepsDone, ui.log.size()), std::pair(1000, logged));
 }
 
 TEST_F(DriverTest, RepeatRunsStepCountJobsAndStopCancelsTheRest)
@@ -99,18 +105,6 @@ TEST_F(DriverTest, StopEndsARewriteOrADrawingAndHandsTheWindowsBack)
     for (Window window : {Window::Main, Window::ControlPanel, Window::Camera, Window::Picture2d})
         EXPECT_TRUE(ui.enabled(window));
     EXPECT_FALSE(ui.windowVisible[Window::Progress]);
-}
-
-TEST_F(DriverTest, ForwardDoesNothingPastStep999OrWithoutADefinition)
-{
-    state.runMode = RunMode::LSR;
-    driver.BDalejClick();
-    EXPECT_FALSE(state.threadRunning);
-    open("axiom F\n");
-    state.StepsDone = 1000;
-    driver.BDalejClick();
-    EXPECT_FALSE(state.threadRunning);
-    EXPECT_EQ(ui.log.size(), 1u);  // only the open line
 }
 
 // A drawn step logs its segments; the string is shown while it is short. The
