@@ -95,8 +95,7 @@ TEST_F(ProgramTest, ASessionStepsSwitchesModesSavesAndDrawsTheSavedString)
     EXPECT_EQ(main().windowTitle().toStdString(), "Sprigwork   " + saved);
     EXPECT_EQ(status(0), QString::fromUtf8("Počet symbolov : 8"));
     EXPECT_EQ(view(TextView::String), "F+F--F+F");
-    EXPECT_TRUE(main().tabs()->isTabVisible(2));
-    EXPECT_FALSE(main().tabs()->isTabVisible(0));
+    EXPECT_TRUE(main().tabs()->isTabVisible(2) && !main().tabs()->isTabVisible(0));
 }
 
 }  // namespace

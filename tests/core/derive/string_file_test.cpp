@@ -26,10 +26,7 @@ TEST(StringFileNames, NumberingBaseAndLength)
     EXPECT_EQ(basePath("/d/plant.ls"), "/d/plant");
     EXPECT_EQ(basePath("/d/a.b.ls"), "/d/a.b");
     EXPECT_EQ(basePath("/d.x/plant"), "/d.x/plant");
-    EXPECT_EQ(lengthKB(0), 1);
-    EXPECT_EQ(lengthKB(1023), 1);
-    EXPECT_EQ(lengthKB(1024), 2);
-    EXPECT_EQ(lengthKB(40000), 40);
+    EXPECT_EQ(std::tuple(lengthKB(0), lengthKB(1023), lengthKB(1024), lengthKB(40000)), std::tuple(1, 1, 2, 40));
 }
 
 class SymbolReading : public ::testing::Test {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "interpretation_fixture.h"
@@ -273,8 +274,7 @@ TEST_F(Draw3D, TwoDimensionalDrawingEmptiesTheRecord)
     ASSERT_EQ(t.scene.elementCount(), 2);
     t.use2D();
     t.run("F");
-    EXPECT_EQ(t.scene.elementCount(), 0);
-    EXPECT_FALSE(t.scene.sceneComplete);
+    EXPECT_EQ(std::pair(t.scene.elementCount(), t.scene.sceneComplete), std::pair(0, false));
 }
 
 }  // namespace
