@@ -92,10 +92,8 @@ TEST_F(DriverTest, StopEndsARewriteOrADrawingAndHandsTheWindowsBack)
     driver.BDalejClick();
     driver.BitBtn1Click();
     ui.waitForJob(state.threadRunning);
-    EXPECT_EQ(state.LastResult, kStopped);
-    EXPECT_EQ(state.StepsDone, 2);
-    EXPECT_FALSE(fileExists(path("p_002.stt")));
-    EXPECT_EQ(ui.stepLabel, "1");
+    EXPECT_EQ(std::tuple(state.LastResult, state.StepsDone, fileExists(path("p_002.stt")), ui.stepLabel),
+              std::tuple(kStopped, 2, false, "1"));
 
     driver.BPrekresliClick();
     driver.BitBtn1Click();

@@ -16,12 +16,9 @@ TEST_F(ProgramTest, BadInputIsReportedAndTheProgramKeepsWorking)
         EXPECT_EQ(error().message->text().toStdString(), dialog);
         EXPECT_EQ(spokenName(error().message).toStdString(), dialog);
         EXPECT_EQ(lastLogLine().toStdString().substr(0, logLine.size()), logLine);
-        EXPECT_FALSE(main().isEnabled());
-        EXPECT_FALSE(panel().isEnabled());
+        EXPECT_FALSE(main().isEnabled() || panel().isEnabled());
         click(error().okButton);
-        EXPECT_FALSE(error().isVisible());
-        EXPECT_TRUE(main().isEnabled());
-        EXPECT_TRUE(panel().isEnabled());
+        EXPECT_TRUE(!error().isVisible() && main().isEnabled() && panel().isEnabled());
     };
     open(dir.write("p.ls", "axiom F\n\nignore\n"));
     click(panel().forwardButton);

@@ -161,7 +161,6 @@ TEST_F(InterpretPass, StopEndsThePassAndDeletesOnlyATemporaryFile)
 
 TEST_F(InterpretPass, LogLinesAndTheSegmentLengthText)
 {
-    t.settings.fixedSegmentLength = false;
     t.settings.segmentLengthText = "2.5";
     InterpretRequest request = t.requestFor(t.dir.write("a.str", "p\nF"));
     interpretString(request);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -85,13 +86,11 @@ TEST(PictureFit, PenWidthInPixelsOrRelative)
 {
     testing::RecordingCanvas canvas;
     const PlaneDrawing relative(canvas, {200.0f, 0.0f, 0.0f}, {false, false, false});
-    EXPECT_EQ(relative.penWidthFor(0.1f), 20);
-    EXPECT_EQ(relative.penWidthFor(-1.0f), 0);
-    EXPECT_EQ(relative.penWidthFor(NAN), 0);
-    EXPECT_EQ(relative.penWidthFor(1e30f), kMaxPenWidth);
+    EXPECT_EQ(std::tuple(relative.penWidthFor(0.1f), relative.penWidthFor(-1.0f), relative.penWidthFor(NAN),
+                         relative.penWidthFor(1e30f)),
+              std::tuple(20, 0, 0, kMaxPenWidth));
     const PlaneDrawing pixels(canvas, {200.0f, 0.0f, 0.0f}, {true, false, false});
-    EXPECT_EQ(pixels.penWidthFor(0.5f), 0);
-    EXPECT_EQ(pixels.penWidthFor(3.99f), 3);
+    EXPECT_EQ(std::pair(pixels.penWidthFor(0.5f), pixels.penWidthFor(3.99f)), std::pair(0, 3));
 }
 
 }  // namespace
