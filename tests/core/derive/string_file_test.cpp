@@ -31,9 +31,11 @@ TEST(StringFileNames, NumberingBaseAndLength)
 
 class SymbolReading : public ::testing::Test {
 protected:
-    std::vector<Symbol> readAll(const std::string& text, SymbolRead& last)
+    // Reads the symbols of text after its first `skipped` bytes.
+    std::vector<Symbol> readAll(const std::string& text, SymbolRead& last, std::size_t skipped = 0)
     {
         InFile in(dir.write("s.txt", text));
+        if (skipped > 0 && in.get() != kEof) in.skip(skipped - 1);
         std::vector<Symbol> symbols;
         Symbol s;
         while ((last = ReadSymbol(in, s, random)) == SymbolRead::Symbol) symbols.push_back(s);
@@ -80,20 +82,13 @@ TEST_F(SymbolReading, ListsAcrossTheEndOfTheBufferReadAsWithin)
         const std::vector<Symbol> expected = readAll("A" + list + "B", whole);
         for (std::size_t k = 1; k <= list.size() + 1; ++k) {
             const std::size_t pad = kFileBufferSize - k;
-            InFile in(dir.write("s.txt", std::string(pad, 'F') + "A" + list + "B"));
-            in.get();
-            in.skip(pad - 1);
-            std::vector<Symbol> symbols;
-            Symbol s;
             SymbolRead last;
-            while ((last = ReadSymbol(in, s, random)) == SymbolRead::Symbol) symbols.push_back(s);
+            const std::vector<Symbol> symbols = readAll(std::string(pad, 'F') + "A" + list + "B", last, pad);
             EXPECT_EQ(last, whole) << list << k;
             ASSERT_EQ(symbols.size(), expected.size()) << list << k;
-            for (std::size_t i = 0; i < symbols.size(); ++i) {
-                EXPECT_EQ(symbols[i].symbol, expected[i].symbol);
-                EXPECT_EQ(symbols[i].count, expected[i].count);
-                EXPECT_EQ(symbols[i].values, expected[i].values);
-            }
+            for (std::size_t i = 0; i < symbols.size(); ++i)
+                EXPECT_EQ(std::tuple(symbols[i].symbol, symbols[i].count, symbols[i].values),
+                          std::tuple(expected[i].symbol, expected[i].count, expected[i].values));
         }
     }
 }
