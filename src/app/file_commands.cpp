@@ -24,11 +24,9 @@ std::string joinLines(const std::vector<std::string>& lines)
 Result writeText(const std::string& path, const std::vector<std::string>& lines)
 {
     OutFile out;
-    if (out.open(path)) {
-        out.write(joinLines(lines));
-        if (out.close()) return kDone;
-    }
-    return {kIoError, out.failure()};
+    if (!out.open(path)) return {kIoError, out.failure()};
+    out.write(joinLines(lines));
+    return closed(out);
 }
 
 // The name as given when it ends in the extension (compared exactly), else

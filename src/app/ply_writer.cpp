@@ -84,7 +84,7 @@ Result PlyWriter::finish()
         return {kGraphicsError, FileFailure{path_, "more vertices than a PLY file's 32-bit indices can name"}};
     out_.overwrite(kVertexCountAt, countField(vertexCount_));
     out_.overwrite(kFaceCountAt, countField(faceCount_));
-    return out_.close() ? Result() : Result{kGraphicsError, out_.failure()};
+    return closed(out_, kGraphicsError);
 }
 
 }  // namespace sprig

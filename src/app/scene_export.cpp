@@ -1,7 +1,6 @@
 #include "app/obj_writer.h"
 #include "app/ply_writer.h"
 #include "app/string_export.h"
-#include "core/derive/string_file.h"
 #include "core/mesh/scene_mesher.h"
 #include "core/turtle/interpret_string.h"
 #include "platform/byte_file.h"
@@ -23,8 +22,8 @@ Result meshPass(const StringExport& request, MeshFile& writer, bool lastPass)
     drawing.penColour = request.penColour;
     drawing.sceneSink = &mesher;
     InterpretResult drawn = interpretString(drawing);
-    Result result = writer.failed() ? Result{kGraphicsError, writer.failure()}
-                                    : unreadableString({drawn.code, std::move(drawn.failure)}, request.stringFile);
+    Result result =
+        writer.failed() ? Result{kGraphicsError, writer.failure()} : Result{drawn.code, std::move(drawn.failure)};
     if (result.failed() && request.isTemporary) removeFile(request.stringFile);
     return result;
 }

@@ -1,6 +1,5 @@
 #include "app/string_export.h"
 
-#include "core/derive/string_file.h"
 #include "core/turtle/interpret_string.h"
 #include "platform/byte_file.h"
 #include "platform/svg_canvas.h"
@@ -25,7 +24,7 @@ Result writeSvgExport(const StringExport& request)
     drawing.areaWidth = request.areaWidth;
     drawing.areaHeight = request.areaHeight;
     InterpretResult drawn = interpretString(drawing);
-    if (drawn.code != kDone) return unreadableString({drawn.code, std::move(drawn.failure)}, request.stringFile);
+    if (drawn.code != kDone) return {drawn.code, std::move(drawn.failure)};
     return svg.finish() ? Result() : Result{kGraphicsError, svg.failure()};
 }
 

@@ -159,7 +159,7 @@ void StepDriver::drawShownString(MyThread& worker, JobRecord& record, const std:
     request.areaHeight = targets_.areaHeight;
     request.scene = targets_.scene;
     InterpretResult drawn = interpretString(request);
-    worker.DrawResult = record.codeOf(unreadableString({drawn.code, std::move(drawn.failure)}, shown));
+    worker.DrawResult = record.codeOf({drawn.code, std::move(drawn.failure)});
     record.segmentTotal = drawn.segmentTotal;
     record.polygonTotal = drawn.polygonTotal;
     if (drawn.code == kDone && settings_.effective.drawDimensions == 3) onUi([this] { ui_.sceneDrawn(); });

@@ -68,7 +68,7 @@ Result writeBmp(const std::string& path, const RgbRows& picture)
     out.write(std::string_view(head.data(), head.size()));
     std::vector<char> row(rowBytes, 0);
     for (int y = picture.height - 1; y >= 0; --y) writeRow(out, picture.top + y * picture.stride, picture.width, row);
-    return out.close() ? Result() : Result{kIoError, out.failure()};
+    return closed(out);
 }
 
 }  // namespace sprig

@@ -237,6 +237,8 @@ void OutFile::writeFixed(float value)
 
 Result ioError(const InFile& in, const OutFile& out) { return {kIoError, in.failure() ? in.failure() : out.failure()}; }
 
+Result closed(OutFile& out, int failureCode) { return out.close() ? Result() : Result{failureCode, out.failure()}; }
+
 bool fileExists(const std::string& path)
 {
     struct stat st {};

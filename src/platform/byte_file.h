@@ -151,6 +151,9 @@ private:
 
 // kIoError explained by whichever of the two files failed, the input first.
 Result ioError(const InFile& in, const OutFile& out);
+// Closes the file (see OutFile::close()): kDone, or the code given, with
+// the reason, when it could not be put in place.
+Result closed(OutFile& out, int failureCode = kIoError);
 
 bool fileExists(const std::string& path);
 bool removeFile(const std::string& path);

@@ -38,4 +38,10 @@ inline Result explained(Result result, const std::string& path, const std::strin
     return result;
 }
 
+// An input failure of a string file put down to what it holds.
+inline Result unreadableString(Result result, const std::string& path)
+{
+    return explained(std::move(result), path, "unreadable string or parameter value");
+}
+
 }  // namespace sprig

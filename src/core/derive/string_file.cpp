@@ -40,7 +40,7 @@ Result WriteAxiomFile(const LSystem& system, const std::string& path)
         out.write(system.axiom);
         out.put('\n');
     }
-    return out.close() ? Result() : Result{kIoError, out.failure()};
+    return closed(out);
 }
 
 namespace {
@@ -333,11 +333,6 @@ Result ReadStringStatistics(const std::string& path, StringStatistics& stats, co
     if (!stats.isParametric) in.readHeaderWord(word);
     stats.symbolCount = 0;
     return explained({countSymbols(in, stats.symbolCount, job), in.failure()}, path, "a parameter list is not closed");
-}
-
-Result unreadableString(Result result, const std::string& path)
-{
-    return explained(std::move(result), path, "unreadable string or parameter value");
 }
 
 Result copyStringFile(const std::string& from, const std::string& to)

@@ -61,10 +61,6 @@ struct StringStatistics {
     bool isParametric = true;
 };
 
-// Puts an input failure that no file operation explains down to the string
-// file: what it holds cannot be read or evaluated.
-Result unreadableString(Result result, const std::string& path);
-
 // Counts the symbols of a string file. Returns kDone, kStopped when the job
 // (if any) asks to stop, or kIoError when the file cannot be read or a
 // parameter list is not closed (the count so far is kept).

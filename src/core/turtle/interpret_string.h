@@ -53,7 +53,7 @@ struct InterpretRequest {
 struct InterpretResult {
     // kDone, kOutOfMemory, kIoError, kGraphicsError (nothing to draw on) or kStopped.
     int code = kDone;
-    // For kIoError, the file that could not be read and why, when reading it failed.
+    // For kIoError, the file that could not be read and why.
     std::optional<FileFailure> failure;
     std::int64_t segmentTotal = 0;
     std::int64_t polygonTotal = 0;

@@ -11,6 +11,7 @@ void PassProgress::report()
 
 Result SymbolStream::open(const std::string& fileName, float defaultAngle)
 {
+    fileName_ = fileName;
     if (!file_.open(fileName)) return ioResult(kIoError);
     const int result = reader_.readHeader(defaultAngle, angle_);
     if (result != kDone) file_.close();

@@ -56,8 +56,12 @@ public:
     }
 
 private:
-    // A kIoError comes with the file's failure, when reading it failed.
-    Result ioResult(int code) const { return {code, code == kIoError ? file_.failure() : std::nullopt}; }
+    // A kIoError comes with the file's failure when reading it failed, and is
+    // otherwise put down to what the file holds.
+    Result ioResult(int code) const
+    {
+        return code == kIoError ? unreadableString({code, file_.failure()}, fileName_) : Result(code);
+    }
 
     template <class Apply>
     [[nodiscard]] int loop(const Job& job, PassProgress& progress, Apply& apply)
@@ -74,6 +78,7 @@ private:
         return kDone;
     }
 
+    std::string fileName_;
     InFile file_;
     SymbolReader reader_{file_};
     float angle_ = 0.0f;

@@ -40,7 +40,7 @@ Result writeImagePng(const std::string& path, const QImage& image)
         if (!writer.write(image))
             return {kIoError, file.failure().value_or(FileFailure{path, writer.errorString().toStdString()})};
     }
-    return file.close() ? Result() : Result{kIoError, file.failure()};
+    return closed(file);
 }
 
 Result writeRowsPng(const std::string& path, const RgbRows& picture)
