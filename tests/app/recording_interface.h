@@ -48,7 +48,7 @@ public:
     void beep() override { ++beeps; }
     void setTimerEnabled(bool enabled) override { timerEnabled = enabled; }
     void clearPicture2d() override {}
-    void setPicture2dShown(bool) override {}
+    void setPicture2dShown(bool shown) override { picture2dShown = shown; }
     void setSceneReady(bool ready) override { sceneReady = ready; }
     void sceneDrawn() override { sceneReady = true; }
     void resetCamera() override {}
@@ -95,6 +95,8 @@ public:
     int beeps = 0;
     bool timerEnabled = false;
     bool sceneReady = false;
+    // The 2D window shows its picture once one is drawn, which tests set by hand.
+    bool picture2dShown = false;
     bool mainWindowClosed = false;
 
 private:

@@ -63,5 +63,27 @@ TEST(UnitShapes, LeaveTheNormalGluLeavesAtEverySize)
     gluDeleteQuadric(quadric);
 }
 
+// A context's display lists are numbered from 1; the four shapes fall well
+// within the first 16 in a context that made no other.
+int listsInContext()
+{
+    int count = 0;
+    for (GLuint list = 1; list <= 16; ++list) count += glIsList(list) ? 1 : 0;
+    return count;
+}
+
+TEST(UnitShapes, CompilingAgainAndReleasingLeaveNoListBehind)
+{
+    const auto context = OsMesaContext::create(4, 4);
+    ASSERT_TRUE(context && context->makeCurrent());
+    UnitShapes shapes;
+    shapes.compile();
+    EXPECT_EQ(listsInContext(), 4);
+    shapes.compile();
+    EXPECT_EQ(listsInContext(), 4);
+    shapes.release();
+    EXPECT_EQ(listsInContext(), 0);
+}
+
 }  // namespace
 }  // namespace sprig

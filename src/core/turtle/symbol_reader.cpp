@@ -50,10 +50,11 @@ int SymbolReader::readAngle(float& angle)
     int c = skipSpace();
     if (c == kEof) return kDone;
     int length = 0;
-    for (; isNumberByte(c) && length < kMaxParamText; c = file_.get())
+    for (; isNumberByte(c) && length < std::ssize(text_); c = file_.get())
         text_[static_cast<std::size_t>(length++)] = static_cast<char>(c);
     if (c != kEof && !file_.unget()) return kIoError;
-    return readLeadingNumber(std::string_view(text_.data(), static_cast<std::size_t>(length)), angle, true) ? 0 : 2;
+    return readLeadingNumber(std::string_view(text_.data(), static_cast<std::size_t>(length)), angle, true) ? kDone
+                                                                                                            : kIoError;
 }
 
 int SymbolReader::readParams(SymbolParams& params)
@@ -67,7 +68,7 @@ int SymbolReader::readParams(SymbolParams& params)
             if (c == ',') break;
             if (c == '(') ++depth;
             if (c == ')' && --depth == 0) break;
-            if (length == kMaxParamText) return kIoError;
+            if (length == std::ssize(text_)) return kIoError;
             text_[static_cast<std::size_t>(length++)] = static_cast<char>(c);
         }
         if (params.n == kMaxSymbolParams) return kIoError;

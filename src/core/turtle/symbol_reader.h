@@ -47,7 +47,8 @@ private:
     int skipSpace();
 
     InFile& file_;
-    std::array<char, kMaxParamText + 1> text_{};
+    // Holds one parameter text; its size is the limit the reading loops keep.
+    std::array<char, kMaxParamText> text_{};
 };
 
 // Converts one parameter text: leading spaces, then a decimal number whose
