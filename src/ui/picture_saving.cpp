@@ -15,14 +15,16 @@ PictureSaving::PictureSaving(const RunState& state, UserInterface& ui, StepDrive
 {
 }
 
-void PictureSaving::saveNumbered(const QImage& picture)
+void PictureSaving::saveNumbered(const std::function<QImage()>& picture)
 {
-    write(picture, state_.runMode == RunMode::LSRD ? numberedPictureName(state_.definitionPath, state_.StepsDone - 1)
-                                                   : stringPictureName(state_.stringPath));
+    driver_.finishWorker();
+    write(picture(), state_.runMode == RunMode::LSRD ? numberedPictureName(state_.definitionPath, state_.StepsDone - 1)
+                                                     : stringPictureName(state_.stringPath));
 }
 
 void PictureSaving::saveAs(int drawDimensions, const std::function<QImage()>& picture)
 {
+    driver_.finishWorker();
     const FileDialog dialog = drawDimensions == 2 ? FileDialog::SavePicture2d : FileDialog::SavePicture3d;
     const std::optional<std::string> chosen = ui_.chooseFile(dialog);
     if (!chosen) return;

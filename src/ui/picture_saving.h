@@ -21,7 +21,9 @@ class PictureSaving {
 public:
     PictureSaving(const RunState& state, UserInterface& ui, StepDriver& driver);
 
-    void saveNumbered(const QImage& picture);
+    // Each command first lets a worker that still runs after Stop end, so
+    // that picture() reads what the window shows once nothing draws into it.
+    void saveNumbered(const std::function<QImage()>& picture);
     // Nothing is written when the dialog is cancelled. A bitmap or a PNG is
     // what the window shows; SVG, OBJ and PLY are exported from the string
     // by a job of the worker.

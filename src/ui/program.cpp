@@ -34,19 +34,13 @@ void wire(Sender* sender, Signal signal, Command command)
     QObject::connect(sender, signal, sender, [command] { command(); });
 }
 
-// A picture window's two saving commands, each with what the window shows
-// once no worker draws into it.
-void wireSaving(PictureWindow& window, int drawDimensions, PictureSaving& saving, StepDriver& driver,
+// A picture window's two saving commands.
+void wireSaving(PictureWindow& window, int drawDimensions, PictureSaving& saving,
                 const std::function<QImage()>& picture)
 {
-    wire(window.saveItem, &QAction::triggered, [&saving, &driver, picture] {
-        driver.finishWorker();
-        saving.saveNumbered(picture());
-    });
-    wire(window.saveAsItem, &QAction::triggered, [&saving, &driver, picture, drawDimensions] {
-        driver.finishWorker();
-        saving.saveAs(drawDimensions, picture);
-    });
+    wire(window.saveItem, &QAction::triggered, [&saving, picture] { saving.saveNumbered(picture); });
+    wire(window.saveAsItem, &QAction::triggered,
+         [&saving, picture, drawDimensions] { saving.saveAs(drawDimensions, picture); });
 }
 
 QColor toQColor(std::uint32_t colour)
@@ -173,8 +167,8 @@ void Program::wirePictureWindows()
 {
     Picture2dView* view2d = windows_.picture2dView;
     Picture3dView* view3d = windows_.picture3dView;
-    wireSaving(*windows_.picture2d, 2, pictures_, driver_, [view2d] { return view2d->grab().toImage(); });
-    wireSaving(*windows_.picture3d, 3, pictures_, driver_, [view3d] { return view3d->picture(); });
+    wireSaving(*windows_.picture2d, 2, pictures_, [view2d] { return view2d->grab().toImage(); });
+    wireSaving(*windows_.picture3d, 3, pictures_, [view3d] { return view3d->picture(); });
     view3d->onFormatNote = [this](const std::string& line) { ui_.appendLog(line); };
     windows_.camera->onPress = [this](CameraButton button) { pressCamera(button); };
     view3d->onKey = [this](CameraButton button) { pressCamera(button); };
