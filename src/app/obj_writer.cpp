@@ -84,7 +84,7 @@ void ObjWriter::writeTriple(char kind, const Vec3& v)
 
 Result ObjWriter::finish()
 {
-    if (obj_.failed()) return {kGraphicsError, obj_.failure()};
+    if (!obj_.flushed()) return {kGraphicsError, obj_.failure()};
     OutFile mtl(mtlPath_);
     if (!mtl.isOpen()) return {kGraphicsError, mtl.failure()};
     mtl.write("# Sprigwork 3D scene: one material per colour\n");

@@ -26,7 +26,9 @@ public:
                std::uint32_t colour) override;
     // Writes the library and puts both files in place; kGraphicsError when a
     // write failed, the OBJ then left as it was and no new library left
-    // behind. A writer destroyed before leaves neither.
+    // behind. The OBJ is written out whole before the library is begun, so a
+    // full disk leaves the old library too. A writer destroyed before leaves
+    // neither.
     Result finish();
 
 private:

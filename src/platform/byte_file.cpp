@@ -193,6 +193,12 @@ bool OutFile::close()
     return !failed();
 }
 
+bool OutFile::flushed()
+{
+    flush();
+    return !failed();
+}
+
 void OutFile::discard()
 {
     if (fd_ < 0) return;

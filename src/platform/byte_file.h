@@ -97,6 +97,10 @@ public:
     // Flushes, closes and puts the file in place under its name; false, with
     // the old file left as it was, when any write failed.
     bool close();
+    // Writes out what is buffered; false when any write so far failed. A
+    // caller putting two files in place learns so of a full disk before
+    // either replaces its old file.
+    bool flushed();
     // Closes and deletes what was written; the target stays as it was.
     void discard();
 

@@ -1,9 +1,13 @@
 #include "app/string_export.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <filesystem>
+
+#include "app/obj_writer.h"
 
 #include "driver_fixture.h"
 #include "platform/result_codes.h"
@@ -94,6 +98,31 @@ TEST(StringExport, AFinishedExportDeletesOnlyAHomomorphismFile)
             EXPECT_EQ(dir.names(), left);
         }
     }
+}
+
+// An OBJ whose last buffered part meets a full disk leaves the material
+// library it would have replaced as it was. Writes are limited to 4 KB, the
+// library's size, for the test's while.
+TEST(StringExport, AnObjThatMeetsAFullDiskLeavesItsOldLibrary)
+{
+    TempDir dir;
+    const std::string mtl = dir.write("row.mtl", "old");
+    const MeshVertex vertices[3] = {{{0, 0, 0}, {0, 0, 1}}, {{1, 0, 0}, {0, 0, 1}}, {{0, 1, 0}, {0, 0, 1}}};
+    const MeshTriangle triangle[1] = {{0, 1, 2}};
+    rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{4096, limit.rlim_max};
+    const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
+    {
+        ObjWriter obj(dir.file("row.obj"));
+        for (int i = 0; i < 100; ++i) obj.piece(vertices, triangle, 0x00FF0000);
+        setrlimit(RLIMIT_FSIZE, &small);
+        EXPECT_EQ(obj.finish(), kGraphicsError);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(TempDir::read(mtl), "old");
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"row.mtl"});
 }
 
 // The desktop program exports as a job of the worker: the file is named in
