@@ -58,8 +58,9 @@ TEST_F(RunModesTest, ModeButtonsSwitchWhatIsShownAndWhatIsKept)
                              ui.windowVisible[Window::Picture2d], ui.enabled(Control::Redraw),
                              ui.enabled(Window::Main)),
                   std::tuple(row.pictureItem, row.picture3dShown, false, row.redraw, true));
-        EXPECT_EQ(std::tuple(state.StepsDone, fileExists(path("p_002.stt")), statisticsBlocks()),
-                  std::tuple(row.stepsDone, row.stepFilesKept, row.statisticsBlocks));
+        // Only a drawing job makes the scene whole again.
+        EXPECT_EQ(std::tuple(state.StepsDone, fileExists(path("p_002.stt")), statisticsBlocks(), scene.sceneComplete),
+                  std::tuple(row.stepsDone, row.stepFilesKept, row.statisticsBlocks, row.mode == RunMode::LSRD));
         if (row.mode != RunMode::LSDr) continue;
         // Entering LSDr empties every view, hides every page and leaves no
         // step command and nothing to save.
@@ -83,9 +84,9 @@ TEST_F(RunModesTest, TheCurrentModesButtonChangesNothingAndLsrdWithoutStepsOnlyF
     settings.effective.drawDimensions = 2;
     modes.BitBLSRDrClick();
     EXPECT_EQ(ui.focused, Window::Main);
-    EXPECT_EQ(std::tuple(state.threadRunning.load(), ui.windowVisible[Window::Picture2d],
+    EXPECT_EQ(std::tuple(state.threadRunning.load(), scene.sceneComplete, ui.windowVisible[Window::Picture2d],
                          ui.windowVisible[Window::Picture3d], ui.enabled(Control::SavePicture2dItems), ui.log.empty()),
-              std::tuple(false, true, false, false, true));
+              std::tuple(false, false, true, false, false, true));
 }
 
 // Leaving deletes the files of the derivation, also when the window closes
