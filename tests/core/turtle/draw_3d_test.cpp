@@ -48,16 +48,6 @@ protected:
     Interpretation t;
 };
 
-TEST_F(Draw3D, OneSegmentFromTheStart)
-{
-    const InterpretResult r = t.run("F");
-    EXPECT_EQ(std::tuple(r.code, r.segmentTotal, t.scene.elementCount(), t.scene.sceneComplete),
-              std::tuple(kDone, 1, 1, true));
-    const SceneElement& e = element(0);
-    EXPECT_EQ(std::tuple(e.start, e.end, e.startWidth, e.endWidth, e.colour, e.polygonNumber),
-              std::tuple(Vec3{0, 0, 0}, Vec3{0, 0, 1}, 1.0f, -1.0f, 0x0000FF00u, 0));
-}
-
 TEST_F(Draw3D, RotationSymbols)
 {
     // Each case turns by 90 degrees, then F records where H points.
