@@ -113,11 +113,10 @@ TEST_F(DriverTest, DrawnStepsLogSegmentsShowShortStringsAndHandOverNoProgress)
     open("axiom F\n#F->FFFFFFFFFF\n", "draw_dimensions=2\n");
     forward(5);
     // 12 header bytes and 10^4 symbols: 10012 bytes, 9 KB and 1.
-    EXPECT_EQ(ui.status[StatusPanel::Length], "Dĺžka reťazca : 10 KB");
-    EXPECT_EQ(ui.texts[TextView::String], std::string(10000, 'F'));
-    EXPECT_EQ(ui.log.back(), "Number of polygons: 0");
-    EXPECT_EQ(ui.log[ui.log.size() - 2], "Number of segments: 10000");
-    EXPECT_EQ(ui.focused, Window::ControlPanel);
+    EXPECT_EQ(std::tuple(ui.status[StatusPanel::Length], ui.texts[TextView::String], ui.log[ui.log.size() - 2],
+                         ui.log.back(), ui.focused),
+              std::tuple("Dĺžka reťazca : 10 KB", std::string(10000, 'F'), "Number of segments: 10000",
+                         "Number of polygons: 0", Window::ControlPanel));
     EXPECT_TRUE(ui.enabled(Control::Redraw));
     forward(1);
     // 100012 bytes: counted and drawn, but too long for the view.

@@ -5,7 +5,6 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "app/obj_writer.h"
 
@@ -34,7 +33,11 @@ private:
     long pass_;
 };
 
-TEST(StringExport, AStoppedExportLeavesNoFileAndNoHomomorphismFile)
+// A stopped export leaves no file and no homomorphism file, and older files
+// of its names as they were. A finished one leaves its file (an OBJ file
+// with its material library) and deletes the string read only when it was
+// made for the export.
+TEST(StringExport, AStoppedExportLeavesNothingAndAFinishedOneDeletesOnlyAHomomorphismFile)
 {
     std::string row = "n\n10.000000\n";
     for (int i = 0; i < 20000; ++i) row += "F+";
@@ -52,11 +55,12 @@ TEST(StringExport, AStoppedExportLeavesNoFileAndNoHomomorphismFile)
             TempDir dir;
             const std::string old = dir.write(c.name, "old");
             const std::string mtl = dir.write("row.mtl", "old");
-            const std::string shown = dir.write(temporary ? "row_001.sth" : "row.str", row + "\n");
+            const std::string shownName = temporary ? "row_001.sth" : "row.str";
             Settings settings;
             settings.effective.drawDimensions = c.dimensions;
             StoppingJob job(c.pass);
-            const StringExport request{old, shown, temporary, 40000, settings, job, 320, 240, 0x0000FF00, 0};
+            const StringExport request{
+                old, dir.write(shownName, row + "\n"), temporary, 40000, settings, job, 320, 240, 0x0000FF00, 0};
             EXPECT_EQ(exportString(c.format, request), kStopped);
             EXPECT_GT(job.interpretation, 60);
             EXPECT_EQ(std::ranges::count(job.log, "String interpreting"), c.pass);
@@ -66,35 +70,16 @@ TEST(StringExport, AStoppedExportLeavesNoFileAndNoHomomorphismFile)
             if (!temporary) left.emplace_back("row.str");
             std::ranges::sort(left);
             EXPECT_EQ(dir.names(), left);
-        }
-    }
-}
 
-// A finished export leaves its file (an OBJ file with its material library)
-// and deletes the string read only when it was made for the export.
-TEST(StringExport, AFinishedExportDeletesOnlyAHomomorphismFile)
-{
-    const struct {
-        PictureFormat format;
-        const char* name;
-        int dimensions;
-        std::vector<std::string> written;
-    } cases[] = {{PictureFormat::Svg, "row.svg", 2, {"row.svg"}},
-                 {PictureFormat::Obj, "row.obj", 3, {"row.mtl", "row.obj"}},
-                 {PictureFormat::Ply, "row.ply", 3, {"row.ply"}}};
-    for (const auto& c : cases) {
-        for (const bool temporary : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + " " + std::to_string(temporary));
-            TempDir dir;
-            const std::string shown = dir.write(temporary ? "row_001.sth" : "row.str", "n\n10.000000\nF+F\n");
-            Settings settings;
-            settings.effective.drawDimensions = c.dimensions;
-            TestJob job;
-            const StringExport request{dir.file(c.name), shown, temporary, 3, settings, job, 320, 240, 0x0000FF00, 0};
-            EXPECT_EQ(exportString(c.format, request), kDone);
-            std::vector<std::string> left = c.written;
-            if (!temporary) left.emplace_back("row.str");
-            std::ranges::sort(left);
+            TestJob finishing;
+            const StringExport finished{old,        dir.write(shownName, "n\n10.000000\nF+F\n"),
+                                        temporary,  3,
+                                        settings,   finishing,
+                                        320,        240,
+                                        0x0000FF00, 0};
+            EXPECT_EQ(exportString(c.format, finished), kDone);
+            EXPECT_NE(TempDir::read(old), "old");
+            EXPECT_EQ(TempDir::read(mtl) != "old", c.format == PictureFormat::Obj);
             EXPECT_EQ(dir.names(), left);
         }
     }

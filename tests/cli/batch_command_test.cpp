@@ -22,20 +22,14 @@ TEST(BatchCommand, DerivesAndLogsEveryStep)
     const BatchResult r = runBatch(dir, "--steps 2 " + ls);
     ASSERT_EQ(r.status, kDone) << r.err;
     const std::string base = dir.file("koch");
-    const std::string expected = "L-system file opened: " + ls +
-                                 "\n"
-                                 "----------\nStep 0\nString rewriting\nOutput file: " +
-                                 base +
-                                 "_000.stt\n"
-                                 "Statistics\nString length: 1 KB\nNumber of symbols: 1\n"
-                                 "----------\nStep 1\nString rewriting\nInput file: " +
-                                 base + "_000.stt\nOutput file: " + base +
-                                 "_001.stt\n"
-                                 "Statistics\nString length: 1 KB\nNumber of symbols: 8\n"
-                                 "----------\nStep 2\nString rewriting\nInput file: " +
-                                 base + "_001.stt\nOutput file: " + base +
-                                 "_002.stt\n"
-                                 "Statistics\nString length: 1 KB\nNumber of symbols: 36\n";
+    // Each step reads the file of the step before it.
+    std::string expected = "L-system file opened: " + ls + "\n";
+    for (const auto& [step, symbols] : {std::pair{0, 1}, {1, 8}, {2, 36}}) {
+        expected += "----------\nStep " + std::to_string(step) + "\nString rewriting\n";
+        if (step > 0) expected += "Input file: " + base + "_00" + std::to_string(step - 1) + ".stt\n";
+        expected += "Output file: " + base + "_00" + std::to_string(step) +
+                    ".stt\nStatistics\nString length: 1 KB\nNumber of symbols: " + std::to_string(symbols) + "\n";
+    }
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(TempDir::read(base + "_001.stt"), "n\n60.000000\nF+F--F+F");
     EXPECT_TRUE(fileExists(base + "_002.stt"));

@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "batch_runner.h"
 #include "platform/result_codes.h"

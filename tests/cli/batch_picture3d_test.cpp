@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <tuple>
 #include <vector>

@@ -3,7 +3,7 @@
 
 #include <sys/wait.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "support/temp_dir.h"

@@ -2,7 +2,6 @@
 // each line inspected for the view, whose marks must agree with its verdict.
 
 #include <cstdlib>
-#include <string_view>
 
 #include "line_parts_check.h"
 #include "platform/job.h"

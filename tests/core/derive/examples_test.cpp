@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/derive/string_file.h"
 #include "derive_fixture.h"
 #include "platform/text_lines.h"

@@ -19,19 +19,15 @@ TEST_F(Rewriting, BracketedPlantStepsAndLog)
     EXPECT_EQ(step(1), header + "F[+F]F[-F]F");
     EXPECT_EQ(step(2), header + "F[+F]F[-F]F[+F[+F]F[-F]F]F[+F]F[-F]F[-F[+F]F[-F]F]F[+F]F[-F]F");
     const std::string base = basePath(path);
-    const std::vector<std::string> expected{"Step 0",
-                                            "String rewriting",
-                                            "Output file: " + base + "_000.stt",
-                                            "Step 1",
-                                            "String rewriting",
-                                            "Input file: " + base + "_000.stt",
-                                            "Output file: " + base + "_001.stt",
-                                            "Step 2",
-                                            "String rewriting",
-                                            "Input file: " + base + "_001.stt",
-                                            "Output file: " + base + "_002.stt"};
+    std::vector<std::string> expected;
+    const auto file = [&](int n) { return base + "_00" + std::to_string(n) + ".stt"; };
+    for (int n = 0; n <= 2; ++n) {
+        expected.insert(expected.end(), {"Step " + std::to_string(n), "String rewriting"});
+        if (n > 0) expected.push_back("Input file: " + file(n - 1));
+        expected.push_back("Output file: " + file(n));
+    }
     EXPECT_EQ(job.log, expected);
-    EXPECT_EQ(created, (std::vector<std::string>{base + "_000.stt", base + "_001.stt", base + "_002.stt"}));
+    EXPECT_EQ(created, (std::vector<std::string>{file(0), file(1), file(2)}));
     EXPECT_FALSE(fileExists(StringFileName(base, 1, kCutExt)));
     EXPECT_EQ(job.rewriting, 100);
 }

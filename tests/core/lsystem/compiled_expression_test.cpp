@@ -4,11 +4,11 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/lsystem/expression.h"
 #include "platform/random_source.h"
@@ -180,52 +180,17 @@ TEST(CompiledExpression, MatchesTheTextEvaluatorOnChosenShapes)
 {
     const std::string names = "xyx";
     const std::array<float, 3> values = {0.1234567f, -2.5f, 9.0f};
-    for (const char* raw : {"",
-                            "x",
-                            "y",
-                            "z",
-                            "xy",
-                            "x*0.5",
-                            "(x+1)*2",
-                            "x/1.456",
-                            "2(3)",
-                            "5(0-3)",
-                            "(1)(2)",
-                            "(x)(y)",
-                            "(x)5",
-                            "SIN(x)",
-                            "SIN(x)5",
-                            "SIN5(x)",
-                            "SIN(x)(y)",
-                            "SIN(y)(x)",
-                            "SIN(x).5",
-                            "RND(x)+(RND(1))",
-                            "RND",
-                            "RNDRND(1)",
-                            "LN(x-x)",
-                            "x/(y-y)",
-                            "(x",
-                            "x)",
-                            ")(",
-                            "((x)",
-                            "!(x>1)",
-                            "!x!y",
-                            "*x",
-                            "x**y",
-                            "--x",
-                            "+-x",
-                            "-(2^128)",
-                            "(2^128)",
-                            "SIN(2^128)",
-                            "(0*(2^128))",
-                            "x(2^128)",
-                            "2^127*(2)",
-                            "ROUND(x*10)",
-                            "t>77.8+10&&(k==1||m<=23.8+k)",
-                            "1000000000000000000000000000000000000000",
-                            "SIN1000000000000000000000000000000000000000",
-                            "SIN(1000000000000000000000000000000000000000)",
-                            "100000000000000000000000000000000000000(0)"}) {
+    const char* const literal[] = {
+        "",          "x",         "y",        "z",          "xy",          "x*0.5",    "(x+1)*2",   "x/1.456",
+        "2(3)",      "5(0-3)",    "(1)(2)",   "(x)(y)",     "(x)5",        "SIN(x)",   "SIN(x)5",   "SIN5(x)",
+        "SIN(x)(y)", "SIN(y)(x)", "SIN(x).5", "RND",        "RNDRND(1)",   "LN(x-x)",  "x/(y-y)",   "(x",
+        "x)",        ")(",        "((x)",     "!(x>1)",     "!x!y",        "*x",       "x**y",      "--x",
+        "+-x",       "-(2^128)",  "(2^128)",  "SIN(2^128)", "(0*(2^128))", "x(2^128)", "2^127*(2)", "ROUND(x*10)"};
+    const std::string big = "1" + std::string(39, '0');  // beyond the largest float
+    std::vector<std::string> shapes(std::begin(literal), std::end(literal));
+    shapes.insert(shapes.end(), {"RND(x)+(RND(1))", "t>77.8+10&&(k==1||m<=23.8+k)", big, "SIN" + big,
+                                 "SIN(" + big + ")", big.substr(1) + "(0)"});
+    for (const std::string& raw : shapes) {
         for (bool normalize : {true, false}) {
             std::string text = raw;
             if (normalize) NormalizeExpression(text);

@@ -70,17 +70,10 @@ TEST(NormalizeExpression, RewritesOperatorSpellingsIntoCodes)
 
 TEST(EvaluateExpression, OperatorsGroupByLevelAndFromTheLeft)
 {
-    expectValues({{"2+3*4", 14},
-                  {"2^3^2", 64},
-                  {"7%3", 1},
-                  {"(0-7)%3", 2},
-                  {"-7%3", -1},
-                  {"7%(0-3)", -2},
-                  {"10-2-3", 5},
-                  {"8/2/2", 2},
-                  {"8/2*2", 8},
-                  {"1<2<3", 1},
-                  {"3>2>1", 0}});
+    const std::vector<Valued> cases{{"2+3*4", 14}, {"2^3^2", 64},   {"7%3", 1},    {"(0-7)%3", 2},
+                                    {"-7%3", -1},  {"7%(0-3)", -2}, {"10-2-3", 5}, {"8/2/2", 2},
+                                    {"8/2*2", 8},  {"1<2<3", 1},    {"3>2>1", 0}};
+    expectValues(cases);
 }
 
 TEST(EvaluateExpression, GroupValuesAreCarriedWithSixDecimals)
@@ -116,15 +109,10 @@ TEST(EvaluateExpression, ComparisonsAndLogic)
         const float equal = b == 2.0f ? 1.0f : 0.0f;
         expectValues({{"a==b", equal}, {"a=b", equal}, {"!(a!=b)", equal}}, {"ab", {2.0f, b}});
     }
-    expectValues({{"!0", 1},
-                  {"!(2>1)", 0},
-                  {"0||0", 0},
-                  {"0||2", 1},
-                  {"3&&0", 0},
-                  {"3&&-1", 1},
-                  {"2>=2", 1},
-                  {"2<=1", 0},
-                  {"!1+1", 0}});  // not binds looser than plus
+    // Not binds looser than plus.
+    const std::vector<Valued> logic{{"!0", 1},    {"!(2>1)", 0}, {"0||0", 0}, {"0||2", 1}, {"3&&0", 0},
+                                    {"3&&-1", 1}, {"2>=2", 1},   {"2<=1", 0}, {"!1+1", 0}};
+    expectValues(logic);
     const std::string condition = "t>77.8+10 && (k==1 || m<= 23.8+k)";
     expectValues({{condition, 1}}, {"tkm", {90.0f, 1.0f, 30.0f}});
     expectValues({{condition, 0}}, {"tkm", {80.0f, 1.0f, 30.0f}});
@@ -134,19 +122,11 @@ TEST(EvaluateExpression, ComparisonsAndLogic)
 
 TEST(EvaluateExpression, Functions)
 {
-    expectValues({{"SQRT(-4)", 0},
-                  {"SQRT(6.25)", 2.5f},
-                  {"LN(1)", 0},
-                  {"TAN(0)", 0},
-                  {"ROUND(2.5)", 2},
-                  {"ROUND(2.51)", 3},
-                  {"ROUND(-2.5)", -3},
-                  {"FLOOR(-1.5)", -2},
-                  {"CEIL(1.2)", 2},
-                  {"SIN(0)", 0},
-                  {"COS(0)", 1},
-                  {"EXP(0)", 1},
-                  {"ABS5", 5},          // the argument may follow the name directly
+    const std::vector<Valued> values{{"SQRT(-4)", 0},   {"SQRT(6.25)", 2.5f}, {"LN(1)", 0},        {"TAN(0)", 0},
+                                     {"ROUND(2.5)", 2}, {"ROUND(2.51)", 3},   {"ROUND(-2.5)", -3}, {"FLOOR(-1.5)", -2},
+                                     {"CEIL(1.2)", 2},  {"SIN(0)", 0},        {"COS(0)", 1},       {"EXP(0)", 1}};
+    expectValues(values);
+    expectValues({{"ABS5", 5},          // the argument may follow the name directly
                   {"SINE(1)", 0},       // "SIN" matches; "E1.000000" holds no number
                   {"SIN(2^128)", 0}});  // "inf" holds no number
     expectFailures({"LN(0)", "LN(-1)", "COTG(0)"});

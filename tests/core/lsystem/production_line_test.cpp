@@ -69,35 +69,16 @@ TEST(RuleLine, ParameterListsOnHeadsMakeTheSystemParametric)
 
 TEST(RuleLine, FaultsGiveTheirCodes)
 {
-    struct Case {
-        std::string line;
-        int code;
+    const std::pair<int, std::vector<std::string>> cases[] = {
+        {kOutOfMemory, {"#", "#A(", "#A>", "#A-B"}},
+        {kIoError,
+         {"#A->(1.5)B", "#A->(0.5B", "#->", "#->B", "#:->B", "#A<->B", "#A(->B", "#A(x->B", "#A(x->B)", "#A(x:y)->B",
+          "#A<B(x->C", "#A(x<B->C", "#(x)<B->C", "#A(" + std::string(21, 'a') + ")<B->C"}},
+        {kSyntaxError, {"#A(x)<B(x)->C", "#A(x)<B(y)>C(x)->D", "#B(x,x)->C"}},
+        {kDone, {"#A(abcdefghijklmnopqrst)<B->C"}},
     };
-    const std::vector<Case> cases{
-        {"#", kOutOfMemory},
-        {"#A(", kOutOfMemory},
-        {"#A>", kOutOfMemory},
-        {"#A-B", kOutOfMemory},
-        {"#A->(1.5)B", kIoError},
-        {"#A->(0.5B", kIoError},
-        {"#->", kIoError},
-        {"#->B", kIoError},
-        {"#:->B", kIoError},
-        {"#A<->B", kIoError},
-        {"#A(->B", kIoError},
-        {"#A(x->B", kIoError},
-        {"#A(x->B)", kIoError},
-        {"#A(x:y)->B", kIoError},
-        {"#A<B(x->C", kIoError},
-        {"#A(x<B->C", kIoError},
-        {"#(x)<B->C", kIoError},
-        {"#A(x)<B(x)->C", kSyntaxError},
-        {"#A(x)<B(y)>C(x)->D", kSyntaxError},
-        {"#B(x,x)->C", kSyntaxError},
-        {"#A(" + std::string(21, 'a') + ")<B->C", kIoError},
-        {"#A(abcdefghijklmnopqrst)<B->C", kDone},
-    };
-    for (const Case& c : cases) EXPECT_EQ(parseLines({"axiom F", c.line}).code, c.code) << c.line;
+    for (const auto& [code, lines] : cases)
+        for (const std::string& line : lines) EXPECT_EQ(parseLines({"axiom F", line}).code, code) << line;
     EXPECT_EQ(parseLines({"#B(x)->C", "#B(x)->D"}).code, kDone);
 }
 

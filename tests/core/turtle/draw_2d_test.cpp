@@ -186,29 +186,28 @@ TEST_F(Draw2D, TheMeasuringPassFollowsThePathTheDrawingTakes)
     struct Case {
         std::string string;
         bool interpretEF;
-        int code;
-        std::vector<std::string> startCalls;
+        const char* start;  // the start point's move; none when nothing is drawn
     };
     const std::string right = "-f(3)+";
-    const Calls start = Interpretation::startCalls();
-    const auto startAt = [&](const std::string& move) { return Calls{start[0], start[1], move}; };
     const Case cases[] = {
-        {right + "|F", false, 0, startAt("move 13 11")},           // y 0 .. 10: 120/22 + 6
-        {right + "-$F", false, 0, startAt("move 13 108")},         // y -10 .. 0: 120 * 21/22 - 6
-        {right + "\"\"F", false, 0, startAt("move 13 109")},       // 10 * 1.1 * 1.1 up: 109.42
-        {right + "''F", false, 0, startAt("move 13 107")},         // 10 * 0.9 * 0.9 up: 107.41
-        {right + "EF", true, 0, startAt("move 13 111")},           // y -20 .. 0: 120 * 41/42 - 6
-        {right + "EF", false, 0, startAt("move 13 108")},          // E is no move
-        {right + "F(2,1,1,1)", false, 0, startAt("move 13 111")},  // measured though not drawn
-        {right + "[F(2)]|F", false, 0, startAt("move 13 73")},     // y -20 .. 10: 120 * 20.5/31 - 6
-        {"F]", false, 2, {}},                                      // nothing is drawn
+        {right + "|F", false, "move 13 11"},           // y 0 .. 10: 120/22 + 6
+        {right + "-$F", false, "move 13 108"},         // y -10 .. 0: 120 * 21/22 - 6
+        {right + "\"\"F", false, "move 13 109"},       // 10 * 1.1 * 1.1 up: 109.42
+        {right + "''F", false, "move 13 107"},         // 10 * 0.9 * 0.9 up: 107.41
+        {right + "EF", true, "move 13 111"},           // y -20 .. 0: 120 * 41/42 - 6
+        {right + "EF", false, "move 13 108"},          // E is no move
+        {right + "F(2,1,1,1)", false, "move 13 111"},  // measured though not drawn
+        {right + "[F(2)]|F", false, "move 13 73"},     // y -20 .. 10: 120 * 20.5/31 - 6
+        {"F]", false, nullptr},                        // an error: nothing is drawn
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.string + (c.interpretEF ? " with E as F" : ""));
         t.settings.effective.interpretEF = c.interpretEF;
-        EXPECT_EQ(t.run(c.string).code, c.code) << c.string;
-        const std::size_t shown = std::min(t.canvas.calls.size(), std::size_t{3});
-        EXPECT_EQ(Calls(t.canvas.calls.begin(), t.canvas.calls.begin() + static_cast<long>(shown)), c.startCalls)
-            << c.string << (c.interpretEF ? " with E as F" : "");
+        EXPECT_EQ(t.run(c.string).code, c.start ? kDone : kIoError);
+        const Calls start = Interpretation::startCalls();
+        const Calls expected = c.start ? Calls{start[0], start[1], c.start} : Calls{};
+        const auto shown = static_cast<long>(std::min(t.canvas.calls.size(), std::size_t{3}));
+        EXPECT_EQ(Calls(t.canvas.calls.begin(), t.canvas.calls.begin() + shown), expected);
     }
 }
 

@@ -48,16 +48,6 @@ protected:
     Interpretation t;
 };
 
-TEST_F(Draw3D, OneSegmentFromTheStart)
-{
-    const InterpretResult r = t.run("F");
-    EXPECT_EQ(std::tuple(r.code, r.segmentTotal, t.scene.elementCount(), t.scene.sceneComplete),
-              std::tuple(kDone, 1, 1, true));
-    const SceneElement& e = element(0);
-    EXPECT_EQ(std::tuple(e.start, e.end, e.startWidth, e.endWidth, e.colour, e.polygonNumber),
-              std::tuple(Vec3{0, 0, 0}, Vec3{0, 0, 1}, 1.0f, -1.0f, 0x0000FF00u, 0));
-}
-
 TEST_F(Draw3D, RotationSymbols)
 {
     // Each case turns by 90 degrees, then F records where H points.
@@ -100,9 +90,6 @@ TEST_F(Draw3D, LevellingMakesLHorizontal)
     const Vec3 end = element(0).end;
     EXPECT_NEAR(end.z, 0.0f, kNear);
     EXPECT_NEAR(end.x * end.x + end.y * end.y, 1.0f, 1e-4f);
-    // '$' with H vertical keeps the frame: +F still goes to -y.
-    t.run("$+F");
-    expectNear(element(0).end, {0, -1, 0});
 }
 
 TEST_F(Draw3D, SegmentMovesAndVertices)

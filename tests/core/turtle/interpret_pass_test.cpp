@@ -40,43 +40,34 @@ std::string list(int count, const std::string& value)
 TEST_F(InterpretPass, StringsWellAndBadlyFormed)
 {
     const std::string n = "n\n90.000000\n";
-    const struct {
-        std::string file;
-        int code;
-        int elements;
-    } cases[] = {
-        {n + "F]", kIoError, 1},
-        {n + "F(1,2\nF", kIoError, 0},
-        {n + "F(1", kIoError, 0},
-        {n + "F(a)", kIoError, 0},
-        {n + "F((1.5))", kIoError, 0},
-        {n + "F(nan)", kIoError, 0},
-        {n + "F(inf)", kIoError, 0},
-        {n + "F(1e39)", kIoError, 0},
-        {n + "F( )", kIoError, 0},
-        {n + "F(-)", kIoError, 0},
-        {n + "+" + list(20, "1"), kDone, 0},
-        {n + "F" + list(21, "1"), kIoError, 0},
-        {n + "F(0." + std::string(509, '1') + ")", kDone, 1},
-        {n + "F(0." + std::string(510, '1') + ")", kIoError, 0},
-        {n + "F(" + std::string(100000, ' ') + "1)", kIoError, 0},
-        {n, kDone, 0},
-        {"", kDone, 0},
-        {"p", kDone, 0},
-        {"n", kDone, 0},
-        {"n\nangle\nF", kIoError, 0},
-        {std::string(1000, 'n') + "\nF", kDone, 1},
-        {n + "[F{.F.F", kDone, 3},
-        {n + "}", kDone, 0},
+    std::vector<std::string> failing{"n\nangle\nF", n + "F" + list(21, "1"), n + "F(0." + std::string(510, '1') + ")",
+                                     n + "F(" + std::string(100000, ' ') + "1)"};
+    for (const char* bad : {"(1,2\nF", "(1", "(a)", "((1.5))", "(nan)", "(inf)", "(1e39)", "( )", "(-)"})
+        failing.push_back(n + "F" + bad);
+    for (const std::string& file : failing) {
+        SCOPED_TRACE(file.substr(0, 40));
+        EXPECT_EQ(t.runFile(file).code, kIoError);
+        EXPECT_EQ(std::pair(t.scene.elementCount(), t.scene.sceneComplete), std::pair(0, false));
+    }
+    EXPECT_EQ(t.runFile(n + "F]").code, kIoError);
+    EXPECT_EQ(std::pair(t.scene.elementCount(), t.scene.sceneComplete), std::pair(1, false));
+    // Strings that are read whole, and the elements they record.
+    const std::pair<std::string, int> cases[] = {
+        {n + "+" + list(20, "1"), 0},
+        {n + "F(0." + std::string(509, '1') + ")", 1},
+        {n, 0},
+        {"", 0},
+        {"p", 0},
+        {"n", 0},
+        {std::string(1000, 'n') + "\nF", 1},
+        {n + "[F{.F.F", 3},
+        {n + "}", 0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file.substr(0, 40));
-        const InterpretResult r = t.runFile(c.file);
-        EXPECT_EQ(r.code, c.code);
-        EXPECT_EQ(t.scene.elementCount(), c.elements);
-        EXPECT_EQ(t.scene.sceneComplete, c.code == kDone);
-        if (c.code != kDone) continue;
-        EXPECT_EQ(std::tuple(r.segmentTotal, r.polygonTotal), std::tuple(c.elements, 0));
+    for (const auto& [file, elements] : cases) {
+        SCOPED_TRACE(file.substr(0, 40));
+        const InterpretResult r = t.runFile(file);
+        EXPECT_EQ(std::tuple(r.code, r.segmentTotal, r.polygonTotal), std::tuple(kDone, elements, 0));
+        EXPECT_EQ(std::pair(t.scene.elementCount(), t.scene.sceneComplete), std::pair(elements, true));
     }
 }
 

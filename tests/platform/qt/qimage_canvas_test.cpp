@@ -17,17 +17,12 @@ constexpr std::uint32_t kWhite = 0x00FFFFFF;
 constexpr std::uint32_t kGreen = 0x0000FF00;
 constexpr std::uint32_t kRed = 0x000000FF;
 
-int countInColumn(const QImageCanvas& canvas, int x, int y0, int y1, std::uint32_t colour)
+// Pixels of the colour in the rectangle from (x0, y0) to (x1, y1).
+int countIn(const QImageCanvas& canvas, int x0, int y0, int x1, int y1, std::uint32_t colour)
 {
     int count = 0;
-    for (int y = y0; y <= y1; ++y) count += canvas.pixel(x, y) == colour;
-    return count;
-}
-
-int countInRow(const QImageCanvas& canvas, int y, int x0, int x1, std::uint32_t colour)
-{
-    int count = 0;
-    for (int x = x0; x <= x1; ++x) count += canvas.pixel(x, y) == colour;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) count += canvas.pixel(x, y) == colour;
     return count;
 }
 
@@ -42,10 +37,8 @@ TEST(QImageCanvas, OnePixelLinesIncludeBothEnds)
     canvas.moveTo(10, 10);
     canvas.lineTo(10, 59);
     for (int y = 10; y <= 59; ++y) ASSERT_EQ(canvas.pixel(10, y), 0x00123456u) << y;
-    EXPECT_EQ(canvas.pixel(10, 9), kWhite);
-    EXPECT_EQ(canvas.pixel(10, 60), kWhite);
-    EXPECT_EQ(canvas.pixel(9, 30), kWhite);
-    EXPECT_EQ(canvas.pixel(11, 30), kWhite);
+    for (const auto& [x, y] : {std::pair{10, 9}, {10, 60}, {9, 30}, {11, 30}})
+        EXPECT_EQ(canvas.pixel(x, y), kWhite) << x << "," << y;
     // A diagonal from the pen position, which the last line left at (10, 59).
     canvas.setPenWidth(1);
     canvas.lineTo(15, 64);
@@ -61,7 +54,7 @@ TEST(QImageCanvas, WideLinesCoverTheirWidth)
     canvas.setPenWidth(5);
     canvas.moveTo(20, 40);
     canvas.lineTo(80, 40);
-    EXPECT_EQ(countInColumn(canvas, 50, 0, 79, kRed), 5);
+    EXPECT_EQ(countIn(canvas, 50, 0, 50, 79, kRed), 5);
     EXPECT_EQ(canvas.pixel(50, 40), kRed);
     // A thin line after a wide one is drawn straight into the image again.
     canvas.setPenWidth(1);
@@ -135,16 +128,7 @@ protected:
     QImageCanvas canvas{201, 200};
 };
 
-TEST_F(TurtlePicture, ALineOfKnownLengthGoingUp)
-{
-    ASSERT_EQ(draw("F(50)", 1.0f), kDone);
-    for (int y = 130; y <= 180; ++y) ASSERT_EQ(canvas.pixel(100, y), kGreen) << y;
-    EXPECT_EQ(canvas.pixel(100, 129), kWhite);
-    EXPECT_EQ(canvas.pixel(100, 181), kWhite);
-    EXPECT_EQ(canvas.pixel(99, 150), kWhite);
-    EXPECT_EQ(canvas.pixel(101, 150), kWhite);
-}
-
+// Each side takes both its end pixels and no more.
 TEST_F(TurtlePicture, ASquareOutline)
 {
     ASSERT_EQ(draw("F-F-F-F", 50.0f), kDone);
@@ -154,10 +138,9 @@ TEST_F(TurtlePicture, ASquareOutline)
         ASSERT_EQ(canvas.pixel(100 + i, 130), kGreen) << i;  // top
         ASSERT_EQ(canvas.pixel(100 + i, 180), kGreen) << i;  // bottom
     }
-    EXPECT_EQ(canvas.pixel(125, 155), kWhite);
-    EXPECT_EQ(canvas.pixel(99, 155), kWhite);
-    EXPECT_EQ(canvas.pixel(151, 155), kWhite);
-    EXPECT_EQ(canvas.pixel(125, 129), kWhite);
+    for (const auto& [x, y] :
+         {std::pair{125, 155}, {99, 155}, {151, 155}, {125, 129}, {100, 129}, {100, 181}, {151, 130}})
+        EXPECT_EQ(canvas.pixel(x, y), kWhite) << x << "," << y;
 }
 
 TEST_F(TurtlePicture, ERedAndWideThenFGreenAndThin)
@@ -168,7 +151,7 @@ TEST_F(TurtlePicture, ERedAndWideThenFGreenAndThin)
     ASSERT_EQ(draw("E-F", 40.0f), kDone);
     // The E line goes up from (100, 180) to (100, 140), four pixels wide.
     EXPECT_EQ(canvas.pixel(100, 160), kRed);
-    EXPECT_EQ(countInRow(canvas, 160, 90, 110, kRed), 4);
+    EXPECT_EQ(countIn(canvas, 90, 160, 110, 160, kRed), 4);
     // The F line goes right along y = 140, one pixel wide.
     EXPECT_EQ(canvas.pixel(120, 140), kGreen);
     EXPECT_EQ(canvas.pixel(120, 141), kWhite);
