@@ -39,6 +39,7 @@ public:
     Windows& windows() { return windows_; }
     QtInterface& ui() { return ui_; }
     const RunState& state() const { return state_; }
+    const DrawingTargets& targets() const { return targets_; }
     const SceneView& sceneView() const { return sceneView_; }
 
 private:

@@ -2,10 +2,13 @@
 // keys of the control panel, dialogs in front of the tool windows and in
 // Slovak.
 
+#include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTimer>
 #include <functional>
+#include <tuple>
 
 #include "program_fixture.h"
 #include "ui/about_box.h"
@@ -17,10 +20,12 @@
 namespace sprig::testing {
 namespace {
 
-// Runs the command, and the check on the modal dialog it brings up, which
-// is then cancelled. The dialog is looked for every 20 ms; a modal window
-// that is no dialog is closed after 250 looks, so nothing hangs the test.
-bool checkDialog(const std::function<void()>& command, const std::function<void(QDialog&)>& check)
+// Runs the command, and the answer to the modal dialog it brings up: true
+// accepts the dialog, false cancels it. The dialog is looked for every
+// 20 ms while the command runs; a modal window that is no dialog, or one
+// that stays up after its answer, is closed after 250 looks, so nothing
+// hangs the test.
+bool answerDialog(const std::function<void()>& command, const std::function<bool(QDialog&)>& answer)
 {
     bool seen = false;
     int looks = 0;
@@ -28,16 +33,13 @@ bool checkDialog(const std::function<void()>& command, const std::function<void(
     timer.setInterval(20);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (dialog && !seen) {
             seen = true;
-            check(*dialog);
-            dialog->reject();
-        } else if (++looks < 250) {
-            return;
-        } else if (modal) {
+            answer(*dialog) ? dialog->accept() : dialog->reject();
+        } else if (modal && ++looks == 250) {
             modal->close();
         }
-        timer.stop();
     });
     timer.start();
     command();
@@ -96,7 +98,8 @@ TEST_F(ProgramTest, ReturnAndEnterInTheControlPanelPressForward)
 }
 
 // With the tool windows shown, every dialog stays on top as they do, so it
-// comes up in front of them; Qt's dialogs speak Slovak.
+// comes up in front of them; Qt's dialogs speak Slovak. What a dialog
+// accepts is taken: a file is opened, a colour becomes the pen's.
 TEST_F(ProgramTest, DialogsComeUpAboveTheToolWindowsInSlovak)
 {
     ASSERT_TRUE(panel().isVisible() && program.windows().camera->isVisible());
@@ -111,16 +114,32 @@ TEST_F(ProgramTest, DialogsComeUpAboveTheToolWindowsInSlovak)
     };
     for (const auto& row : dialogs) {
         SCOPED_TRACE(row.title);
-        EXPECT_TRUE(checkDialog([&] { row.item->trigger(); },
-                                [&](QDialog& dialog) {
-                                    EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-                                    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(row.title));
-                                    EXPECT_EQ(cancelText(dialog), QString::fromUtf8("Zrušiť"));
-                                }));
+        EXPECT_TRUE(answerDialog([&] { row.item->trigger(); },
+                                 [&](QDialog& dialog) {
+                                     EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+                                     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(row.title));
+                                     EXPECT_EQ(cancelText(dialog), QString::fromUtf8("Zrušiť"));
+                                     return false;
+                                 }));
     }
     for (QWidget* box :
          std::initializer_list<QWidget*>{program.windows().options.get(), program.windows().about.get(), &error()})
         EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << box->objectName().toStdString();
+    // What the cancelled dialogs would have changed stays as it was.
+    EXPECT_EQ(std::tuple(program.state().definitionPath, program.targets().penColour), std::tuple("", 0x0000FF00u));
+
+    const std::string ls = dir.write("a.ls", "axiom F\n");
+    EXPECT_TRUE(answerDialog([&] { main().openItem->trigger(); },
+                             [&](QDialog& dialog) {
+                                 dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(ls));
+                                 return true;
+                             }));
+    EXPECT_TRUE(answerDialog([&] { main().colourItem->trigger(); },
+                             [&](QDialog& dialog) {
+                                 static_cast<QColorDialog&>(dialog).setCurrentColor(QColor(1, 2, 3));
+                                 return true;
+                             }));
+    EXPECT_EQ(std::tuple(program.state().definitionPath, program.targets().penColour), std::tuple(ls, 0x030201u));
 }
 
 }  // namespace
