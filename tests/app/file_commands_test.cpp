@@ -1,5 +1,7 @@
 #include "driver_fixture.h"
 
+#include <tuple>
+
 #include "platform/byte_file.h"
 
 namespace sprig::testing {
@@ -95,7 +97,10 @@ TEST_F(DriverTest, SavingTheDefinitionWritesBothTextsAndSaveAsStartsAgain)
     EXPECT_EQ(TempDir::read(path("plant.ls")), "axiom FF\n#F->F\n");
     EXPECT_EQ(TempDir::read(path("plant.op")), "draw_dimensions=2\n");
     EXPECT_EQ(ui.caption, "Sprigwork   " + path("plant.ls"));
-    EXPECT_EQ(state.StepsDone, 0);
+    // Only Back stays off, until a step is taken.
+    EXPECT_EQ(std::tuple(state.StepsDone, ui.enabled(Control::Forward), ui.enabled(Control::Reset),
+                         ui.enabled(Control::Back)),
+              std::tuple(0, true, true, false));
     EXPECT_FALSE(fileExists(path("p_000.stt")));
     forward(1);
     EXPECT_TRUE(fileExists(path("plant_000.stt")));
