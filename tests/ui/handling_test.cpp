@@ -95,6 +95,10 @@ TEST_F(ProgramTest, ReturnAndEnterInTheControlPanelPressForward)
         EXPECT_EQ(panel().stepLabel->text(), press.stepLabel);
         EXPECT_EQ(panel().focusWidget(), panel().forwardButton);
     }
+    // Focusing another window leaves the panel's focus where it was.
+    panel().openButton->setFocus();
+    program.ui().focus(Window::Main);
+    EXPECT_EQ(panel().focusWidget(), panel().openButton);
 }
 
 // With the tool windows shown, every dialog stays on top as they do, so it
