@@ -28,6 +28,8 @@ TEST(LineClip, LinesAreCutToTheRectangleOrDroppedWhenWhollyOutside)
         {{1, -5, 9, -1}, false, {}},                // wholly above
         {{-5, 5, -1, 5}, false, {}},                // wholly to the left, heading in
         {{-5, 4, 4, -5}, false, {}},                // past the corner at (0, 0)
+        {{-5, 5, 5, -5}, true, {0, 0, 0, 0}},       // touching it: in at the left, out at the top
+        {{5, -5, 15, 5}, true, {10, 0, 10, 0}},     // out at the right, in at the top
         {{kNaN, 0, 1, 1}, false, {}},
     };
     for (const auto& c : cases) {
