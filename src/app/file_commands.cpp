@@ -115,7 +115,6 @@ bool FileCommands::openDefinition()
     ui_.setText(TextView::Definition, joinLines(definition));
     ui_.setText(TextView::Options, joinLines(options));
     ui_.setPicture2dShown(false);
-    ui_.setSceneReady(false);
     DeleteCreatedFiles();
     driver_.BResetClick();
     return true;

@@ -17,9 +17,9 @@ TEST_F(DriverTest, OpeningADefinitionLoadsItsOptionsAndDeletesTheLastRunsFiles)
     ui.answers.push_back(path("p_001"));
     ASSERT_TRUE(files.UlozitRetAkoClick());
     ui.answers.push_back(dir.write("q.ls", "axiom G\n"));
-    ui.picture2dShown = true;
+    ui.picture2dShown = ui.sceneReady = true;
     ASSERT_TRUE(files.FileOpen());
-    EXPECT_FALSE(ui.picture2dShown);
+    EXPECT_FALSE(ui.picture2dShown || ui.sceneReady);
     // Step files of the last run are gone; the saved string and the definitions stay.
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"p.ls", "p.op", "p_001.str", "q.ls"}));
     EXPECT_EQ(ui.texts[TextView::Options], "");
@@ -27,9 +27,9 @@ TEST_F(DriverTest, OpeningADefinitionLoadsItsOptionsAndDeletesTheLastRunsFiles)
 
     // A file that cannot be read changes nothing but says so.
     ui.answers.push_back(path("missing.ls"));
-    ui.picture2dShown = true;
+    ui.picture2dShown = ui.sceneReady = true;
     EXPECT_FALSE(files.FileOpen());
-    EXPECT_TRUE(ui.picture2dShown);
+    EXPECT_TRUE(ui.picture2dShown && ui.sceneReady);
     EXPECT_EQ(state.definitionPath, path("q.ls"));
     EXPECT_EQ(ui.errors.back(), "Chyba : I/O chyba alebo syntaxtická chyba v súbore\ndefinujúcom L-systém");
     ASSERT_TRUE(state.failure);
