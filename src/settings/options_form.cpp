@@ -14,15 +14,14 @@ namespace {
 
 constexpr const char* kAlwaysIgnored = "[]";
 
-// A leading integer of at least 1 that fits an int.
-bool readStepCount(const std::string& text, int& value)
+// A leading integer of at least 1 that fits an int; value stays as it was
+// when the text starts with none.
+void readStepCount(const std::string& text, int& value)
 {
     char* end = nullptr;
     errno = 0;
     const long read = std::strtol(text.c_str(), &end, 10);
-    if (end == text.c_str() || errno == ERANGE || read < 1 || read > INT_MAX) return false;
-    value = static_cast<int>(read);
-    return true;
+    if (end != text.c_str() && errno != ERANGE && read >= 1 && read <= INT_MAX) value = static_cast<int>(read);
 }
 
 // The check boxes that show an option or a setting as it stands.
