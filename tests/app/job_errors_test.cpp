@@ -67,6 +67,15 @@ TEST_F(DriverTest, EachFailureShowsItsTextsAndKeepsTheWindowsDisabledUntilDismis
         EXPECT_EQ(ui.marks[TextView::Options], c.view == TextView::Options ? mark : none);
         std::filesystem::remove(path("p.op"));
     }
+    // A row that the view no longer holds when the job ends is not marked.
+    ui.marks.clear();
+    ui.texts[TextView::Options] = "Draw_ground=on\n";
+    driver.BDalejClick();
+    ui.texts[TextView::Options] = "";
+    ui.waitForJob(state.threadRunning);
+    driver.errorDismissed();
+    EXPECT_EQ(std::tuple(ui.errors.back(), ui.marks.contains(TextView::Options)),
+              std::tuple("Chyba : Syntaxtická chyba v súbore nastavení na riadku 1", false));
     ui.texts[TextView::Options] = "draw_dimensions=2\n";
     forward(1);
     EXPECT_EQ(state.LastResult, kDone);
