@@ -47,6 +47,7 @@ TEST_F(RunModesTest, ModeButtonsSwitchWhatIsShownAndWhatIsKept)
         {&RunModes::BitBLSRClick, RunMode::LSR, "LSR     ", false, false, false, 3, true, 4, opened.c_str()},
         {&RunModes::BitBLSRDrClick, RunMode::LSRD, "LSR&D     ", true, true, true, 3, true, 5, opened.c_str()},
         {&RunModes::BitBLSDrClick, RunMode::LSDr, "LSDr    ", true, true, false, 3, false, 5, "Sprigwork"},
+        {&RunModes::BitBLSRDrClick, RunMode::LSRD, "LSR&D     ", true, true, false, 0, false, 5, "Sprigwork"},
         {&RunModes::BitBLSRClick, RunMode::LSR, "LSR     ", false, false, false, 0, false, 5, "Sprigwork"},
     };
     for (const Row& row : rows) {
@@ -56,11 +57,11 @@ TEST_F(RunModesTest, ModeButtonsSwitchWhatIsShownAndWhatIsKept)
                   std::tuple(row.mode, row.panel, row.mode, row.caption));
         EXPECT_EQ(std::tuple(ui.enabled(Control::PictureItem), ui.windowVisible[Window::Picture3d],
                              ui.windowVisible[Window::Picture2d], ui.enabled(Control::Redraw),
-                             ui.enabled(Window::Main)),
-                  std::tuple(row.pictureItem, row.picture3dShown, false, row.redraw, true));
-        // Only a drawing job makes the scene whole again.
+                             ui.enabled(Control::CameraButtons), ui.enabled(Window::Main)),
+                  std::tuple(row.pictureItem, row.picture3dShown, false, row.redraw, row.redraw, true));
+        // Only a drawing job, which leaves Redraw on, makes the scene whole again.
         EXPECT_EQ(std::tuple(state.StepsDone, fileExists(path("p_002.stt")), statisticsBlocks(), scene.sceneComplete),
-                  std::tuple(row.stepsDone, row.stepFilesKept, row.statisticsBlocks, row.mode == RunMode::LSRD));
+                  std::tuple(row.stepsDone, row.stepFilesKept, row.statisticsBlocks, row.redraw));
         if (row.mode != RunMode::LSDr) continue;
         // Entering LSDr empties every view, hides every page and leaves no
         // step command and nothing to save.
