@@ -53,8 +53,8 @@ int SymbolReader::readAngle(float& angle)
     for (; isNumberByte(c) && length < std::ssize(text_); c = file_.get())
         text_[static_cast<std::size_t>(length++)] = static_cast<char>(c);
     if (c != kEof && !file_.unget()) return kIoError;
-    return readLeadingNumber(std::string_view(text_.data(), static_cast<std::size_t>(length)), angle, true) ? kDone
-                                                                                                            : kIoError;
+    const std::string_view text(text_.data(), static_cast<std::size_t>(length));
+    return readLeadingNumber(text, angle, true) ? kDone : kIoError;
 }
 
 int SymbolReader::readParams(SymbolParams& params)
