@@ -1,6 +1,7 @@
 #include "app/obj_writer.h"
 
 #include <charconv>
+#include <filesystem>
 
 #include "platform/picture_format.h"
 
@@ -9,12 +10,6 @@ namespace sprig {
 namespace {
 
 constexpr std::uint32_t kColours = 1u << 24;
-
-std::string fileNameOf(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // "c" and the colour as RRGGBB, as it is written in hexadecimal elsewhere.
 std::string materialName(std::uint32_t colour)
@@ -36,7 +31,7 @@ ObjWriter::ObjWriter(const std::string& path) : obj_(path), mtlPath_(materialLib
     if (!obj_.isOpen()) return;
     used_.assign(kColours / 64, 0);
     obj_.write("# Sprigwork 3D scene\nmtllib ");
-    obj_.write(fileNameOf(mtlPath_));
+    obj_.write(std::filesystem::path(mtlPath_).filename().string());
     obj_.put('\n');
 }
 
