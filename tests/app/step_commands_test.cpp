@@ -39,9 +39,11 @@ TEST_F(DriverTest, StepCommandsWalkTheDerivationForwardBackAndFromTheStart)
     for (const Row& row : rows) {
         press(row.command);
         SCOPED_TRACE(row.label);
+        // Nothing is drawn in LSR, so there is never a picture to save.
         EXPECT_EQ(std::tuple(state.StepsDone, ui.stepLabel, ui.enabled(Control::Back), ui.texts[TextView::String],
-                             ui.windowVisible[Window::Progress]),
-                  std::tuple(row.stepsDone, row.label, row.backEnabled, row.string, false));
+                             ui.windowVisible[Window::Progress], ui.enabled(Control::SavePicture2dItems),
+                             ui.enabled(Control::SavePicture3dItems)),
+                  std::tuple(row.stepsDone, row.label, row.backEnabled, row.string, false, false, false));
     }
     EXPECT_TRUE(ui.enabled(Window::Main) && ui.enabled(Control::Reset));
     EXPECT_EQ(std::pair(ui.status[StatusPanel::Parametric], ui.status[StatusPanel::Symbols]),
