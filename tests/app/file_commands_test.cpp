@@ -70,10 +70,12 @@ TEST_F(DriverTest, SavingStringsCopiesTheStepFileUnderTheRightName)
     // In LSDr save does nothing, and save as copies the open string, also onto itself.
     state.runMode = RunMode::LSDr;
     ui.answers.push_back(path("result.str"));
-    ui.controlEnabled[Control::SaveStringItems] = false;
+    for (Control control : {Control::SaveStringItems, Control::Redraw, Control::CameraButtons})
+        ui.controlEnabled[control] = false;
     EXPECT_TRUE(files.FileOpen());
-    // Enabled at once, before the string is shown.
-    EXPECT_TRUE(ui.enabled(Control::SaveStringItems));
+    // Saving, redrawing and the camera are enabled at once, before the string is shown.
+    EXPECT_TRUE(ui.enabled(Control::SaveStringItems) && ui.enabled(Control::Redraw) &&
+                ui.enabled(Control::CameraButtons));
     ui.waitForJob(state.threadRunning);
     EXPECT_FALSE(files.UlozitRetClick());
     ui.answers.push_back(path("result.str"));
